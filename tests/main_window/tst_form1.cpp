@@ -1,0 +1,355 @@
+#include "bandlookup.h"
+#include "captionbutton.h"
+#include "formdriver.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+using namespace Velmora;
+using namespace Velmora::Testing;
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void window();
+    void geometry_data();
+    void geometry();
+    void startState();
+    void fontsAreMetricCompatible();
+    void textsFit_data();
+    void textsFit();
+    void listsShowEveryEntry();
+    void focusAndTabOrder();
+    void chooseByClick_data();
+    void chooseByClick();
+    void chooseByKeyboard();
+    void deselectChangesNothing();
+    void userCannotRemoveABand();
+    void accessibleChoiceIsOneChange();
+    void accessibleNames();
+
+private:
+    Form1 *m_form = nullptr;
+};
+
+void TestForm1::init()
+{
+    m_form = new Form1;
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    QApplication::setActiveWindow(m_form);
+}
+
+void TestForm1::cleanup()
+{
+    delete m_form;
+    m_form = nullptr;
+}
+
+void TestForm1::window()
+{
+    QCOMPARE(m_form->windowTitle(), "Velmora");
+    QCOMPARE(m_form->size(), QSize(433, 421));
+    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+    QVERIFY(!m_form->windowIcon().isNull());
+}
+
+// Pixel rectangles at 96 dpi, written out independently of the twips table.
+void TestForm1::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+
+    QTest::newRow("Label15") << "Label15" << QRect(72, 8, 289, 25);
+    QTest::newRow("Label1") << "Label1" << QRect(16, 104, 89, 25);
+    QTest::newRow("Label4") << "Label4" << QRect(328, 104, 89, 25);
+    QTest::newRow("List1") << "List1" << QRect(16, 128, 81, 134);
+    QTest::newRow("List2") << "List2" << QRect(120, 128, 81, 134);
+    QTest::newRow("List3") << "List3" << QRect(224, 128, 81, 134);
+    QTest::newRow("List4") << "List4" << QRect(328, 128, 81, 134);
+    QTest::newRow("Label7") << "Label7" << QRect(224, 272, 89, 25);
+    QTest::newRow("Command1") << "Command1" << QRect(16, 320, 121, 41);
+    QTest::newRow("Command2") << "Command2" << QRect(16, 368, 121, 41);
+    QTest::newRow("Label14") << "Label14" << QRect(192, 336, 145, 25);
+    QTest::newRow("Label9") << "Label9" << QRect(168, 360, 89, 25);
+    QTest::newRow("Label11") << "Label11" << QRect(264, 360, 49, 25);
+    QTest::newRow("Label12") << "Label12" << QRect(320, 360, 17, 25);
+    QTest::newRow("Label13") << "Label13" << QRect(336, 360, 33, 25);
+    QTest::newRow("Label10") << "Label10" << QRect(16, 56, 73, 33);
+    QTest::newRow("Shape1") << "Shape1" << QRect(168, 56, 9, 25);
+    QTest::newRow("Shape4") << "Shape4" << QRect(272, 56, 9, 25);
+}
+
+void TestForm1::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    auto *w = m_form->findChild<QWidget *>(name);
+    QVERIFY(w);
+    QCOMPARE(w->geometry(), rect);
+}
+
+void TestForm1::startState()
+{
+    const QStringList empty {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label13"};
+    for (const QString &name : empty)
+        QVERIFY2(m_form->findChild<QLabel *>(name)->text().isEmpty(), qPrintable(name));
+
+    const QStringList hidden {"Label10", "Label11", "Label12", "Label13", "Label14"};
+    for (auto *label : m_form->findChildren<QLabel *>())
+        QCOMPARE(shown(label), !hidden.contains(label->objectName()));
+
+    QCOMPARE(m_form->label(15)->text(), "VELMORA a 4 bande");
+    QCOMPARE(m_form->label(1)->text(), "1° BANDA");
+    QCOMPARE(m_form->label(12)->text(), "±");
+    QCOMPARE(command(*m_form, 1)->text(), "CALCOLA VALORE RESISTENZA");
+    QCOMPARE(command(*m_form, 2)->text(), "Cancella");
+
+    const QColor background = m_form->palette().color(QPalette::Window);
+    for (int band = 1; band <= 4; ++band) {
+        QCOMPARE(m_form->list(band)->selectedIndex(), -1);
+        QCOMPARE(m_form->shape(band)->fill(), ButtonFace);
+        QCOMPARE(shownColour(*m_form, band), background);
+    }
+    QCOMPARE(m_form->state(), FormState {});
+}
+
+void TestForm1::fontsAreMetricCompatible()
+{
+    const QFontInfo bold(m_form->label(1)->font());
+    QVERIFY2(bold.family() == "Liberation Sans" || bold.family() == "Arial", qPrintable(bold.family()));
+    QVERIFY(bold.bold());
+    QCOMPARE(bold.pixelSize(), 16);
+    QCOMPARE(QFontInfo(m_form->label(9)->font()).pixelSize(), 18);
+    QCOMPARE(QFontInfo(m_form->label(15)->font()).pixelSize(), 24);
+    QCOMPARE(QFontInfo(m_form->list(1)->font()).pixelSize(), 11);
+    QVERIFY(!QFontInfo(m_form->list(1)->font()).bold());
+}
+
+// Every text a label can show, in the label that shows it.
+void TestForm1::textsFit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    const std::pair<const char *, const char *> fixed[] {
+        {"Label15", "VELMORA a 4 bande"},
+        {"Label1", "1° BANDA"},
+        {"Label2", "2° BANDA"},
+        {"Label3", "3° BANDA"},
+        {"Label4", "4° BANDA"},
+        {"Label14", "Valore resistenza"},
+        {"Label11", "Ohm"},
+        {"Label12", "±"},
+    };
+    for (const auto &[name, text] : fixed)
+        QTest::newRow(name) << name << QString::fromUtf8(text);
+    for (const ColourRow &row : ColourCode)
+        for (int n : {5, 6, 7, 8})
+            QTest::addRow("Label%d %s", n, row.displayName.data())
+                << QString("Label%1").arg(n) << QString::fromUtf8(row.displayName.data());
+    for (const char *tolerance : {"5%", "2%", "1%"})
+        QTest::addRow("Label13 %s", tolerance) << "Label13" << tolerance;
+}
+
+void TestForm1::textsFit()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    auto *label = m_form->findChild<QLabel *>(name);
+    const QFontMetrics fm(label->font());
+    QVERIFY2(fm.boundingRect(text).width() <= label->width() && fm.horizontalAdvance(text) <= label->width(),
+        qPrintable(QString("%1 px wide in %2").arg(fm.horizontalAdvance(text)).arg(label->width())));
+    // Labels align to the top: the ink of the first line hangs from its ascent.
+    const QRect ink = fm.tightBoundingRect(text).translated(0, fm.ascent());
+    QVERIFY2(label->contentsRect().contains(ink),
+        qPrintable(QString("ink %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+}
+
+void TestForm1::listsShowEveryEntry()
+{
+    for (int band = 1; band <= 4; ++band) {
+        BandList *list = m_form->list(band);
+        QCOMPARE(list->count(), bandSize(band));
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect r = list->visualRect(list->model()->index(row, 0));
+            QCOMPARE(r.height(), BandList::RowHeight);
+            QVERIFY(list->viewport()->rect().contains(r));
+        }
+    }
+
+    // The long caption takes two lines, both inside the button.
+    auto *button = static_cast<CaptionButton *>(command(*m_form, 1));
+    const QRect area = button->captionRect();
+    const QRect needed = button->fontMetrics().boundingRect(area, CaptionButton::CaptionFlags, button->text());
+    QVERIFY(area.contains(needed));
+    QCOMPARE(needed.height() / button->fontMetrics().lineSpacing(), 2);
+}
+
+void TestForm1::focusAndTabOrder()
+{
+    QTRY_COMPARE(QApplication::focusWidget(), m_form->list(1));
+
+    const QStringList order {"List2", "List3", "List4", "Command1", "Command2", "List1", "List2"};
+    for (const QString &name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    // Focus passing through lists chooses nothing.
+    for (int band = 1; band <= 4; ++band)
+        QCOMPARE(m_form->list(band)->selectedIndex(), -1);
+    QCOMPARE(m_form->label(5)->text(), QString());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "List1");
+}
+
+void TestForm1::chooseByClick_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("band 1 rosso") << 1 << 2 << "ROSSO" << QColor(255, 0, 0);
+    QTest::newRow("band 1 bianco") << 1 << 9 << "BIANCO" << QColor(255, 255, 255);
+    QTest::newRow("band 2 azzurro") << 2 << 6 << "AZZURRO" << QColor(0, 255, 255);
+    QTest::newRow("band 3 oro") << 3 << 7 << "ORO" << QColor(192, 192, 0);
+    QTest::newRow("band 3 argento") << 3 << 8 << "ARGENTO" << QColor(224, 224, 224);
+    QTest::newRow("band 4 oro") << 4 << 0 << "ORO" << QColor(192, 192, 0);
+    QTest::newRow("band 4 marrone") << 4 << 2 << "MARRONE" << QColor(128, 64, 0);
+}
+
+void TestForm1::chooseByClick()
+{
+    QFETCH(int, band);
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+
+    clickEntry(*m_form, band, row);
+
+    QCOMPARE(m_form->list(band)->selectedIndex(), row);
+    QCOMPARE(m_form->label(band + 4)->text(), name);
+    QCOMPARE(shownColour(*m_form, band), colour);
+    const FormState state = m_form->state();
+    QCOMPARE(state.FirstDigit, band == 1 ? row : 0);
+    QCOMPARE(state.Multiplier, band == 3 ? lookupBand(3, row)->multiplier : 0.0);
+    QCOMPARE(m_form->label(13)->text(), band == 4 ? QString::fromUtf8(lookupBand(4, row)->tolerance.data()) : "");
+    // Choosing alone never shows a value, nor the hidden labels.
+    QCOMPARE(m_form->label(9)->text(), QString());
+    QVERIFY(!shown(m_form->label(13)));
+    QVERIFY(!shown(m_form->label(11)));
+}
+
+void TestForm1::chooseByKeyboard()
+{
+    BandList *list = m_form->list(3);
+    list->setFocus();
+
+    // The first Down chooses the first entry; the arrows then walk the list.
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->selectedIndex(), 0);
+    QCOMPARE(m_form->label(7)->text(), "NERO");
+    QCOMPARE(m_form->state().Multiplier, 1.0);
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->selectedIndex(), 7);
+    QCOMPARE(m_form->label(7)->text(), "ORO");
+    QCOMPARE(m_form->state().Multiplier, 0.1);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(m_form->label(7)->text(), "AZZURRO");
+    QCOMPARE(shownColour(*m_form, 3), QColor(0, 255, 255));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(m_form->label(7)->text(), "ARGENTO");
+
+    // Up in an empty list chooses its first entry too.
+    BandList *first = m_form->list(1);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Up);
+    QCOMPARE(first->selectedIndex(), 0);
+    QCOMPARE(m_form->label(5)->text(), "NERO");
+}
+
+void TestForm1::deselectChangesNothing()
+{
+    chooseBands(*m_form, {4, 7, 7, 1});
+    const FormState before = m_form->state();
+
+    for (int band = 1; band <= 4; ++band) {
+        QSignalSpy changes(m_form->list(band), &QListWidget::itemSelectionChanged);
+        const QString name = m_form->label(band + 4)->text();
+        const ColourRef fill = m_form->shape(band)->fill();
+        m_form->list(band)->clearChoice();
+        QCOMPARE(changes.size(), 1); // the handler ran, with index -1
+        QCOMPARE(m_form->label(band + 4)->text(), name);
+        QCOMPARE(m_form->shape(band)->fill(), fill);
+    }
+    QCOMPARE(m_form->state(), before);
+    QCOMPARE(m_form->label(13)->text(), "2%");
+}
+
+void TestForm1::userCannotRemoveABand()
+{
+    clickEntry(*m_form, 2, 4);
+    BandList *list = m_form->list(2);
+    const QRect r = list->visualRect(list->model()->index(4, 0));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, r.center());
+    QCOMPARE(list->selectedIndex(), 4);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(list->selectedIndex(), 4);
+    list->clearSelection();
+    QCOMPARE(list->selectedIndex(), 4);
+    QCOMPARE(list->selectedItems().size(), 1);
+    QCOMPARE(m_form->label(6)->text(), "GIALLO");
+}
+
+// Assistive technology picks a row by clearing the selection and selecting
+// anew; the handler must see one change, straight to the new row.
+void TestForm1::accessibleChoiceIsOneChange()
+{
+    clickEntry(*m_form, 1, 2);
+    BandList *list = m_form->list(1);
+
+    QList<int> seen;
+    connect(list, &QListWidget::itemSelectionChanged, this, [&] { seen << list->selectedIndex(); });
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(list);
+    QVERIFY(iface && iface->tableInterface());
+    QVERIFY(iface->tableInterface()->selectRow(5));
+
+    QCOMPARE(seen, QList<int> {5});
+    QCOMPARE(list->selectedItems().size(), 1);
+    QCOMPARE(m_form->label(5)->text(), "VERDE");
+    QCOMPARE(m_form->state().FirstDigit, 5);
+}
+
+void TestForm1::accessibleNames()
+{
+    for (int band = 1; band <= 4; ++band) {
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(m_form->list(band));
+        QCOMPARE(list->text(QAccessible::Name), QString("%1° BANDA").arg(band));
+        QCOMPARE(list->role(), QAccessible::List);
+    }
+    QAccessibleInterface *swatch = QAccessible::queryAccessibleInterface(m_form->shape(3));
+    QCOMPARE(swatch->text(QAccessible::Name), "3° BANDA: nessun colore");
+    clickEntry(*m_form, 3, 3);
+    QCOMPARE(swatch->text(QAccessible::Name), "3° BANDA: ARANCIO");
+
+    QAccessibleInterface *value = QAccessible::queryAccessibleInterface(m_form->label(14));
+    QCOMPARE(value->text(QAccessible::Name), "Valore resistenza");
+    QVERIFY(value->state().invisible);
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
