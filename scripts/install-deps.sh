@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (run) or testing (test) needs,
+# and does nothing when they are all present.
+set -euo pipefail
+
+build=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation2)
+tests=(xvfb xauth xdotool x11-utils dbus dbus-x11 at-spi2-core python3-pyatspi)
+
+case "${1:-run}" in
+run) wanted=("${build[@]}") ;;
+test) wanted=("${build[@]}" "${tests[@]}") ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    [[ $status == "install ok installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
