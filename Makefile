@@ -21,3 +21,8 @@ test:
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default -j $(JOBS)
 	ctest --preset default
+
+# The Debian package, build/default/velmora_<version>_<arch>.deb.
+.PHONY: deb
+deb: build
+	cd build/default && cpack

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# usage: no_display.sh VELMORA
+# With neither DISPLAY nor WAYLAND_DISPLAY, Qt's own display back ends would
+# abort: the program must say so in one line and exit with status 1. A
+# platform that needs no display must still start and keep running.
+set -uo pipefail
+velmora=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+ulimit -c unlimited 2>/dev/null || true
+failed=0
+
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" </dev/null >out 2>err; }
+
+for platform in unset "" xcb wayland "xcb;wayland"; do
+    if [[ $platform == unset ]]; then run "$velmora"; else run QT_QPA_PLATFORM="$platform" "$velmora"; fi
+    status=$?
+    lines=$(wc -l <err)
+    if [[ $status -ne 1 || $lines -ne 1 || -s out ]] || ! grep -q 'nessun display grafico disponibile' err; then
+        echo "FAIL QT_QPA_PLATFORM=$platform: status $status, stdout $(wc -c <out) bytes, stderr $lines lines:"
+        cat err
+        failed=1
+    fi
+done
+if compgen -G 'core*' >/dev/null; then
+    echo "FAIL core file left: $(echo core*)"
+    failed=1
+fi
+
+# timeout's status 124 means the program was still running after a second;
+# the cases run side by side so that they take that second once.
+starts=("QT_QPA_PLATFORM=offscreen" "QT_QPA_PLATFORM=minimal" "QT_QPA_PLATFORM=wayland;offscreen" "-platform offscreen")
+pids=()
+for i in "${!starts[@]}"; do
+    # shellcheck disable=SC2086 # an option and its value are two words
+    case ${starts[i]} in
+    -*) env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 1 "$velmora" ${starts[i]} ;;
+    *) env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${starts[i]}" timeout 1 "$velmora" ;;
+    esac </dev/null >"out$i" 2>"err$i" &
+    pids+=($!)
+done
+for i in "${!starts[@]}"; do
+    wait "${pids[i]}"
+    status=$?
+    if [[ $status -ne 124 ]] || grep -q 'nessun display' "err$i"; then
+        echo "FAIL ${starts[i]}: status $status (124 expected: still running), stderr:"
+        cat "err$i"
+        failed=1
+    fi
+done
+
+exit $failed
