@@ -71,7 +71,7 @@ def _reap_orphans():
 RUNTIME_PREFIX = "velmora-e2e-"
 
 
-def _sweep_runtime_dirs():
+def sweep_runtime_dirs():
     # A killed test cannot remove its runtime directory; the next one does.
     root = tempfile.gettempdir()
     for entry in os.listdir(root):
@@ -98,7 +98,7 @@ class Desktop:
         _libc.prctl(_PR_SET_CHILD_SUBREAPER, 1)
         self.xvfb = None
         self.bus = None
-        _sweep_runtime_dirs()
+        sweep_runtime_dirs()
         self.runtime_dir = tempfile.mkdtemp(prefix="%s%d-" % (RUNTIME_PREFIX, os.getpid()))
         try:
             self._start()
