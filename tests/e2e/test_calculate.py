@@ -38,8 +38,7 @@ class MissingData(VelmoraTestCase):
     def test_box_is_a_window_with_title_text_and_ok_closed_by_enter(self):
         box = self.open_box(lambda: self.app.key("Return"))  # Enter in List1 presses Command1
 
-        found = self.app.desktop.run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.app.process.pid), "--name", "^%s$" % MISSING_TITLE)
-        box_xid = found.stdout.split()
+        box_xid = self.app.x_windows(MISSING_TITLE)
         self.assertEqual(len(box_xid), 1)
         self.assertNotEqual(box_xid[0], self.app.xid)
         x, y, w, h = self.app.extents(box)
@@ -61,8 +60,7 @@ class MissingData(VelmoraTestCase):
         self.assertEqual(self.app.chosen(1), [])
         self.assertEqual(self.app.text("Label5"), "")
         self.assertEqual(self.app.result(), "")
-        names = [e for e in self.app.take_events() if e[1] is not None and e[0].endswith("accessible-name")]
-        self.assertEqual(names, [])
+        self.assertEqual([e for e in self.app.take_events() if e[1] is not None], [])
 
     def test_any_missing_band_gives_the_box_and_changes_nothing(self):
         full = ["giallo", "viola", "rosso", "oro"]
@@ -75,7 +73,7 @@ class MissingData(VelmoraTestCase):
                 self.close_box()
                 self.assertEqual(self.app.result(), "")
                 self.assertEqual(self.app.chosen(missing), [])
-                self.assertEqual([e for e in self.app.take_events() if e[1] is not None and e[0].endswith("accessible-name")], [])
+                self.assertEqual([e for e in self.app.take_events() if e[1] is not None], [])
                 self.app.click_button(2)
                 self.app.wait_for(lambda: all(not self.app.chosen(b) for b in range(1, 5)), "Cancella to clear")
 
@@ -95,10 +93,16 @@ class Calculate(VelmoraTestCase):
     def presses(self):
         """Three ways to ask for the value."""
         app = self.app
+
+        def space_on_the_button():
+            app.key("Tab")
+            app.wait_for(lambda: app.focus() == "Command1", "the focus on Command1")
+            app.key("space")
+
         return [
             ("click", lambda: app.click_button(1)),
             ("Enter in a list", lambda: app.key("Return")),
-            ("Space on the button", lambda: (app.key("Tab"), app.wait_for(lambda: app.focus() == "Command1", "focus on Command1"), app.key("space"))),
+            ("Space on the button", space_on_the_button),
         ]
 
     def test_value_line_for_each_example(self):
@@ -144,8 +148,7 @@ class Calculate(VelmoraTestCase):
 
     def test_keyboard_alone(self):
         # Down chooses the first entry, further Downs walk on.
-        self.app.key("Down", "Down", "Down", "Tab", "Down", "Down", "Down", "Down", "Down", "Tab", "Down", "Down", "Down",
-                     "Tab", "Down", "Return")
+        self.app.key(*["Down"] * 3, "Tab", *["Down"] * 5, "Tab", *["Down"] * 3, "Tab", "Down", "Return")
         expected = result_text(["rosso", "giallo", "rosso", "oro"])
         self.app.wait_for(lambda: self.app.result() == expected, expected)
         self.assertEqual(self.app.focus(), "List4")

@@ -85,12 +85,7 @@ class ChooseByAccessibility(VelmoraTestCase):
         def table(band, row):
             return self.app["List%d" % band].queryTable().addRowSelection(row)
 
-        def toggle(band, row):
-            action = self.app.entries(band)[row].queryAction()
-            names = [action.getName(i) for i in range(action.nActions)]
-            return action.doAction(names.index("Toggle"))
-
-        routes = {"table": table, "toggle": toggle}
+        routes = {"table": table, "toggle": self.app.toggle}
         try:
             self.app["List1"].querySelection()
         except NotImplementedError:
@@ -105,10 +100,7 @@ class ChooseByAccessibility(VelmoraTestCase):
         def unselect_row(band, row):
             self.app["List%d" % band].queryTable().removeRowSelection(row)
 
-        def toggle_chosen(band, row):
-            self.app.entries(band)[row].queryAction().doAction(0)
-
-        ways = {"removeRowSelection": unselect_row, "toggle the chosen entry": toggle_chosen}
+        ways = {"removeRowSelection": unselect_row, "toggle the chosen entry": self.app.toggle}
         try:
             self.app["List1"].querySelection()
         except NotImplementedError:

@@ -33,7 +33,8 @@ desktop = vd.shared_desktop()
 app = vd.Velmora(desktop, %(program)r, desktop.bind_atspi())
 app.wait_for(lambda: app.focus() == "List1", "the focus on List1")
 group = [int(p) for p in os.listdir("/proc") if p.isdigit() and group_of(int(p)) == desktop.bus.pid]
-print(json.dumps({"display": desktop.display, "runtime": desktop.runtime_dir, "pids": [desktop.xvfb.pid, app.process.pid] + group}), flush=True)
+pids = [desktop.xvfb.pid, app.process.pid] + group
+print(json.dumps({"display": desktop.display, "runtime": desktop.runtime_dir, "pids": pids}), flush=True)
 if sys.argv[1] == "fail":
     raise AssertionError("a failing test")
 sys.stdin.read()

@@ -109,19 +109,8 @@ class Desktop:
     def _start(self):
         read_end, write_end = os.pipe()
         self.xvfb = _spawn(
-            [
-                "Xvfb",
-                "-displayfd",
-                str(write_end),
-                "-screen",
-                "0",
-                "%dx%dx24" % SCREEN,
-                "-dpi",
-                "96",
-                "-nolisten",
-                "tcp",
-                "-noreset",
-            ],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN, "-dpi", "96"]
+            + ["-nolisten", "tcp", "-noreset"],
             pass_fds=[write_end],
             stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL,
@@ -201,7 +190,7 @@ class Image:
         self.masks = header[14:17]
         colours = header[19]
         if version != 7 or pixmap_format != 2 or bits_per_pixel not in (24, 32):
-            raise ValueError("unexpected xwd dump: version %d, format %d, %d bits" % (version, pixmap_format, bits_per_pixel))
+            raise ValueError("unexpected xwd dump: %d, %d, %d bits" % (version, pixmap_format, bits_per_pixel))
         self.bytes_per_pixel = bits_per_pixel // 8
         self.order = "little" if byte_order == 0 else "big"
         self.data = xwd[header_size + 12 * colours :]
@@ -282,11 +271,7 @@ def result_text(bands, decimal_point="."):
 MISSING_TITLE = "Dati mancanti"
 MISSING_TEXT = "Impossibile calcolare il valore. Completare i dati mancanti."
 
-WATCHED_EVENTS = (
-    "object:property-change:accessible-name",
-    "object:state-changed:selected",
-    "object:children-changed",
-)
+WATCHED_EVENTS = ("object:property-change:accessible-name",)
 
 
 class Velmora:
@@ -336,8 +321,7 @@ class Velmora:
             self.controls[name] = child
         self._names_by_path = {c.path: n for n, c in self.controls.items()}
 
-        found = self.desktop.run("xdotool", "search", "--all", "--sync", "--onlyvisible", "--pid", str(pid), "--name", "^Velmora$")
-        self.xid = found.stdout.split()[0]
+        self.xid = self.x_windows("Velmora", sync=True)[0]
         self.origin = self.extents(self.window)[:2]
         self.start_listening()
         self.focus_window()
@@ -396,6 +380,12 @@ class Velmora:
         sel = self.pyatspi.STATE_SELECTED
         return [i.name for i in self.entries(band) if i.getState().contains(sel)]
 
+    def x_windows(self, title, sync=False):
+        """The program's mapped X windows with this title."""
+        criteria = ["--all", "--onlyvisible", "--pid", str(self.process.pid), "--name", "^%s$" % title]
+        found = self.desktop.run("xdotool", "search", *(["--sync"] if sync else []), *criteria)
+        return found.stdout.split()
+
     def windows(self):
         """The program's top-level windows, by name."""
         return [w.name for w in self.app]
@@ -453,6 +443,12 @@ class Velmora:
 
     def click(self, *accessibles):
         self.click_at(*map(self.centre, accessibles))
+
+    def toggle(self, band, row):
+        """Runs an entry's Toggle action, as a screen reader's "activate" does."""
+        action = self.entries(band)[row].queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        return action.doAction(names.index("Toggle"))
 
     def click_entry(self, band, text):
         self.click(self.entry(band, text))
@@ -529,7 +525,8 @@ class Velmora:
         return events
 
     def names_taken(self, events, control):
-        """The accessible names a control took, in order."""
+        """The accessible names a control took, one per change. Each is read
+        when its event arrives, so the count is exact, the text may be a later one."""
         return [text for kind, name, text, _ in events if name == control and kind.endswith("accessible-name")]
 
 
