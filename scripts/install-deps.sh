@@ -4,7 +4,8 @@
 set -euo pipefail
 
 build=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation2)
-tests=(xvfb xauth xdotool x11-utils dbus dbus-x11 at-spi2-core python3-pyatspi)
+# End-to-end: a real X server, real input, the accessibility bus, screenshots.
+tests=(xvfb xauth xdotool x11-utils x11-apps dbus dbus-x11 at-spi2-core python3-pyatspi)
 # Installing: menu icons drawn from the SVG, the .deb's dependencies, and the
 # validators and windres its tests run.
 build+=(librsvg2-bin dpkg-dev)

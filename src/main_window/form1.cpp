@@ -247,14 +247,16 @@ void Form1::Calculate()
 
 void Form1::ClearAll()
 {
-    // Label9 empties first, so deselecting the lists cannot trigger a recompute.
-    label(9)->clear();
+    // setText, not clear(): only setText tells assistive technology that the
+    // text has gone. Label9 empties first, so deselecting the lists cannot
+    // trigger a recompute.
+    label(9)->setText(QString());
     for (Swatch *s : m_shapes)
         s->setFill(ButtonFace);
     for (BandList *l : m_lists)
         l->clearChoice();
     for (int n : {5, 6, 7, 8, 10, 13})
-        label(n)->clear();
+        label(n)->setText(QString());
     for (int n : {11, 12, 13, 14})
         label(n)->setVisible(false);
     m_state = FormState {};
