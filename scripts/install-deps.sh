@@ -10,6 +10,7 @@ tests=(xvfb xauth xdotool x11-utils x11-apps dbus dbus-x11 at-spi2-core python3-
 # validators and windres its tests run.
 build+=(librsvg2-bin dpkg-dev)
 tests+=(desktop-file-utils appstream binutils-mingw-w64-i686)
+tests+=(valgrind) # make test-valgrind
 
 case "${1:-run}" in
 run) wanted=("${build[@]}") ;;

@@ -37,17 +37,26 @@ void BandList::clearChoice()
 
 QModelIndex BandList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
-    // Focus parks the cursor on a row without choosing it; the first arrow
-    // key then chooses that row rather than skipping past it. The view only
-    // acts when the cursor moves, so lift it first.
-    if (selectedIndex() == -1 && count() > 0
-        && (cursorAction == MoveDown || cursorAction == MoveUp || cursorAction == MoveNext
-            || cursorAction == MovePrevious)) {
-        const int row = currentIndex().isValid() ? currentIndex().row() : 0;
+    if (selectedIndex() != -1 || count() == 0)
+        return QListWidget::moveCursor(cursorAction, modifiers);
+
+    // Nothing chosen yet. One column: Left and Right go nowhere.
+    if (cursorAction == MoveLeft || cursorAction == MoveRight)
+        return currentIndex();
+
+    // Keyboard focus parks the cursor on a row unchosen; a click beside the
+    // entries leaves none. Either way the first key that walks the list
+    // chooses as if from the first row: an arrow the parked row rather than
+    // skipping past it, End the last row rather than the first.
+    if (!currentIndex().isValid())
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    const bool arrow = cursorAction == MoveDown || cursorAction == MoveUp || cursorAction == MoveNext
+        || cursorAction == MovePrevious;
+    const QModelIndex target = arrow ? currentIndex() : QListWidget::moveCursor(cursorAction, modifiers);
+    // The view only acts when the cursor moves, so lift it first.
+    if (target == currentIndex())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        return model()->index(row, 0);
-    }
-    return QListWidget::moveCursor(cursorAction, modifiers);
+    return target;
 }
 
 } // namespace Velmora

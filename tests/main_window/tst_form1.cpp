@@ -30,6 +30,8 @@ private slots:
     void chooseByClick_data();
     void chooseByClick();
     void chooseByKeyboard();
+    void firstKeyChooses_data();
+    void firstKeyChooses();
     void deselectChangesNothing();
     void userCannotRemoveABand();
     void accessibleChoiceIsOneChange();
@@ -278,6 +280,57 @@ void TestForm1::chooseByKeyboard()
     QTest::keyClick(first, Qt::Key_Up);
     QCOMPARE(first->selectedIndex(), 0);
     QCOMPARE(m_form->label(5)->text(), "NERO");
+}
+
+// Tabbing into an empty list parks its cursor on the first entry unchosen;
+// a click beside its entries focuses it with no cursor at all. Either way
+// every key that walks the list must choose the row it names, even one that
+// would leave a parked cursor where it is.
+void TestForm1::firstKeyChooses_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("row");
+
+    const std::pair<const char *, std::pair<Qt::Key, int>> keys[] {
+        {"Down", {Qt::Key_Down, 0}},
+        {"Up", {Qt::Key_Up, 0}},
+        {"Home", {Qt::Key_Home, 0}},
+        {"Page Up", {Qt::Key_PageUp, 0}},
+        {"End", {Qt::Key_End, 8}},
+        {"Page Down", {Qt::Key_PageDown, 8}},
+        {"Left", {Qt::Key_Left, -1}},
+        {"Right", {Qt::Key_Right, -1}},
+    };
+    for (bool byClick : {false, true})
+        for (const auto &[name, key] : keys)
+            QTest::addRow("%s, %s", byClick ? "clicked" : "tabbed", name) << byClick << int(key.first) << key.second;
+}
+
+void TestForm1::firstKeyChooses()
+{
+    QFETCH(bool, byClick);
+    QFETCH(int, key);
+    QFETCH(int, row);
+
+    BandList *list = m_form->list(3);
+    if (byClick) {
+        const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, last.center() + QPoint(0, 8));
+        QCOMPARE(list->currentRow(), -1);
+    } else {
+        QTRY_COMPARE(QApplication::focusWidget(), m_form->list(1));
+        QTest::keyClick(m_form->list(1), Qt::Key_Tab);
+        QTest::keyClick(m_form->list(2), Qt::Key_Tab);
+        QCOMPARE(list->currentRow(), 0);
+    }
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->selectedIndex(), -1);
+
+    QTest::keyClick(list, Qt::Key(key));
+    QCOMPARE(list->selectedIndex(), row);
+    QCOMPARE(m_form->label(7)->text(),
+        row < 0 ? QString() : QString::fromUtf8(lookupBand(3, row)->colour.displayName.data()));
 }
 
 void TestForm1::deselectChangesNothing()

@@ -1,0 +1,238 @@
+#include "windowdriver.h"
+
+#include "bandlist.h"
+#include "form1.h"
+#include "swatch.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace Velmora::Testing {
+
+namespace {
+
+// Spins the event loop until done() or the deadline, one pass at a time: no
+// sleeping, and no pass that lasts while a zero timer keeps firing.
+template<typename Done> bool spinUntil(Done done, int milliseconds = 2000)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+QPushButton *command(const Form1 &form, int n)
+{
+    return form.findChild<QPushButton *>(QStringLiteral("Command%1").arg(n));
+}
+
+QPoint entryPoint(const Form1 &form, int band, int row)
+{
+    const BandList *list = form.list(band);
+    return list->viewport()->mapTo(&form, list->visualRect(list->model()->index(row, 0)).center());
+}
+
+// Halfway between the last entry and the bottom of the list.
+QPoint blankPoint(const Form1 &form, int band)
+{
+    const BandList *list = form.list(band);
+    const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
+    const QPoint p(last.center().x(), (last.bottom() + list->viewport()->height()) / 2);
+    return list->viewport()->mapTo(&form, p);
+}
+
+QPoint buttonPoint(const Form1 &form, int n)
+{
+    const QPushButton *button = command(form, n);
+    return button->mapTo(&form, button->rect().center());
+}
+
+QString nameOf(const QWidget *w)
+{
+    return w ? w->objectName() : QString();
+}
+
+} // namespace
+
+WindowDriver::WindowDriver(std::function<void(Form1 &)> setUp)
+    : m_setUp(std::move(setUp))
+{
+}
+
+WindowDriver::~WindowDriver() = default;
+
+void WindowDriver::restart()
+{
+    m_form.reset();
+    m_form = std::make_unique<Form1>();
+    if (m_setUp)
+        m_setUp(*m_form);
+    m_form->show();
+    if (!QTest::qWaitForWindowExposed(m_form.get()))
+        qFatal("the window never showed");
+    if (!spinUntil([this] { return QGuiApplication::focusWindow() == m_form->windowHandle(); }))
+        qFatal("the window never became active");
+    m_boxes = 0;
+    m_boxFaults.clear();
+}
+
+void WindowDriver::perform(const UserAction &a)
+{
+    QWindow *window = m_form->windowHandle();
+    const int boxesBefore = m_boxes;
+
+    // A box runs its own event loop inside the action; answer it from there.
+    QTimer answerer;
+    QMessageBox *answered = nullptr;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->isVisible() && box != answered) {
+            answered = box;
+            answerBox(box, a);
+        }
+    });
+    answerer.start(0);
+
+    switch (a.kind) {
+    case UserAction::ClickEntry:
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, entryPoint(*m_form, a.target, a.row));
+        break;
+    case UserAction::CtrlClickEntry:
+        QTest::mouseClick(window, Qt::LeftButton, Qt::ControlModifier, entryPoint(*m_form, a.target, a.row));
+        break;
+    case UserAction::DoubleClickEntry:
+        QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, entryPoint(*m_form, a.target, a.row));
+        break;
+    case UserAction::ClickBlank:
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, blankPoint(*m_form, a.target));
+        break;
+    case UserAction::ClickButton:
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, buttonPoint(*m_form, a.target));
+        break;
+    default: {
+        static const QHash<UserAction::Kind, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys {
+            {UserAction::Up, {Qt::Key_Up, Qt::NoModifier}},
+            {UserAction::Down, {Qt::Key_Down, Qt::NoModifier}},
+            {UserAction::Home, {Qt::Key_Home, Qt::NoModifier}},
+            {UserAction::End, {Qt::Key_End, Qt::NoModifier}},
+            {UserAction::PageUp, {Qt::Key_PageUp, Qt::NoModifier}},
+            {UserAction::PageDown, {Qt::Key_PageDown, Qt::NoModifier}},
+            {UserAction::Left, {Qt::Key_Left, Qt::NoModifier}},
+            {UserAction::Right, {Qt::Key_Right, Qt::NoModifier}},
+            {UserAction::Tab, {Qt::Key_Tab, Qt::NoModifier}},
+            {UserAction::Backtab, {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {UserAction::Return, {Qt::Key_Return, Qt::NoModifier}},
+            {UserAction::KeypadEnter, {Qt::Key_Enter, Qt::KeypadModifier}},
+            {UserAction::Space, {Qt::Key_Space, Qt::NoModifier}},
+            {UserAction::CtrlSpace, {Qt::Key_Space, Qt::ControlModifier}},
+            {UserAction::Escape, {Qt::Key_Escape, Qt::NoModifier}},
+        };
+        const auto [key, modifiers] = keys.value(a.kind);
+        // Keys go to the active window, and nowhere when there is none.
+        if (QWindow *active = QGuiApplication::focusWindow())
+            QTest::keyClick(active, key, modifiers);
+        break;
+    }
+    }
+    answerer.stop();
+    QCoreApplication::processEvents();
+
+    if (m_boxes != boxesBefore && QGuiApplication::focusWindow() != window) {
+        m_form->activateWindow();
+        if (spinUntil([&] { return QGuiApplication::focusWindow() == window; }))
+            ++m_handedBack;
+    }
+}
+
+void WindowDriver::answerBox(QMessageBox *box, const UserAction &a)
+{
+    ++m_boxes;
+    const auto fault = [&](const QString &what) { m_boxFaults << QStringLiteral("box %1: %2").arg(m_boxes).arg(what); };
+
+    if (box->windowTitle() != QStringLiteral("Dati mancanti"))
+        fault(QStringLiteral("title \"%1\"").arg(box->windowTitle()));
+    if (box->text() != QStringLiteral("Impossibile calcolare il valore. Completare i dati mancanti."))
+        fault(QStringLiteral("text \"%1\"").arg(box->text()));
+    if (box->icon() != QMessageBox::Critical)
+        fault(QStringLiteral("icon %1").arg(box->icon()));
+    if (box->buttons().size() != 1 || box->standardButtons() != QMessageBox::Ok)
+        fault(QStringLiteral("%1 buttons").arg(box->buttons().size()));
+    if (!box->isModal())
+        fault(QStringLiteral("not modal"));
+
+    // The user types into the box only once it has the keyboard.
+    if (!spinUntil([&] { return QGuiApplication::focusWindow() == box->windowHandle(); }))
+        fault(QStringLiteral("never took the keyboard"));
+    if (a.knock)
+        knock();
+
+    static constexpr std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 4> CloseKeys {{
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_Escape, Qt::NoModifier},
+        {Qt::Key_Space, Qt::NoModifier},
+    }};
+    const auto [key, modifiers] = CloseKeys.at(a.closeKey);
+    QTest::keyClick(box->windowHandle(), key, modifiers);
+    if (box->isVisible()) {
+        fault(QStringLiteral("still open after key %1").arg(QKeySequence(key | modifiers).toString()));
+        box->done(QMessageBox::Ok);
+    }
+}
+
+// Clicks and types at the window behind the box, which must take none of it.
+void WindowDriver::knock()
+{
+    QWindow *window = m_form->windowHandle();
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, buttonPoint(*m_form, 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, entryPoint(*m_form, 2, 5));
+    QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, Qt::Key_Down);
+}
+
+WindowView WindowDriver::view(bool wholeWindow) const
+{
+    WindowView v;
+    QRect area;
+    for (int band = 1; band <= 4; ++band)
+        area |= m_form->shape(band)->geometry();
+    if (wholeWindow)
+        area = m_form->rect();
+    const QImage image = m_form->grab(area).toImage();
+
+    for (std::size_t i = 0; i < 4; ++i) {
+        const int band = int(i) + 1;
+        const Swatch *swatch = m_form->shape(band);
+        v.fills[i] = swatch->fillColor();
+        v.pixels[i] = image.pixelColor((swatch->geometry().center() - area.topLeft()) * image.devicePixelRatio());
+        v.names[i] = m_form->label(band + 4)->text();
+        v.swatchNames[i] = QAccessible::queryAccessibleInterface(const_cast<Swatch *>(swatch))->text(QAccessible::Name);
+        const QModelIndexList rows = m_form->list(band)->selectionModel()->selectedIndexes();
+        v.selected[i] = rows.isEmpty() ? -1 : rows.constFirst().row();
+        v.selectedCount[i] = int(rows.size());
+        v.resultShown[i] = m_form->label(band + 10)->isVisibleTo(m_form.get());
+    }
+    v.value = m_form->label(9)->text();
+    v.valueShown = m_form->label(9)->isVisibleTo(m_form.get());
+    v.ohm = m_form->label(11)->text();
+    v.plusMinus = m_form->label(12)->text();
+    v.tolerance = m_form->label(13)->text();
+    v.heading = m_form->label(14)->text();
+    v.scratchShown = m_form->label(10)->isVisibleTo(m_form.get());
+    v.focus = nameOf(m_form->focusWidget());
+    v.keyboardFocus = nameOf(QApplication::focusWidget());
+    v.boxes = m_boxes;
+    v.boxFaults = m_boxFaults;
+    return v;
+}
+
+} // namespace Velmora::Testing
