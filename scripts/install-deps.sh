@@ -5,6 +5,7 @@ set -euo pipefail
 
 build=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation2)
 tests=(xvfb xauth xdotool x11-utils dbus dbus-x11 at-spi2-core python3-pyatspi)
+tests+=(libbenchmark-dev libxcb1-dev) # the benchmarks in bench/
 
 case "${1:-run}" in
 run) wanted=("${build[@]}") ;;
