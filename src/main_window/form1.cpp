@@ -118,6 +118,10 @@ void Form1::buildControls()
             auto *label = new QLabel(qs(c.text), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);
+            // Filled with the window's own background, a label hides nothing
+            // but still counts as opaque: a new text then repaints the label
+            // alone, not the window and the labels it overlaps by a pixel.
+            label->setAutoFillBackground(true);
             m_labels.at(std::size_t(controlNumber(c.name) - 1)) = label;
             widget = label;
             break;
