@@ -5,6 +5,8 @@
   phases    where the start-up time goes, step by step
   handlers  a band selection, Calculate and ClearAll in process, with repaint
   idle      CPU time and wake-ups of the shown window doing nothing
+  instructions  the handlers counted in instructions under callgrind (not
+            part of "all": slow, and needs valgrind)
 
 With no command it runs them all and exits 1 when a target is missed.
 --quick runs each once, briefly, to prove it works: it fails only when a
@@ -116,6 +118,7 @@ def spawn_measured(exe, args, env):
     if "frame" not in marks:
         raise BenchError(f"{os.path.basename(exe)} never painted a frame")
     marks["exit"] = (t_end - t0) / 1e6
+    marks["cpu"] = (usage.ru_utime + usage.ru_stime) * 1e3
     return marks, usage.ru_maxrss
 
 
@@ -145,18 +148,20 @@ def startup(bindir, runs, quick):
     rows = {}
     for name, samples in res.items():
         rows[name] = (median([m["frame"] for m, _ in samples]), median([m["exit"] for m, _ in samples]),
-                      median([rss for _, rss in samples]) / 1024)
+                      median([m["cpu"] for m, _ in samples]), median([rss for _, rss in samples]) / 1024)
     ratio_t = rows["velmora"][0] / rows["empty"][0]
-    ratio_m = rows["velmora"][2] / rows["empty"][2]
+    ratio_c = rows["velmora"][2] / rows["empty"][2]
+    ratio_m = rows["velmora"][3] / rows["empty"][3]
     print(f"Start-up: exec to first frame on the X server, and peak RSS; {runs} runs each, alternately,")
-    print(f"on a private Xvfb ({display.name}) and session bus; medians")
-    print(f"  {'':26}{'first frame':>12}{'process':>10}{'peak RSS':>12}")
+    print(f"on a private Xvfb ({display.name}) and session bus; medians. Whole process: until its exit,")
+    print("with its CPU time (user + system) beside it.")
+    print(f"  {'':26}{'first frame':>12}{'whole process':>16}{'CPU':>10}{'peak RSS':>12}")
     for label, name in (("empty Qt window 433x421", "empty"), ("Velmora", "velmora")):
-        t, e, m = rows[name]
-        print(f"  {label:26}{t:9.1f} ms{e:7.1f} ms{m:8.1f} MiB")
+        t, e, c, m = rows[name]
+        print(f"  {label:26}{t:9.1f} ms{e:13.1f} ms{c:7.1f} ms{m:8.1f} MiB")
     ok_t = ratio_t <= TARGETS["startup"]
     ok_m = ratio_m <= TARGETS["rss"]
-    print(f"  {'Velmora / empty':26}{ratio_t:10.2f} x{'':10}{ratio_m:8.2f} x")
+    print(f"  {'Velmora / empty':26}{ratio_t:10.2f} x{'':16}{ratio_c:7.2f} x{ratio_m:8.2f} x")
     print(f"  targets: start-up <= {TARGETS['startup']} x {verdict(ok_t, quick)}, "
           f"peak RSS <= {TARGETS['rss']} x {verdict(ok_m, quick)}")
     return ok_t and ok_m
@@ -223,10 +228,44 @@ def handlers(bindir, quick):
           else "one short run each")
     ok = True
     for name, us in medians.items():
+        if name.startswith("Qt floor"):
+            print(f"  {name:34}{us:8.1f} us   bare Qt widgets of the same size and font, for reference")
+            continue
         good = us <= TARGETS["handler_us"]
         ok &= good
         print(f"  {name:34}{us:8.1f} us   target <= {TARGETS['handler_us']:.0f} us {verdict(good, quick)}")
     return ok
+
+
+def instructions(bindir):
+    """The handlers' timed steps counted in instructions under callgrind:
+    slow, but free of the noise of a shared machine."""
+    if not shutil.which("valgrind"):
+        raise BenchError("valgrind is not installed (Debian package valgrind)")
+    exe = os.path.join(bindir, "velmora_handlers")
+    names = ["select band 3, live recompute", "Calculate", "ClearAll",
+             "Qt floor: list row change", "Qt floor: label text change"]
+    print("Handlers in instructions per step (valgrind --tool=callgrind, offscreen), repaint included")
+    with tempfile.TemporaryDirectory() as rt:
+        env = clean_env(rt, QT_QPA_PLATFORM="offscreen")
+        for name in names:
+            out = os.path.join(rt, "callgrind.out")
+            subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}",
+                            "--toggle-collect=*timedStep*", exe, f"--benchmark_filter=^{name}/",
+                            "--benchmark_min_time=0.5"],
+                           env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+            tree = subprocess.run(["callgrind_annotate", "--inclusive=yes", "--tree=calling", out],
+                                  capture_output=True, text=True, check=True).stdout
+            total = calls = None
+            for line in tree.splitlines():
+                if "PROGRAM TOTALS" in line and total is None:
+                    total = int(line.split()[0].replace(",", ""))
+                elif "> " in line and "timedStep" in line and calls is None:
+                    calls = int(line[line.rindex("(") + 1:line.rindex("x)")].replace(",", ""))
+            if not total or not calls:
+                raise BenchError(f"no count for {name}")
+            print(f"  {name:34}{total // calls:10,} instructions")
+    return True
 
 
 def proc_threads(pid):
@@ -305,7 +344,8 @@ def verdict(ok, quick):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("command", nargs="?", default="all", choices=["all", "startup", "phases", "handlers", "idle"])
+    parser.add_argument("command", nargs="?", default="all",
+                        choices=["all", "startup", "phases", "handlers", "idle", "instructions"])
     parser.add_argument("--bin", default=os.path.join(here, "..", "build", "bench", "bin"),
                         help="where the bench preset put the programs (default: build/bench/bin)")
     parser.add_argument("--runs", type=int, default=30, help="start-up runs of each program (default 30)")
@@ -322,8 +362,10 @@ def main():
         "phases": lambda: phases(args.bin, args.runs),
         "handlers": lambda: handlers(args.bin, args.quick),
         "idle": lambda: idle(args.bin, args.idle_seconds, args.quick),
+        "instructions": lambda: instructions(args.bin),
     }
-    chosen = list(steps) if args.command == "all" else [args.command]
+    # Counting instructions takes minutes and valgrind; it runs when asked.
+    chosen = [s for s in steps if s != "instructions"] if args.command == "all" else [args.command]
     ok = True
     try:
         for i, name in enumerate(chosen):

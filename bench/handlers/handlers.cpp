@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QWindow>
 
@@ -118,6 +119,51 @@ void clearAll(benchmark::State &state)
         state.SkipWithError("ClearAll left the value");
 }
 
+// The floor: the same kinds of change in bare Qt widgets of the same sizes
+// and fonts, with nothing of ours in them.
+QListWidget *g_floorList = nullptr;
+QLabel *g_floorLabel = nullptr;
+
+void floorListRow(benchmark::State &state)
+{
+    measure(
+        state, [] {}, [] { g_floorList->setCurrentRow(g_floorList->currentRow() == 3 ? 2 : 3); });
+}
+
+void floorLabelText(benchmark::State &state)
+{
+    measure(
+        state, [] {},
+        [] {
+            g_floorLabel->setText(g_floorLabel->text() == u"4700" ? QStringLiteral("47000") : QStringLiteral("4700"));
+        });
+}
+
+void showFloor(QWidget &window)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(11);
+    window.setFont(font);
+    window.setFixedSize(433, 421);
+    g_floorList = new QListWidget(&window);
+    g_floorList->setGeometry(224, 128, 81, 134);
+    for (const char *colour : {"nero", "marrone", "rosso", "arancio", "giallo", "verde", "blu", "viola", "grigio",
+             "bianco", "oro", "argento"})
+        g_floorList->addItem(QString::fromLatin1(colour));
+    // As the band lists are set up, so that only the painting differs.
+    g_floorList->setUniformItemSizes(true);
+    g_floorList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int row = 0; row < g_floorList->count(); ++row)
+        g_floorList->item(row)->setSizeHint(QSize(0, 13));
+    g_floorLabel = new QLabel(&window);
+    g_floorLabel->setGeometry(168, 360, 89, 25);
+    font.setPixelSize(18);
+    font.setWeight(QFont::Bold);
+    g_floorLabel->setFont(font);
+    window.show();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -130,13 +176,21 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     settle();
 
+    QWidget floor;
+    showFloor(floor);
+    while (!floor.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    settle();
+
     g_form = &form;
     PaintCounter paints;
     g_paints = &paints;
     app.installEventFilter(&paints);
 
-    for (auto [name, function] : {std::pair {"select band 3, live recompute", &selectBand},
-             std::pair {"Calculate", &calculate}, std::pair {"ClearAll", &clearAll}})
+    for (auto [name, function] :
+        {std::pair {"select band 3, live recompute", &selectBand}, std::pair {"Calculate", &calculate},
+            std::pair {"ClearAll", &clearAll}, std::pair {"Qt floor: list row change", &floorListRow},
+            std::pair {"Qt floor: label text change", &floorLabelText}})
         benchmark::RegisterBenchmark(name, function)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
     benchmark::Initialize(&argc, argv);
