@@ -222,18 +222,21 @@ def handlers(bindir, quick):
         if b.get("error_occurred"):
             raise BenchError(f"{b['run_name']}: {b['error_message']}")
         if quick or b.get("aggregate_name") == "median":
-            medians[b["run_name"].removesuffix("/manual_time")] = b["real_time"]
-    print("Handlers in process (offscreen), each with the repaint it causes;")
-    print("median of 15 repetitions of the mean over each repetition's iterations" if not quick
+            medians[b["run_name"].removesuffix("/manual_time")] = (b["real_time"], b["cpu_us"])
+    print("Handlers in process (offscreen), each with the repaint it causes; wall time, and the")
+    print("thread's CPU time, which does not count waiting for a core on a shared machine;")
+    print("medians of 15 repetitions of the mean over each repetition's iterations" if not quick
           else "one short run each")
+    print(f"  {'':34}{'wall':>8}{'CPU':>11}")
     ok = True
-    for name, us in medians.items():
+    for name, (wall, cpu) in medians.items():
+        cells = f"  {name:34}{wall:8.1f} us{cpu:8.1f} us"
         if name.startswith("Qt floor"):
-            print(f"  {name:34}{us:8.1f} us   bare Qt widgets of the same size and font, for reference")
+            print(f"{cells}   bare Qt widgets of the same size and font, for reference")
             continue
-        good = us <= TARGETS["handler_us"]
+        good = cpu <= TARGETS["handler_us"]
         ok &= good
-        print(f"  {name:34}{us:8.1f} us   target <= {TARGETS['handler_us']:.0f} us {verdict(good, quick)}")
+        print(f"{cells}   target: CPU <= {TARGETS['handler_us']:.0f} us {verdict(good, quick)}")
     return ok
 
 
@@ -244,7 +247,7 @@ def instructions(bindir):
         raise BenchError("valgrind is not installed (Debian package valgrind)")
     exe = os.path.join(bindir, "velmora_handlers")
     names = ["select band 3, live recompute", "Calculate", "ClearAll",
-             "Qt floor: list row change", "Qt floor: label text change"]
+             "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
     print("Handlers in instructions per step (valgrind --tool=callgrind, offscreen), repaint included")
     with tempfile.TemporaryDirectory() as rt:
         env = clean_env(rt, QT_QPA_PLATFORM="offscreen")
