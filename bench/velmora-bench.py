@@ -25,6 +25,8 @@ import tempfile
 import time
 
 TARGETS = {"startup": 1.65, "rss": 1.25, "handler_us": 50.0}
+HANDLERS = ["select band 3, live recompute", "Calculate", "ClearAll",
+            "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
 
 
 class BenchError(Exception):
@@ -210,7 +212,10 @@ def handlers(bindir, quick):
         if quick:
             args += ["--benchmark_min_time=0", "--benchmark_repetitions=1"]
         else:
+            # Repetitions of all benchmarks interleaved at random: a busy spell of
+            # a shared machine then falls on all of them alike.
             args += ["--benchmark_min_time=0.1", "--benchmark_repetitions=15",
+                     "--benchmark_enable_random_interleaving=true",
                      "--benchmark_report_aggregates_only=true"]
         run = subprocess.run([exe] + args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         if run.returncode != 0:
@@ -225,11 +230,11 @@ def handlers(bindir, quick):
             medians[b["run_name"].removesuffix("/manual_time")] = (b["real_time"], b["cpu_us"])
     print("Handlers in process (offscreen), each with the repaint it causes; wall time, and the")
     print("thread's CPU time, which does not count waiting for a core on a shared machine;")
-    print("medians of 15 repetitions of the mean over each repetition's iterations" if not quick
+    print("medians of 15 repetitions, interleaved at random, of the mean over each one's iterations" if not quick
           else "one short run each")
     print(f"  {'':34}{'wall':>8}{'CPU':>11}")
     ok = True
-    for name, (wall, cpu) in medians.items():
+    for name, (wall, cpu) in sorted(medians.items(), key=lambda item: HANDLERS.index(item[0])):
         cells = f"  {name:34}{wall:8.1f} us{cpu:8.1f} us"
         if name.startswith("Qt floor"):
             print(f"{cells}   bare Qt widgets of the same size and font, for reference")
@@ -246,12 +251,10 @@ def instructions(bindir):
     if not shutil.which("valgrind"):
         raise BenchError("valgrind is not installed (Debian package valgrind)")
     exe = os.path.join(bindir, "velmora_handlers")
-    names = ["select band 3, live recompute", "Calculate", "ClearAll",
-             "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
     print("Handlers in instructions per step (valgrind --tool=callgrind, offscreen), repaint included")
     with tempfile.TemporaryDirectory() as rt:
         env = clean_env(rt, QT_QPA_PLATFORM="offscreen")
-        for name in names:
+        for name in HANDLERS:
             out = os.path.join(rt, "callgrind.out")
             subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}",
                             "--toggle-collect=*timedStep*", exe, f"--benchmark_filter=^{name}/",
