@@ -172,7 +172,7 @@ def startup(bindir, runs, quick):
 PHASES = [
     ("main", "exec to main(): loading and linking the libraries"),
     ("platform", "QApplication: platform set-up (X connection, screens, theme)"),
-    ("fonts", "fonts: the font configuration, read and matched"),
+    ("fonts", "fonts: the font configuration and list, read"),
     ("widgets", "widget creation"),
     ("shown", "show(): native window, polish"),
     ("exposed", "waiting for the server to map the window"),
