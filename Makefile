@@ -22,6 +22,7 @@ test:
 	@cmake --build --preset default -j $(JOBS)
 	ctest --preset default
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory bench-quick
 
 # The Debian package, build/default/velmora_<version>_<arch>.deb.
 .PHONY: deb
@@ -56,3 +57,19 @@ test-valgrind:
 	    --overwrite MemoryCheckCommand=/usr/bin/valgrind \
 	    --overwrite "MemoryCheckCommandOptions=--leak-check=full --errors-for-leak-kinds=definite,possible --error-exitcode=1 --num-callers=40" \
 	    --overwrite MemoryCheckSuppressionFile=$(CURDIR)/tests/sanitizers/valgrind.supp
+
+# The benchmarks in bench/, built by the bench preset: `make bench` measures
+# Velmora against an empty Qt window and judges the targets; `make test` runs
+# each once, briefly, to prove they build and run.
+.PHONY: bench bench-build bench-quick
+
+bench-build:
+	@scripts/install-deps.sh test
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench -j $(JOBS)
+
+bench: bench-build
+	/usr/bin/python3 bench/velmora-bench.py --bin build/bench/bin
+
+bench-quick: bench-build
+	ctest --preset bench

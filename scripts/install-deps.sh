@@ -11,6 +11,7 @@ tests=(xvfb xauth xdotool x11-utils x11-apps dbus dbus-x11 at-spi2-core python3-
 build+=(librsvg2-bin dpkg-dev)
 tests+=(desktop-file-utils appstream binutils-mingw-w64-i686)
 tests+=(valgrind) # make test-valgrind
+tests+=(libbenchmark-dev libxcb1-dev) # the benchmarks in bench/
 
 case "${1:-run}" in
 run) wanted=("${build[@]}") ;;

@@ -7,11 +7,13 @@
 #include "swatch.h"
 #include "valuetext.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 #include <charconv>
@@ -67,6 +69,20 @@ QRect pixelRect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+// Read as the PNGs they are. Left to detect the format, Qt would first load
+// every image format plugin installed (SVG, JPEG and more), which costs
+// start-up time and memory.
+QIcon loadWindowIcon()
+{
+    QIcon icon;
+    for (const QString &file : {QStringLiteral(":/icons/velmora-32.png"), QStringLiteral(":/icons/velmora-64.png")}) {
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 constexpr std::array SelectHandlers {
     &Form1::OnList1Select, &Form1::OnList2Select, &Form1::OnList3Select, &Form1::OnList4Select};
 
@@ -77,9 +93,7 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(Layout::Caption));
-    QIcon icon(QStringLiteral(":/icons/velmora-32.png"));
-    icon.addFile(QStringLiteral(":/icons/velmora-64.png"));
-    setWindowIcon(icon);
+    setWindowIcon(loadWindowIcon());
     setFixedSize(Layout::px(Layout::ClientWidth), Layout::px(Layout::ClientHeight));
     setFont(layoutFont(Layout::Font::Default));
 
@@ -104,6 +118,10 @@ void Form1::buildControls()
             auto *label = new QLabel(qs(c.text), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);
+            // Filled with the window's own background, a label hides nothing
+            // but still counts as opaque: a new text then repaints the label
+            // alone, not the window and the labels it overlaps by a pixel.
+            label->setAutoFillBackground(true);
             m_labels.at(std::size_t(controlNumber(c.name) - 1)) = label;
             widget = label;
             break;

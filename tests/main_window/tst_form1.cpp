@@ -61,6 +61,7 @@ void TestForm1::window()
     QCOMPARE(m_form->size(), QSize(433, 421));
     QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
     QVERIFY(!m_form->windowIcon().isNull());
+    QCOMPARE(m_form->windowIcon().availableSizes(), (QList<QSize> {{32, 32}, {64, 64}}));
 }
 
 // Pixel rectangles at 96 dpi, written out independently of the twips table.

@@ -1,0 +1,245 @@
+// The window's handlers in process, each through the signal that runs it and
+// up to the end of the repaint it causes. Every iteration starts from the
+// state its handler changes (set up untimed) and is timed on its own.
+#include "bandlist.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <functional>
+
+namespace {
+
+using namespace Velmora;
+
+// Counts the paints a handler causes, so that a run that repainted nothing
+// reports an error rather than a flattering time.
+class PaintCounter : public QObject
+{
+public:
+    using QObject::QObject;
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+Form1 *g_form = nullptr;
+PaintCounter *g_paints = nullptr;
+
+QPushButton *command(int n)
+{
+    return g_form->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n));
+}
+
+// Posted work, the repaint among it, runs as the event loop would run it.
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+}
+
+// 4700 Ohm ± 5% on show (giallo viola rosso oro).
+void showValue()
+{
+    for (int band = 1; band <= 4; ++band)
+        g_form->list(band)->setCurrentRow(std::array {4, 7, 2, 0}[std::size_t(band - 1)]);
+    command(1)->click();
+    settle();
+}
+
+qint64 threadCpuNs()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return qint64(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+}
+
+struct StepTime {
+    qint64 wallNs = 0;
+    // Stands still while the thread waits for a core, which on a shared
+    // machine wall time does not.
+    qint64 cpuNs = 0;
+};
+
+// What is timed, kept out of line so that a profiler can count it alone
+// (valgrind --tool=callgrind --toggle-collect='*timedStep*').
+[[gnu::noinline]] StepTime timedStep(const std::function<void()> &act)
+{
+    const qint64 cpu = threadCpuNs();
+    QElapsedTimer timer;
+    timer.start();
+    act();
+    settle();
+    const qint64 wall = timer.nsecsElapsed();
+    return {wall, threadCpuNs() - cpu};
+}
+
+void measure(benchmark::State &state, const std::function<void()> &setUp, const std::function<void()> &act)
+{
+    double cpuSeconds = 0;
+    for (auto _ : state) {
+        setUp();
+        settle();
+        const int paintsBefore = g_paints->count;
+        const StepTime step = timedStep(act);
+        state.SetIterationTime(double(step.wallNs) * 1e-9);
+        cpuSeconds += double(step.cpuNs) * 1e-9;
+        if (g_paints->count == paintsBefore) {
+            state.SkipWithError("the handler repainted nothing");
+            break;
+        }
+    }
+    state.counters["cpu_us"] = benchmark::Counter(cpuSeconds * 1e6, benchmark::Counter::kAvgIterations);
+}
+
+// A value on show; List3 switches between rosso and arancio, so the band's
+// handler paints its swatch, names it and recomputes the value.
+void selectBand(benchmark::State &state)
+{
+    showValue();
+    int row = 2;
+    measure(
+        state, [] {}, [&row] { g_form->list(3)->setCurrentRow(row = 5 - row); });
+    if (g_form->label(9)->text().isEmpty())
+        state.SkipWithError("no value on show");
+}
+
+// From four chosen bands to the value on show.
+void calculate(benchmark::State &state)
+{
+    measure(
+        state,
+        [] {
+            command(2)->click();
+            for (int band = 1; band <= 4; ++band)
+                g_form->list(band)->setCurrentRow(std::array {4, 7, 2, 0}[std::size_t(band - 1)]);
+        },
+        [] { command(1)->click(); });
+    if (g_form->label(9)->text().isEmpty())
+        state.SkipWithError("Calculate showed no value");
+}
+
+// From a value on show to the start state.
+void clearAll(benchmark::State &state)
+{
+    measure(state, showValue, [] { command(2)->click(); });
+    if (!g_form->label(9)->text().isEmpty())
+        state.SkipWithError("ClearAll left the value");
+}
+
+// The floor: the same kinds of change in bare Qt widgets of the same sizes
+// and fonts, with nothing of ours in them.
+std::array<QListWidget *, 4> g_floorLists {};
+QLabel *g_floorLabel = nullptr;
+
+void floorListRow(benchmark::State &state)
+{
+    QListWidget *list = g_floorLists[2];
+    measure(
+        state, [] {}, [list] { list->setCurrentRow(list->currentRow() == 3 ? 2 : 3); });
+}
+
+// What ClearAll must repaint in its lists, and nothing else.
+void floorListsCleared(benchmark::State &state)
+{
+    measure(
+        state,
+        [] {
+            for (QListWidget *list : g_floorLists)
+                list->setCurrentRow(1);
+        },
+        [] {
+            for (QListWidget *list : g_floorLists) {
+                list->clearSelection();
+                list->setCurrentIndex(QModelIndex());
+            }
+        });
+}
+
+void floorLabelText(benchmark::State &state)
+{
+    measure(
+        state, [] {},
+        [] {
+            g_floorLabel->setText(g_floorLabel->text() == u"4700" ? QStringLiteral("47000") : QStringLiteral("4700"));
+        });
+}
+
+void showFloor(QWidget &window)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(11);
+    window.setFont(font);
+    window.setFixedSize(433, 421);
+    for (std::size_t i = 0; i < g_floorLists.size(); ++i) {
+        auto *list = new QListWidget(&window);
+        list->setGeometry(16 + int(i) * 104, 128, 81, 134);
+        for (const char *colour : {"nero", "marrone", "rosso", "arancio", "giallo", "verde", "blu", "viola", "grigio",
+                 "bianco", "oro", "argento"})
+            list->addItem(QString::fromLatin1(colour));
+        // As the band lists are set up, so that only the painting differs.
+        list->setUniformItemSizes(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        for (int row = 0; row < list->count(); ++row)
+            list->item(row)->setSizeHint(QSize(0, 13));
+        g_floorLists[i] = list;
+    }
+    g_floorLabel = new QLabel(&window);
+    g_floorLabel->setGeometry(168, 360, 89, 25);
+    font.setPixelSize(18);
+    font.setWeight(QFont::Bold);
+    g_floorLabel->setFont(font);
+    window.show();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    Form1 form;
+    form.show();
+    while (!form.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    settle();
+
+    QWidget floor;
+    showFloor(floor);
+    while (!floor.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    settle();
+
+    g_form = &form;
+    PaintCounter paints;
+    g_paints = &paints;
+    app.installEventFilter(&paints);
+
+    for (auto [name, function] :
+        {std::pair {"select band 3, live recompute", &selectBand}, std::pair {"Calculate", &calculate},
+            std::pair {"ClearAll", &clearAll}, std::pair {"Qt floor: list row change", &floorListRow},
+            std::pair {"Qt floor: four lists cleared", &floorListsCleared},
+            std::pair {"Qt floor: label text change", &floorLabelText}})
+        benchmark::RegisterBenchmark(name, function)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,391 @@
+#!/usr/bin/python3
+"""Measures Velmora against an empty Qt window of its size.
+
+  startup   start-up to first frame and peak RSS, both programs alternately
+  phases    where the start-up time goes, step by step
+  handlers  a band selection, Calculate and ClearAll in process, with repaint
+  idle      CPU time and wake-ups of the shown window doing nothing
+  instructions  the handlers counted in instructions under callgrind (not
+            part of "all": slow, and needs valgrind)
+
+With no command it runs them all and exits 1 when a target is missed.
+--quick runs each once, briefly, to prove it works: it fails only when a
+program crashes or cannot run, never on a time.
+"""
+
+import argparse
+import json
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+TARGETS = {"startup": 1.65, "rss": 1.25, "handler_us": 50.0}
+HANDLERS = ["select band 3, live recompute", "Calculate", "ClearAll",
+            "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
+
+
+class BenchError(Exception):
+    pass
+
+
+def start_reporting(cmd, what):
+    """Starts a server that writes where to find it on a pipe; returns the
+    process and that first line."""
+    if not shutil.which(cmd[0]):
+        raise BenchError(f"{cmd[0]} is not installed")
+    r, w = os.pipe()
+    proc = subprocess.Popen([c.replace("FD", str(w)) for c in cmd], pass_fds=[w],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(w)
+    with os.fdopen(r) as f:
+        line = f.readline().strip()
+    if not line:
+        proc.kill()
+        proc.wait()
+        raise BenchError(f"{what} did not start")
+    return proc, line
+
+
+class Session:
+    """A private Xvfb and session bus, started and stopped here, so that
+    nothing else draws on the display and no program has to launch a bus of
+    its own (as it would without one, through dbus-launch)."""
+
+    def __init__(self, runtime_dir):
+        self.runtime_dir = runtime_dir
+        self.procs = []
+        self.name = None
+        self.bus = None
+
+    def __enter__(self):
+        try:
+            xvfb, number = start_reporting(
+                ["Xvfb", "-displayfd", "FD", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"], "Xvfb")
+            self.procs.append(xvfb)
+            self.name = ":" + number
+            bus, self.bus = start_reporting(
+                ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=FD",
+                 f"--address=unix:dir={self.runtime_dir}"], "dbus-daemon")
+            self.procs.append(bus)
+        except BaseException:
+            self.__exit__()
+            raise
+        return self
+
+    def env(self, **extra):
+        return clean_env(self.runtime_dir, DISPLAY=self.name, DBUS_SESSION_BUS_ADDRESS=self.bus,
+                         QT_QPA_PLATFORM="xcb", **extra)
+
+    def __exit__(self, *exc):
+        for proc in reversed(self.procs):
+            proc.terminate()
+            proc.wait(timeout=10)
+
+
+def clean_env(runtime_dir, **extra):
+    """The same environment for every program measured: no desktop session,
+    no accessibility bus, nothing from the caller's Qt settings."""
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "DBUS_", "AT_SPI", "WAYLAND_", "XDG_")) and k != "DISPLAY"}
+    env["XDG_RUNTIME_DIR"] = runtime_dir
+    env.update(extra)
+    return env
+
+
+def spawn_measured(exe, args, env):
+    """Runs one program to its end: marks (ms after exec) and peak RSS (KiB)
+    from wait4, which reports that process alone."""
+    r, w = os.pipe()
+    with tempfile.TemporaryFile() as err:
+        actions = [(os.POSIX_SPAWN_DUP2, w, 1), (os.POSIX_SPAWN_DUP2, err.fileno(), 2), (os.POSIX_SPAWN_CLOSE, r)]
+        t0 = time.monotonic_ns()
+        pid = os.posix_spawn(exe, [exe] + args, env, file_actions=actions)
+        os.close(w)
+        with os.fdopen(r, "rb") as out:
+            text = out.read().decode()
+        _, status, usage = os.wait4(pid, 0)
+        t_end = time.monotonic_ns()
+        if status != 0:
+            err.seek(0)
+            raise BenchError(f"{os.path.basename(exe)} ended with status {status:#x}:\n{err.read().decode()}")
+    marks = {}
+    for line in text.splitlines():
+        name, ns = line.split()
+        marks[name] = (int(ns) - t0) / 1e6
+    if "frame" not in marks:
+        raise BenchError(f"{os.path.basename(exe)} never painted a frame")
+    marks["exit"] = (t_end - t0) / 1e6
+    marks["cpu"] = (usage.ru_utime + usage.ru_stime) * 1e3
+    return marks, usage.ru_maxrss
+
+
+def alternate(programs, runs, env):
+    """Runs the programs in turn, swapping the order every round so neither
+    always follows the other; two untimed rounds first warm the caches."""
+    results = {name: [] for name, _ in programs}
+    for round_ in range(runs + 2):
+        order = programs if round_ % 2 == 0 else programs[::-1]
+        for name, cmd in order:
+            result = spawn_measured(cmd[0], cmd[1:], env)
+            if round_ >= 2:
+                results[name].append(result)
+    return results
+
+
+def median(values):
+    return statistics.median(values)
+
+
+def startup(bindir, runs, quick):
+    vel = os.path.join(bindir, "velmora_startup")
+    base = os.path.join(bindir, "empty_window")
+    with tempfile.TemporaryDirectory() as rt, Session(rt) as display:
+        res = alternate([("empty", [base]), ("velmora", [vel])], runs, display.env())
+
+    rows = {}
+    for name, samples in res.items():
+        rows[name] = (median([m["frame"] for m, _ in samples]), median([m["exit"] for m, _ in samples]),
+                      median([m["cpu"] for m, _ in samples]), median([rss for _, rss in samples]) / 1024)
+    ratio_t = rows["velmora"][0] / rows["empty"][0]
+    ratio_c = rows["velmora"][2] / rows["empty"][2]
+    ratio_m = rows["velmora"][3] / rows["empty"][3]
+    print(f"Start-up: exec to first frame on the X server, and peak RSS; {runs} runs each, alternately,")
+    print(f"on a private Xvfb ({display.name}) and session bus; medians. Whole process: until its exit,")
+    print("with its CPU time (user + system) beside it.")
+    print(f"  {'':26}{'first frame':>12}{'whole process':>16}{'CPU':>10}{'peak RSS':>12}")
+    for label, name in (("empty Qt window 433x421", "empty"), ("Velmora", "velmora")):
+        t, e, c, m = rows[name]
+        print(f"  {label:26}{t:9.1f} ms{e:13.1f} ms{c:7.1f} ms{m:8.1f} MiB")
+    ok_t = ratio_t <= TARGETS["startup"]
+    ok_m = ratio_m <= TARGETS["rss"]
+    print(f"  {'Velmora / empty':26}{ratio_t:10.2f} x{'':16}{ratio_c:7.2f} x{ratio_m:8.2f} x")
+    print(f"  targets: start-up <= {TARGETS['startup']} x {verdict(ok_t, quick)}, "
+          f"peak RSS <= {TARGETS['rss']} x {verdict(ok_m, quick)}")
+    return ok_t and ok_m
+
+
+PHASES = [
+    ("main", "exec to main(): loading and linking the libraries"),
+    ("platform", "QApplication: platform set-up (X connection, screens, theme)"),
+    ("fonts", "fonts: the font configuration and list, read"),
+    ("widgets", "widget creation"),
+    ("shown", "show(): native window, polish"),
+    ("exposed", "waiting for the server to map the window"),
+    ("paint", "from expose to the first paint"),
+    ("frame", "first paint, glyphs and flush, server round trip"),
+]
+
+
+def phases(bindir, runs):
+    exe = os.path.join(bindir, "startup_phases")
+    with tempfile.TemporaryDirectory() as rt, Session(rt) as display:
+        res = alternate([("empty", [exe, "empty"]), ("velmora", [exe])], runs, display.env())
+
+    print(f"Where start-up time goes: the steps of main() apart, {runs} runs each, medians in ms")
+    print(f"  {'':62}{'empty':>8}{'Velmora':>9}")
+    for i, (mark, label) in enumerate(PHASES):
+        cells = []
+        for name in ("empty", "velmora"):
+            values = []
+            for marks, _ in res[name]:
+                if mark not in marks:
+                    continue
+                previous = max((marks[m] for m, _ in PHASES[:i] if m in marks), default=0.0)
+                values.append(marks[mark] - previous)
+            cells.append(f"{median(values):8.2f}" if values else f"{'-':>8}")
+        print(f"  {label:62}{cells[0]}{cells[1]:>9}")
+    totals = [median([m["frame"] for m, _ in res[name]]) for name in ("empty", "velmora")]
+    print(f"  {'total, exec to first frame':62}{totals[0]:8.2f}{totals[1]:9.2f}")
+    return True
+
+
+def handlers(bindir, quick):
+    exe = os.path.join(bindir, "velmora_handlers")
+    with tempfile.TemporaryDirectory() as rt, tempfile.NamedTemporaryFile(suffix=".json") as out:
+        env = clean_env(rt, QT_QPA_PLATFORM="offscreen")
+        args = [f"--benchmark_out={out.name}", "--benchmark_out_format=json"]
+        if quick:
+            args += ["--benchmark_min_time=0", "--benchmark_repetitions=1"]
+        else:
+            # Repetitions of all benchmarks interleaved at random: a busy spell of
+            # a shared machine then falls on all of them alike.
+            args += ["--benchmark_min_time=0.1", "--benchmark_repetitions=15",
+                     "--benchmark_enable_random_interleaving=true",
+                     "--benchmark_report_aggregates_only=true"]
+        run = subprocess.run([exe] + args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        if run.returncode != 0:
+            raise BenchError(f"velmora_handlers ended with {run.returncode}:\n{run.stderr}")
+        report = json.load(open(out.name))
+
+    medians = {}
+    for b in report["benchmarks"]:
+        if b.get("error_occurred"):
+            raise BenchError(f"{b['run_name']}: {b['error_message']}")
+        if quick or b.get("aggregate_name") == "median":
+            medians[b["run_name"].removesuffix("/manual_time")] = (b["real_time"], b["cpu_us"])
+    print("Handlers in process (offscreen), each with the repaint it causes; wall time, and the")
+    print("thread's CPU time, which does not count waiting for a core on a shared machine;")
+    print("medians of 15 repetitions, interleaved at random, of the mean over each one's iterations" if not quick
+          else "one short run each")
+    print(f"  {'':34}{'wall':>8}{'CPU':>11}")
+    ok = True
+    for name, (wall, cpu) in sorted(medians.items(), key=lambda item: HANDLERS.index(item[0])):
+        cells = f"  {name:34}{wall:8.1f} us{cpu:8.1f} us"
+        if name.startswith("Qt floor"):
+            print(f"{cells}   bare Qt widgets of the same size and font, for reference")
+            continue
+        good = cpu <= TARGETS["handler_us"]
+        ok &= good
+        print(f"{cells}   target: CPU <= {TARGETS['handler_us']:.0f} us {verdict(good, quick)}")
+    return ok
+
+
+def instructions(bindir):
+    """The handlers' timed steps counted in instructions under callgrind:
+    slow, but free of the noise of a shared machine."""
+    if not shutil.which("valgrind"):
+        raise BenchError("valgrind is not installed (Debian package valgrind)")
+    exe = os.path.join(bindir, "velmora_handlers")
+    print("Handlers in instructions per step (valgrind --tool=callgrind, offscreen), repaint included")
+    with tempfile.TemporaryDirectory() as rt:
+        env = clean_env(rt, QT_QPA_PLATFORM="offscreen")
+        for name in HANDLERS:
+            out = os.path.join(rt, "callgrind.out")
+            subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}",
+                            "--toggle-collect=*timedStep*", exe, f"--benchmark_filter=^{name}/",
+                            "--benchmark_min_time=0.5"],
+                           env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+            tree = subprocess.run(["callgrind_annotate", "--inclusive=yes", "--tree=calling", out],
+                                  capture_output=True, text=True, check=True).stdout
+            total = calls = None
+            for line in tree.splitlines():
+                if "PROGRAM TOTALS" in line and total is None:
+                    total = int(line.split()[0].replace(",", ""))
+                elif "> " in line and "timedStep" in line and calls is None:
+                    calls = int(line[line.rindex("(") + 1:line.rindex("x)")].replace(",", ""))
+            if not total or not calls:
+                raise BenchError(f"no count for {name}")
+            print(f"  {name:34}{total // calls:10,} instructions")
+    return True
+
+
+def proc_threads(pid):
+    """Per thread: name, CPU clock ticks (utime + stime), context switches."""
+    threads = {}
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{tid}/stat") as f:
+                stat = f.read()
+            with open(f"/proc/{pid}/task/{tid}/status") as f:
+                status = dict(line.split(":", 1) for line in f if ":" in line)
+        except FileNotFoundError:
+            continue
+        name = stat[stat.index("(") + 1:stat.rindex(")")]
+        fields = stat[stat.rindex(")") + 2:].split()
+        ticks = int(fields[11]) + int(fields[12])  # utime, stime
+        switches = int(status["voluntary_ctxt_switches"]) + int(status["nonvoluntary_ctxt_switches"])
+        threads[tid] = (name, ticks, switches)
+    return threads
+
+
+def wait_for_window(display, env, title, proc, timeout=20.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if proc.poll() is not None:
+            raise BenchError(f"the program ended with {proc.returncode} before showing its window")
+        info = subprocess.run(["xwininfo", "-display", display, "-name", title],
+                              env=env, capture_output=True, text=True)
+        if "IsViewable" in info.stdout:
+            return
+        time.sleep(0.1)
+    raise BenchError("the window did not appear")
+
+
+def idle(bindir, seconds, quick):
+    exe = os.path.join(bindir, "velmora")
+    with tempfile.TemporaryDirectory() as rt, Session(rt) as display:
+        env = display.env()
+        proc = subprocess.Popen([exe], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            wait_for_window(display.name, env, "Velmora", proc)
+            time.sleep(1.0)  # let start-up finish
+            before = proc_threads(proc.pid)
+            time.sleep(seconds)
+            after = proc_threads(proc.pid)
+            if proc.poll() is not None:
+                raise BenchError(f"velmora ended with {proc.returncode} while idle")
+        finally:
+            if proc.poll() is None:
+                proc.send_signal(signal.SIGTERM)
+                proc.wait(timeout=10)
+
+    main_tid = str(proc.pid)
+    cpu = sum(a[1] for a in after.values()) - sum(before[t][1] for t in after if t in before)
+    hz = os.sysconf("SC_CLK_TCK")
+    print(f"Idle: the shown window left alone for {seconds:g} s on a private Xvfb, from /proc/PID/task/*")
+    print(f"  CPU time used: {cpu} ticks ({cpu * 1000 / hz:.0f} ms)")
+    wakeups = {}
+    for tid, (name, _, switches) in after.items():
+        woke = switches - before[tid][2] if tid in before else switches
+        wakeups[tid] = woke
+        role = "main (GUI) thread" if tid == main_tid else "Qt's own thread"
+        print(f"  {name:16} {role:18} woke {woke} times")
+    ok = cpu == 0 and wakeups.get(main_tid, 0) == 0
+    print(f"  target: no CPU, no wake-up of the GUI thread, where any timer of ours would run "
+          f"{verdict(ok, quick)}")
+    return ok
+
+
+def verdict(ok, quick):
+    if quick:
+        return "(not judged in a quick run)"
+    return "ok" if ok else "MISSED"
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("command", nargs="?", default="all",
+                        choices=["all", "startup", "phases", "handlers", "idle", "instructions"])
+    parser.add_argument("--bin", default=os.path.join(here, "..", "build", "bench", "bin"),
+                        help="where the bench preset put the programs (default: build/bench/bin)")
+    parser.add_argument("--runs", type=int, default=30, help="start-up runs of each program (default 30)")
+    parser.add_argument("--idle-seconds", type=float, default=10.0)
+    parser.add_argument("--quick", action="store_true", help="run once, briefly; judge nothing")
+    args = parser.parse_args()
+    if args.quick:
+        args.runs, args.idle_seconds = 2, 1.0
+    elif args.runs < 20:
+        parser.error("at least 20 runs")
+
+    steps = {
+        "startup": lambda: startup(args.bin, args.runs, args.quick),
+        "phases": lambda: phases(args.bin, args.runs),
+        "handlers": lambda: handlers(args.bin, args.quick),
+        "idle": lambda: idle(args.bin, args.idle_seconds, args.quick),
+        "instructions": lambda: instructions(args.bin),
+    }
+    # Counting instructions takes minutes and valgrind; it runs when asked.
+    chosen = [s for s in steps if s != "instructions"] if args.command == "all" else [args.command]
+    ok = True
+    try:
+        for i, name in enumerate(chosen):
+            if i:
+                print()
+            ok &= steps[name]()
+            sys.stdout.flush()
+    except BenchError as e:
+        print(f"velmora-bench: {e}", file=sys.stderr)
+        return 2
+    if args.quick:
+        return 0
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
