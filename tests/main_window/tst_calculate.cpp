@@ -10,8 +10,7 @@ namespace {
 // The separator this run's locale should give, told by the environment.
 QString expectedPoint()
 {
-    return qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it")) ? QStringLiteral(",")
-                                                                           : QStringLiteral(".");
+    return qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it")) ? QStringLiteral(",") : QStringLiteral(".");
 }
 
 // The exact value text, by integer arithmetic: the two digits, then the
@@ -87,7 +86,7 @@ void TestCalculate::verifyStartState()
         QVERIFY(!m_form->list(band)->currentIndex().isValid());
         QCOMPARE(shownColour(*m_form, band), background);
     }
-    QCOMPARE(m_form->state(), FormState{});
+    QCOMPARE(m_form->state(), FormState {});
 }
 
 void TestCalculate::examples_data()
@@ -148,10 +147,10 @@ void TestCalculate::everyValue()
                 const QString expected = exactText(first, second, multiplier);
                 QCOMPARE(value->text(), expected);
                 for (const QString &text : {expected, QString(expected).replace(QLatin1Char(','), QLatin1Char('.')),
-                                            QString(expected).replace(QLatin1Char('.'), QLatin1Char(','))}) {
+                         QString(expected).replace(QLatin1Char('.'), QLatin1Char(','))}) {
                     const QRect ink = fm.tightBoundingRect(text).translated(0, fm.ascent());
                     QVERIFY2(fm.horizontalAdvance(text) <= value->width() && value->contentsRect().contains(ink),
-                             qPrintable(text));
+                        qPrintable(text));
                 }
             }
         }
@@ -162,10 +161,10 @@ void TestCalculate::missingData_data()
 {
     QTest::addColumn<QList<int>>("rows");
 
-    QTest::newRow("nothing chosen") << QList<int>{-1, -1, -1, -1};
-    QTest::newRow("tolerance missing") << QList<int>{4, 7, 2, -1};
-    QTest::newRow("first digit missing") << QList<int>{-1, 7, 2, 0};
-    QTest::newRow("multiplier missing") << QList<int>{4, 7, -1, 0};
+    QTest::newRow("nothing chosen") << QList<int> {-1, -1, -1, -1};
+    QTest::newRow("tolerance missing") << QList<int> {4, 7, 2, -1};
+    QTest::newRow("first digit missing") << QList<int> {-1, 7, 2, 0};
+    QTest::newRow("multiplier missing") << QList<int> {4, 7, -1, 0};
 }
 
 void TestCalculate::missingData()
