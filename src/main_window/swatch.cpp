@@ -1,12 +1,31 @@
 #include "swatch.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace Velmora {
 
+namespace {
+
+// A plain widget is a filler to assistive technology, which screen readers
+// pass over; a swatch is a picture of its band, with its colour as its name.
+QAccessibleInterface *swatchAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Swatch::staticMetaObject.className()) && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 Swatch::Swatch(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(swatchAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

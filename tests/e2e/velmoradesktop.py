@@ -226,10 +226,10 @@ CONTROLS = [
     ("Label12", "label", (320, 360, 17, 25), "±", False),
     ("Label13", "label", (336, 360, 33, 25), "", False),
     ("Label10", "label", (16, 56, 73, 33), "", False),
-    ("Shape1", "filler", (168, 56, 9, 25), "1° BANDA: nessun colore", True),
-    ("Shape2", "filler", (192, 56, 9, 25), "2° BANDA: nessun colore", True),
-    ("Shape3", "filler", (216, 56, 9, 25), "3° BANDA: nessun colore", True),
-    ("Shape4", "filler", (272, 56, 9, 25), "4° BANDA: nessun colore", True),
+    ("Shape1", "image", (168, 56, 9, 25), "1° BANDA: nessun colore", True),
+    ("Shape2", "image", (192, 56, 9, 25), "2° BANDA: nessun colore", True),
+    ("Shape3", "image", (216, 56, 9, 25), "3° BANDA: nessun colore", True),
+    ("Shape4", "image", (272, 56, 9, 25), "4° BANDA: nessun colore", True),
 ]
 
 DIGITS = ["nero", "marrone", "rosso", "arancio", "giallo", "verde", "azzurro", "viola", "grigio", "bianco"]

@@ -396,6 +396,7 @@ void TestForm1::accessibleNames()
         QCOMPARE(list->role(), QAccessible::List);
     }
     QAccessibleInterface *swatch = QAccessible::queryAccessibleInterface(m_form->shape(3));
+    QCOMPARE(swatch->role(), QAccessible::Graphic);
     QCOMPARE(swatch->text(QAccessible::Name), "3° BANDA: nessun colore");
     clickEntry(*m_form, 3, 3);
     QCOMPARE(swatch->text(QAccessible::Name), "3° BANDA: ARANCIO");
