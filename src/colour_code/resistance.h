@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace Velmora {
+
+// A resistance kept exactly, as the colour code and the E series write it:
+// significand × 10^exponent ohms. Never a binary float, so 4.7 kΩ stays 47 × 10^2
+// and 0.22 Ω stays 22 × 10^-2.
+struct Resistance {
+    std::int64_t significand = 0;
+    int exponent = 0;
+};
+
+// The same value with the significand's trailing zeros moved into the
+// exponent; zero is 0 × 10^0. Equal values normalise to equal pairs.
+constexpr Resistance normalised(Resistance r)
+{
+    if (r.significand == 0)
+        return {};
+    while (r.significand % 10 == 0) {
+        r.significand /= 10;
+        ++r.exponent;
+    }
+    return r;
+}
+
+constexpr bool sameValue(Resistance a, Resistance b)
+{
+    const Resistance x = normalised(a);
+    const Resistance y = normalised(b);
+    return x.significand == y.significand && x.exponent == y.exponent;
+}
+
+// Digits of the normalised significand: 4700 has 2, 0.22 has 2, 0 has 1.
+int significantDigits(Resistance r);
+
+// Plain ohms, as the window shows a value: decimal notation, never an
+// exponent, no grouping, no trailing zeros or separator.
+std::string plainText(Resistance r, std::string_view decimalPoint);
+
+} // namespace Velmora
