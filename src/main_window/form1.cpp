@@ -7,6 +7,7 @@
 #include "swatch.h"
 #include "valuetext.h"
 
+#include <QApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,6 +104,7 @@ Form1::Form1(QWidget *parent)
         connect(m_lists[i], &QListWidget::itemSelectionChanged, this, SelectHandlers[i]);
     connect(m_command1, &QPushButton::clicked, this, &Form1::Calculate);
     connect(m_command2, &QPushButton::clicked, this, &Form1::ClearAll);
+    connect(qApp, &QApplication::focusChanged, this, &Form1::updateDefaultButton);
 
     m_lists[0]->setFocus();
 }
@@ -281,6 +283,20 @@ void Form1::ClearAll()
 
     for (int band = 1; band <= BandCount; ++band)
         updateSwatchName(band);
+}
+
+// Outside a QDialog an auto-default button drops its default state when it
+// loses the focus, and takes it when it gets it, so the frame would vanish or
+// sit on both buttons. As in a dialog: the focused button is the default, and
+// Command1 is whenever the focus is elsewhere. It runs after the buttons' own
+// focus handlers, and follows the window's focus widget, which stays while the
+// window is inactive.
+void Form1::updateDefaultButton()
+{
+    const QWidget *focus = focusWidget();
+    const bool onButton = focus == m_command1 || focus == m_command2;
+    m_command1->setDefault(!onButton || focus == m_command1);
+    m_command2->setDefault(focus == m_command2);
 }
 
 void Form1::updateSwatchName(int band)

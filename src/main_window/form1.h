@@ -49,6 +49,7 @@ private:
     void selectBand(int band);
     void recompute();
     void updateSwatchName(int band);
+    void updateDefaultButton();
 
     FormState m_state;
     std::array<QLabel *, 15> m_labels {};
