@@ -109,6 +109,13 @@ Form1::Form1(QWidget *parent)
     m_lists[0]->setFocus();
 }
 
+// QWidget's destructor deletes the controls after this one has run, and
+// moves the focus as it does: the handler must not see that half-gone window.
+Form1::~Form1()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void Form1::buildControls()
 {
     std::vector<std::pair<int, QWidget *>> focusChain;

@@ -22,6 +22,7 @@ class Form1 : public QWidget
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
 
     const FormState &state() const { return m_state; }
 
