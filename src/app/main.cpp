@@ -7,9 +7,11 @@
 
 namespace {
 
-// Qt's xcb and wayland back ends abort with a core dump when there is no
-// display at all, as over ssh. Any other platform named in QT_QPA_PLATFORM or
-// by -platform (offscreen, vnc, ...) needs none, so is left to Qt.
+// Qt's xcb and wayland back ends abort with a core dump when their display
+// is missing, as over ssh: xcb needs DISPLAY, wayland WAYLAND_DISPLAY, and Qt
+// left to choose needs either. Of a list of platforms Qt takes the first that
+// starts. Any other platform named in QT_QPA_PLATFORM or by -platform
+// (offscreen, vnc, ...) needs none, so is left to Qt.
 bool displayMissing(int argc, char *argv[])
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
@@ -18,12 +20,20 @@ bool displayMissing(int argc, char *argv[])
         if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
             platforms = argv[i + 1];
     }
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    bool named = false;
     for (const QByteArray &entry : platforms.split(';')) {
         const QByteArray name = entry.split(':').constFirst().trimmed();
-        if (!name.isEmpty() && name != "xcb" && !name.startsWith("wayland"))
+        if (name.isEmpty())
+            continue;
+        named = true;
+        const bool isXcb = name == "xcb";
+        const bool isWayland = name.startsWith("wayland");
+        if ((!isXcb && !isWayland) || (isXcb && x11) || (isWayland && wayland))
             return false;
     }
-    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return named || (!x11 && !wayland);
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);

@@ -5,6 +5,7 @@
 #include "layoutfont.h"
 #include "swatch.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -61,8 +62,14 @@ BandForm::BandForm(const Layout::FormLayout &layout, QWidget *parent)
         connect(list(band), &QListWidget::itemSelectionChanged, this, [this, band] { selectBand(band); });
     connect(m_command1, &QPushButton::clicked, this, &BandForm::Calculate);
     connect(m_command2, &QPushButton::clicked, this, &BandForm::ClearAll);
+    connect(qApp, &QApplication::focusChanged, this, &BandForm::updateDefaultButton);
+}
 
-    list(1)->setFocus();
+// QWidget's destructor deletes the controls after this one has run, and
+// moves the focus as it does: the handler must not see that half-gone window.
+BandForm::~BandForm()
+{
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void BandForm::buildControls()
@@ -308,6 +315,20 @@ QString BandForm::resultText() const
         if (l)
             parts << l->text();
     return parts.join(QLatin1Char(' '));
+}
+
+// Outside a QDialog an auto-default button drops its default state when it
+// loses the focus, and takes it when it gets it, so the frame would vanish or
+// sit on both buttons. As in a dialog: the focused button is the default, and
+// Command1 is whenever the focus is elsewhere. It runs after the buttons' own
+// focus handlers, and follows the window's focus widget, which stays while the
+// window is inactive.
+void BandForm::updateDefaultButton()
+{
+    const QWidget *focus = focusWidget();
+    const bool onButton = focus == m_command1 || focus == m_command2;
+    m_command1->setDefault(!onButton || focus == m_command1);
+    m_command2->setDefault(focus == m_command2);
 }
 
 void BandForm::updateSwatchName(int band)

@@ -26,6 +26,7 @@ class BandForm : public QWidget
 
 public:
     explicit BandForm(const Layout::FormLayout &layout, QWidget *parent = nullptr);
+    ~BandForm() override;
 
     int bandCount() const { return m_scheme.bandCount; }
     const FormState &state() const { return m_state; }
@@ -68,6 +69,7 @@ private:
     void selectBand(int band);
     void recompute();
     void updateSwatchName(int band);
+    void updateDefaultButton();
 
     const Layout::FormLayout &m_layout;
     const BandScheme &m_scheme;

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "bandlist.h"
+
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -29,6 +31,7 @@ Form1::Form1(QWidget *parent)
 {
     setWindowTitle(QString::fromUtf8(Layout::Caption.data(), qsizetype(Layout::Caption.size())));
     setWindowIcon(loadWindowIcon());
+    list(1)->setFocus();
 }
 
 } // namespace Velmora

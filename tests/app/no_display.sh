@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # usage: no_display.sh VELMORA
-# With neither DISPLAY nor WAYLAND_DISPLAY, Qt's own display back ends would
-# abort: the program must say so in one line and exit with status 1. A
-# platform that needs no display must still start and keep running.
+# Without the display its back end needs (DISPLAY for xcb, WAYLAND_DISPLAY
+# for wayland, either when Qt chooses), Qt would abort: the program must say
+# so in one line and exit with status 1. A platform that needs no display
+# must still start and keep running.
 set -uo pipefail
 velmora=$1
 work=$(mktemp -d)
@@ -13,12 +14,18 @@ failed=0
 
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" </dev/null >out 2>err; }
 
-for platform in unset "" xcb wayland "xcb;wayland"; do
-    if [[ $platform == unset ]]; then run "$velmora"; else run QT_QPA_PLATFORM="$platform" "$velmora"; fi
+# The environment, the program (V) and its arguments; no DISPLAY or
+# WAYLAND_DISPLAY unless given.
+cases=("V" "QT_QPA_PLATFORM= V" "QT_QPA_PLATFORM=xcb V" "QT_QPA_PLATFORM=wayland V" "QT_QPA_PLATFORM=xcb;wayland V"
+    "QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=wayland-0 V" "QT_QPA_PLATFORM=wayland DISPLAY=:0 V"
+    "QT_QPA_PLATFORM=wayland-egl DISPLAY=:0 V" "WAYLAND_DISPLAY=wayland-0 V -platform xcb")
+for case in "${cases[@]}"; do
+    # shellcheck disable=SC2086 # one word per assignment or argument
+    run ${case/V/$velmora}
     status=$?
     lines=$(wc -l <err)
     if [[ $status -ne 1 || $lines -ne 1 || -s out ]] || ! grep -q 'nessun display grafico disponibile' err; then
-        echo "FAIL QT_QPA_PLATFORM=$platform: status $status, stdout $(wc -c <out) bytes, stderr $lines lines:"
+        echo "FAIL $case: status $status, stdout $(wc -c <out) bytes, stderr $lines lines:"
         cat err
         failed=1
     fi

@@ -2,7 +2,6 @@
 
 #include <QTest>
 
-#include <bit>
 #include <cstring>
 
 using namespace Velmora;
@@ -23,7 +22,6 @@ private slots:
     void entries();
     void outOfRange_data();
     void outOfRange();
-    void multiplierBits();
     void listTexts_data();
     void listTexts();
     void displayNamesAreListTextsInCapitals();
@@ -105,13 +103,6 @@ void TestBandLookup::outOfRange()
     QFETCH(int, band);
     QFETCH(int, index);
     QVERIFY(!lookupBand(band, index));
-}
-
-// The fractional multipliers must be the nearest doubles to 0.1 and 0.01.
-void TestBandLookup::multiplierBits()
-{
-    QCOMPARE(std::bit_cast<quint64>(lookupBand(3, 7)->multiplier), Q_UINT64_C(0x3FB999999999999A));
-    QCOMPARE(std::bit_cast<quint64>(lookupBand(3, 8)->multiplier), Q_UINT64_C(0x3F847AE147AE147B));
 }
 
 void TestBandLookup::listTexts_data()

@@ -1,6 +1,6 @@
 """The value under an Italian locale: a decimal comma, the same digits."""
 
-from velmoradesktop import VelmoraTestCase, main, result_text
+from velmoradesktop import VelmoraTestCase, main
 
 
 class ItalianLocale(VelmoraTestCase):
@@ -10,7 +10,6 @@ class ItalianLocale(VelmoraTestCase):
         self.app.choose(["giallo", "viola", "oro", "oro"])
         self.app.click_button(1)
         self.app.wait_for(lambda: self.app.result() == "4,7 Ohm ± 5%", "4,7 Ohm ± 5%")
-        self.assertEqual(result_text(["giallo", "viola", "oro", "oro"], decimal_point=","), "4,7 Ohm ± 5%")
 
         # The live recompute keeps the comma.
         self.app.choose({1: "rosso", 2: "giallo", 3: "argento"})

@@ -87,6 +87,17 @@ inline QColor shownColour(BandForm &form, int band)
     return image.pixelColor(centre);
 }
 
+// Whether a button shows the default button's frame, which Fusion draws in
+// the highlight's blue where the plain frame is grey: read at the middle of
+// the button's top edge in a grab of the window.
+inline bool showsDefaultFrame(Form1 &form, int n)
+{
+    const QRect r = command(form, n)->geometry();
+    const QImage image = form.grab().toImage();
+    const QColor edge = image.pixelColor(QPoint(r.center().x(), r.top()) * image.devicePixelRatio());
+    return edge.blue() > edge.red() + 64;
+}
+
 inline bool shown(const QWidget *w)
 {
     return w->isVisibleTo(w->window());

@@ -1,6 +1,6 @@
-#include "bandlookup.h"
 #include "captionbutton.h"
 #include "formdriver.h"
+#include "referenceimage.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -22,6 +22,8 @@ private slots:
     void geometry_data();
     void geometry();
     void startState();
+    void looksAsStored_data();
+    void looksAsStored();
     void fontsAreMetricCompatible();
     void textsFit_data();
     void textsFit();
@@ -36,13 +38,17 @@ private slots:
     void userCannotRemoveABand();
     void accessibleChoiceIsOneChange();
     void accessibleNames();
+    void defaultButton_data();
+    void defaultButton();
 
 private:
     Form1 *m_form = nullptr;
+    BoxAnswerer *m_boxes = nullptr;
 };
 
 void TestForm1::init()
 {
+    m_boxes = new BoxAnswerer;
     m_form = new Form1;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
@@ -53,6 +59,9 @@ void TestForm1::cleanup()
 {
     delete m_form;
     m_form = nullptr;
+    const int boxes = m_boxes->count;
+    delete m_boxes;
+    QCOMPARE(boxes, 0); // none of these steps may raise a box
 }
 
 void TestForm1::window()
@@ -101,7 +110,7 @@ void TestForm1::geometry()
 
 void TestForm1::startState()
 {
-    const QStringList empty {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label13"};
+    const QStringList empty {"Label5", "Label6", "Label7", "Label8", "Label9"};
     for (const QString &name : empty)
         QVERIFY2(m_form->findChild<QLabel *>(name)->text().isEmpty(), qPrintable(name));
 
@@ -118,10 +127,31 @@ void TestForm1::startState()
     const QColor background = m_form->palette().color(QPalette::Window);
     for (int band = 1; band <= 4; ++band) {
         QCOMPARE(m_form->list(band)->selectedIndex(), -1);
-        QCOMPARE(m_form->shape(band)->fill(), ButtonFace);
         QCOMPARE(shownColour(*m_form, band), background);
     }
-    QCOMPARE(m_form->state(), FormState {});
+}
+
+// The whole window against stored images: every control's place and size,
+// the drawing, the texts and the default button's frame at once.
+void TestForm1::looksAsStored_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<bool>("calculate");
+
+    QTest::newRow("start") << QList<int> {-1, -1, -1, -1} << false;
+    QTest::newRow("4700 Ohm ± 5%") << QList<int> {4, 7, 2, 0} << true;
+}
+
+void TestForm1::looksAsStored()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(bool, calculate);
+
+    chooseBands(*m_form, {rows[0], rows[1], rows[2], rows[3]});
+    if (calculate)
+        clickButton(*m_form, 1);
+    const QString difference = differenceFromReference(m_form, calculate ? "calculated" : "start");
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void TestForm1::fontsAreMetricCompatible()
@@ -178,14 +208,15 @@ void TestForm1::textsFit()
 
 void TestForm1::listsShowEveryEntry()
 {
+    const int entries[] {10, 10, 9, 3};
     for (int band = 1; band <= 4; ++band) {
         BandList *list = m_form->list(band);
-        QCOMPARE(list->count(), bandSize(band));
+        QCOMPARE(list->count(), entries[band - 1]);
         QVERIFY(!list->verticalScrollBar()->isVisible());
         QVERIFY(!list->horizontalScrollBar()->isVisible());
         for (int row = 0; row < list->count(); ++row) {
             const QRect r = list->visualRect(list->model()->index(row, 0));
-            QCOMPARE(r.height(), BandList::RowHeight);
+            QCOMPARE(r.height(), 13);
             QVERIFY(list->viewport()->rect().contains(r));
         }
     }
@@ -222,14 +253,16 @@ void TestForm1::chooseByClick_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("tolerance"); // shown once a value is
 
-    QTest::newRow("band 1 rosso") << 1 << 2 << "ROSSO" << QColor(255, 0, 0);
-    QTest::newRow("band 1 bianco") << 1 << 9 << "BIANCO" << QColor(255, 255, 255);
-    QTest::newRow("band 2 azzurro") << 2 << 6 << "AZZURRO" << QColor(0, 255, 255);
-    QTest::newRow("band 3 oro") << 3 << 7 << "ORO" << QColor(192, 192, 0);
-    QTest::newRow("band 3 argento") << 3 << 8 << "ARGENTO" << QColor(224, 224, 224);
-    QTest::newRow("band 4 oro") << 4 << 0 << "ORO" << QColor(192, 192, 0);
-    QTest::newRow("band 4 marrone") << 4 << 2 << "MARRONE" << QColor(128, 64, 0);
+    QTest::newRow("band 1 rosso") << 1 << 2 << "ROSSO" << QColor(255, 0, 0) << "5%";
+    QTest::newRow("band 1 bianco") << 1 << 9 << "BIANCO" << QColor(255, 255, 255) << "5%";
+    QTest::newRow("band 2 azzurro") << 2 << 6 << "AZZURRO" << QColor(0, 255, 255) << "5%";
+    QTest::newRow("band 3 oro") << 3 << 7 << "ORO" << QColor(192, 192, 0) << "5%";
+    QTest::newRow("band 3 argento") << 3 << 8 << "ARGENTO" << QColor(224, 224, 224) << "5%";
+    QTest::newRow("band 4 oro") << 4 << 0 << "ORO" << QColor(192, 192, 0) << "5%";
+    QTest::newRow("band 4 rosso") << 4 << 1 << "ROSSO" << QColor(255, 0, 0) << "2%";
+    QTest::newRow("band 4 marrone") << 4 << 2 << "MARRONE" << QColor(128, 64, 0) << "1%";
 }
 
 void TestForm1::chooseByClick()
@@ -238,20 +271,27 @@ void TestForm1::chooseByClick()
     QFETCH(int, row);
     QFETCH(QString, name);
     QFETCH(QColor, colour);
+    QFETCH(QString, tolerance);
 
     clickEntry(*m_form, band, row);
 
     QCOMPARE(m_form->list(band)->selectedIndex(), row);
     QCOMPARE(m_form->label(band + 4)->text(), name);
     QCOMPARE(shownColour(*m_form, band), colour);
-    const FormState state = m_form->state();
-    QCOMPARE(state.FirstDigit, band == 1 ? row : 0);
-    QCOMPARE(state.Multiplier, band == 3 ? lookupBand(3, row)->multiplier : 0.0);
-    QCOMPARE(m_form->label(13)->text(), band == 4 ? QString::fromUtf8(lookupBand(4, row)->tolerance.data()) : "");
     // Choosing alone never shows a value, nor the hidden labels.
     QCOMPARE(m_form->label(9)->text(), QString());
     QVERIFY(!shown(m_form->label(13)));
     QVERIFY(!shown(m_form->label(11)));
+
+    // The other bands, then the value: each choice shows as it was made.
+    const int others[] {4, 7, 2, 0};
+    for (int b = 1; b <= 4; ++b)
+        if (b != band)
+            clickEntry(*m_form, b, others[b - 1]);
+    clickButton(*m_form, 1);
+    QCOMPARE(m_form->label(band + 4)->text(), name);
+    QCOMPARE(m_form->label(13)->text(), tolerance);
+    QVERIFY(shown(m_form->label(13)));
 }
 
 void TestForm1::chooseByKeyboard()
@@ -263,12 +303,10 @@ void TestForm1::chooseByKeyboard()
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->selectedIndex(), 0);
     QCOMPARE(m_form->label(7)->text(), "NERO");
-    QCOMPARE(m_form->state().Multiplier, 1.0);
     for (int i = 0; i < 7; ++i)
         QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->selectedIndex(), 7);
     QCOMPARE(m_form->label(7)->text(), "ORO");
-    QCOMPARE(m_form->state().Multiplier, 0.1);
     QTest::keyClick(list, Qt::Key_Up);
     QCOMPARE(m_form->label(7)->text(), "AZZURRO");
     QCOMPARE(shownColour(*m_form, 3), QColor(0, 255, 255));
@@ -330,25 +368,22 @@ void TestForm1::firstKeyChooses()
 
     QTest::keyClick(list, Qt::Key(key));
     QCOMPARE(list->selectedIndex(), row);
-    QCOMPARE(m_form->label(7)->text(),
-        row < 0 ? QString() : QString::fromUtf8(lookupBand(3, row)->colour.displayName.data()));
+    QCOMPARE(m_form->label(7)->text(), row < 0 ? QString() : row == 0 ? "NERO" : "ARGENTO");
 }
 
 void TestForm1::deselectChangesNothing()
 {
     chooseBands(*m_form, {4, 7, 7, 1});
-    const FormState before = m_form->state();
 
     for (int band = 1; band <= 4; ++band) {
         QSignalSpy changes(m_form->list(band), &QListWidget::itemSelectionChanged);
         const QString name = m_form->label(band + 4)->text();
-        const ColourRef fill = m_form->shape(band)->fill();
+        const QColor fill = shownColour(*m_form, band);
         m_form->list(band)->clearChoice();
         QCOMPARE(changes.size(), 1); // the handler ran, with index -1
         QCOMPARE(m_form->label(band + 4)->text(), name);
-        QCOMPARE(m_form->shape(band)->fill(), fill);
+        QCOMPARE(shownColour(*m_form, band), fill);
     }
-    QCOMPARE(m_form->state(), before);
     QCOMPARE(m_form->label(13)->text(), "2%");
 }
 
@@ -385,7 +420,6 @@ void TestForm1::accessibleChoiceIsOneChange()
     QCOMPARE(seen, QList<int> {5});
     QCOMPARE(list->selectedItems().size(), 1);
     QCOMPARE(m_form->label(5)->text(), "VERDE");
-    QCOMPARE(m_form->state().FirstDigit, 5);
 }
 
 void TestForm1::accessibleNames()
@@ -404,6 +438,56 @@ void TestForm1::accessibleNames()
     QAccessibleInterface *value = QAccessible::queryAccessibleInterface(m_form->label(14));
     QCOMPARE(value->text(QAccessible::Name), "Valore resistenza");
     QVERIFY(value->state().invisible);
+}
+
+// Command1 is the default button, framed, whenever the focus is off the
+// buttons; a focused button takes the frame. Steps: cN:R clicks entry R of
+// band N, BN clicks button N, Tab and Backtab; after each, the button that
+// must show the frame.
+void TestForm1::defaultButton_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("framed");
+
+    QTest::newRow("at start") << ""
+                              << "";
+    QTest::newRow("calculate, then a list") << "c1:4 c2:7 c3:2 c4:0 B1 c2:3 B1 c4:1"
+                                            << "1 1 1 1 1 1 1 1";
+    QTest::newRow("Cancella, then a list") << "B2 c1:1 B2 c2:5"
+                                           << "2 1 2 1";
+    QTest::newRow("Tab through the buttons") << "Tab Tab Tab Tab Tab Tab Backtab Backtab Backtab"
+                                             << "1 1 1 1 2 1 2 1 1";
+    QTest::newRow("Cancella, then Tab to a list") << "B2 Tab Tab Backtab Backtab"
+                                                  << "2 1 1 1 2";
+}
+
+void TestForm1::defaultButton()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, framed);
+
+    const auto verify = [this](int expected, const QString &when) {
+        for (int n : {1, 2}) {
+            const QString what = QStringLiteral("Command%1 after %2").arg(n).arg(when);
+            QVERIFY2(command(*m_form, n)->isDefault() == (n == expected), qPrintable(what));
+            QVERIFY2(showsDefaultFrame(*m_form, n) == (n == expected), qPrintable(what + " (on screen)"));
+        }
+    };
+    verify(1, "start");
+
+    const QStringList step = steps.split(' ', Qt::SkipEmptyParts);
+    const QStringList expected = framed.split(' ', Qt::SkipEmptyParts);
+    QCOMPARE(step.size(), expected.size());
+    for (qsizetype i = 0; i < step.size(); ++i) {
+        const QString &s = step[i];
+        if (s.startsWith('c'))
+            clickEntry(*m_form, s.mid(1, 1).toInt(), s.mid(3).toInt());
+        else if (s == "B1" || s == "B2")
+            clickButton(*m_form, s.mid(1).toInt());
+        else
+            QTest::keyClick(m_form->focusWidget(), s == "Tab" ? Qt::Key_Tab : Qt::Key_Backtab);
+        verify(expected[i].toInt(), QStringLiteral("step %1, %2").arg(i + 1).arg(s));
+    }
 }
 
 QTEST_MAIN(TestForm1)

@@ -19,6 +19,14 @@ ModelCheck::ModelCheck(WindowDriver &driver, const QColor &background, const QSt
 {
 }
 
+QStringList ModelCheck::judged(const WindowView &window, const WindowView &model) const
+{
+    QStringList d = differences(window, model);
+    if (m_accept)
+        d.removeIf([this](const QString &difference) { return !m_accept(difference); });
+    return d;
+}
+
 std::optional<Divergence> ModelCheck::replay(const QList<UserAction> &actions)
 {
     ++m_replays;
@@ -28,7 +36,7 @@ std::optional<Divergence> ModelCheck::replay(const QList<UserAction> &actions)
         m_driver.perform(actions[i]);
         model.apply(actions[i]);
         const bool whole = i % WholeWindowEvery == 0 || i + 1 == actions.size();
-        if (auto d = differences(m_driver.view(whole), model.view()); !d.isEmpty())
+        if (auto d = judged(m_driver.view(whole), model.view()); !d.isEmpty())
             return Divergence {i, d};
     }
     return std::nullopt;
@@ -40,7 +48,7 @@ std::optional<Divergence> ModelCheck::explore(std::mt19937_64 &rng, qsizetype co
     m_driver.restart();
     done.clear();
     done.reserve(count);
-    if (auto d = differences(m_driver.view(true), model.view()); !d.isEmpty())
+    if (auto d = judged(m_driver.view(true), model.view()); !d.isEmpty())
         return Divergence {-1, d};
     for (qsizetype i = 0; i < count; ++i) {
         const UserAction action = UserAction::random(rng, model.chosen());
@@ -48,7 +56,7 @@ std::optional<Divergence> ModelCheck::explore(std::mt19937_64 &rng, qsizetype co
         m_driver.perform(action);
         model.apply(action);
         const bool whole = i % WholeWindowEvery == 0 || i + 1 == count;
-        if (auto d = differences(m_driver.view(whole), model.view()); !d.isEmpty())
+        if (auto d = judged(m_driver.view(whole), model.view()); !d.isEmpty())
             return Divergence {i, d};
     }
     return std::nullopt;

@@ -5,12 +5,14 @@
 #include <QColor>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <random>
 
 namespace Velmora::Testing {
 
 class WindowDriver;
+struct WindowView;
 
 struct Divergence {
     qsizetype step = 0; // index of the action after which window and model differ
@@ -23,6 +25,10 @@ class ModelCheck
 {
 public:
     ModelCheck(WindowDriver &driver, const QColor &background, const QString &decimalPoint);
+
+    // Judges only the differences this accepts (all, unless set): a search
+    // for one known fault then ignores any other.
+    void judgeOnly(std::function<bool(const QString &difference)> accept) { m_accept = std::move(accept); }
 
     // From a fresh window, the given actions; the first divergence, if any.
     std::optional<Divergence> replay(const QList<UserAction> &actions);
@@ -41,6 +47,9 @@ private:
     QColor m_background;
     QString m_decimalPoint;
     int m_replays = 0;
+    std::function<bool(const QString &)> m_accept;
+
+    QStringList judged(const WindowView &window, const WindowView &model) const;
 };
 
 } // namespace Velmora::Testing

@@ -91,14 +91,14 @@ void WindowDriver::perform(const UserAction &a)
     const int boxesBefore = m_boxes;
 
     // A box runs its own event loop inside the action; answer it from there.
+    // Every box is answered, however many one action raises (answerBox
+    // closes each), so that the count tells an unexpected one and the run
+    // goes on to report it.
     QTimer answerer;
-    QMessageBox *answered = nullptr;
     QObject::connect(&answerer, &QTimer::timeout, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box && box->isVisible() && box != answered) {
-            answered = box;
+        if (box && box->isVisible())
             answerBox(box, a);
-        }
     });
     answerer.start(0);
 
@@ -230,6 +230,9 @@ WindowView WindowDriver::view(bool wholeWindow) const
     v.scratchShown = m_form->label(10)->isVisibleTo(m_form.get());
     v.focus = nameOf(m_form->focusWidget());
     v.keyboardFocus = nameOf(QApplication::focusWidget());
+    for (int n : {1, 2})
+        if (command(*m_form, n)->isDefault())
+            v.defaultButtons << command(*m_form, n)->objectName();
     v.boxes = m_boxes;
     v.boxFaults = m_boxFaults;
     return v;

@@ -195,6 +195,9 @@ WindowView WindowModel::view() const
     v.heading = QStringLiteral("Valore resistenza");
     v.scratchShown = false;
     v.focus = QLatin1String(FocusNames.at(std::size_t(m_focus)));
+    // The focused button is the default one; Command1 whenever the focus is
+    // elsewhere.
+    v.defaultButtons = {QLatin1String(m_focus == Command2 ? "Command2" : "Command1")};
     v.keyboardFocus = v.focus;
     v.boxes = m_boxes;
     return v;

@@ -56,6 +56,7 @@ QStringList differences(const WindowView &w, const WindowView &m)
     compare(out, QStringLiteral("Label10"), w.scratchShown, m.scratchShown);
     compare(out, QStringLiteral("window focus"), w.focus, m.focus);
     compare(out, QStringLiteral("keyboard focus"), w.keyboardFocus, m.keyboardFocus);
+    compare(out, QStringLiteral("default button"), w.defaultButtons, m.defaultButtons);
     compare(out, QStringLiteral("boxes shown"), w.boxes, m.boxes);
     compare(out, QStringLiteral("box faults"), w.boxFaults, m.boxFaults);
     return out;

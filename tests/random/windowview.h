@@ -25,6 +25,7 @@ struct WindowView {
     bool scratchShown = false; // Label10
     QString focus; // the window's focus widget
     QString keyboardFocus; // where keys go now; empty when the window is not active
+    QStringList defaultButtons; // those drawn with the default button's frame
     int boxes = 0;
     QStringList boxFaults; // boxes that did not look like the missing-data box
 
