@@ -1,0 +1,52 @@
+"""Velmora native on Wayland (weston, headless), as a screen reader user
+meets it: with no pointer or keyboard there, AT-SPI alone reads the window,
+chooses the bands and presses the buttons."""
+
+import re
+
+from velmoradesktop import CONTROLS, ENTRIES, VelmoraTestCase, WaylandDesktop, main
+
+BANDS = ["giallo", "viola", "rosso", "oro"]
+
+
+class Wayland(VelmoraTestCase):
+    DESKTOP = WaylandDesktop
+
+    def test_window_names_its_desktop_entry(self):
+        # The compositor takes the window's icon and taskbar entry from the
+        # desktop entry its app id names.
+        app_ids = re.findall(r'xdg_toplevel@\d+\.set_app_id\("([^"]*)"\)', self.desktop.protocol())
+        self.assertEqual(app_ids[-1:], ["velmora"])
+
+    def test_choose_calculate_clear(self):
+        app = self.app
+        for name, role, rect, text, shown in CONTROLS:
+            with self.subTest(control=name):
+                self.assertEqual(app.text(name), text)
+                self.assertEqual(app.shown(name), shown)
+                if shown:
+                    self.assertEqual(app.rect(name), rect)
+
+        for band, colour in enumerate(BANDS, start=1):
+            app.toggle(band, ENTRIES[band].index(colour))
+            app.wait_for(lambda: app.chosen(band) == [colour], "%s chosen in List%d" % (colour, band))
+            app.wait_text("Label%d" % (band + 4), colour.upper())
+            app.wait_text("Shape%d" % band, "%d° BANDA: %s" % (band, colour.upper()))
+        self.assertEqual(app.result(), "")
+
+        app.press(1)
+        app.wait_for(lambda: app.result() == "4700 Ohm ± 5%", "the result line")
+        self.assertTrue(app.shown("Label14"))
+
+        app.press(2)
+        app.wait_for(lambda: app.result() == "", "Cancella to clear the result")
+        for band in range(1, 5):
+            self.assertEqual(app.chosen(band), [])
+            self.assertEqual(app.text("Label%d" % (band + 4)), "")
+            self.assertEqual(app.text("Shape%d" % band), "%d° BANDA: nessun colore" % band)
+        self.assertFalse(app.shown("Label14"))
+        self.assertEqual(app.windows(), ["Velmora"])
+
+
+if __name__ == "__main__":
+    main()
