@@ -1,5 +1,5 @@
 #include "commandline.h"
-#include "form1.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     // The window is laid out to the pixel for one look; Fusion gives it on
     // every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
-    Velmora::Form1 window;
+    Velmora::MainWindow window;
     window.show();
     return app.exec();
 }

@@ -1,19 +1,20 @@
 #include "bandlist.h"
 
-#include "bandlookup.h"
 #include "bandselectionmodel.h"
+
+#include <QKeyEvent>
 
 namespace Velmora {
 
-BandList::BandList(int band, QWidget *parent)
+BandList::BandList(std::span<const SchemeRow> rows, QWidget *parent)
     : QListWidget(parent)
-    , m_band(band)
 {
     setSelectionMode(SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
 
-    for (std::string_view text : bandListTexts(band)) {
+    for (const SchemeRow &row : rows) {
+        const std::string_view text = colourRow(row.colour).listText;
         auto *item = new QListWidgetItem(QString::fromUtf8(text.data(), qsizetype(text.size())), this);
         item->setSizeHint(QSize(0, RowHeight));
     }
@@ -33,6 +34,26 @@ int BandList::selectedIndex() const
 void BandList::clearChoice()
 {
     m_selection->clearChoice();
+}
+
+// Ctrl+C belongs to the window, which copies the value; a list would copy
+// the entry under its cursor instead.
+bool BandList::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return true;
+    }
+    return QListWidget::event(event);
+}
+
+void BandList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 QModelIndex BandList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
