@@ -1,10 +1,10 @@
 """Velmora native on Wayland (weston, headless), as a screen reader user
 meets it: with no pointer or keyboard there, AT-SPI alone reads the window,
-chooses the bands and presses the buttons."""
+chooses the bands, presses the buttons and closes the window."""
 
 import re
 
-from velmoradesktop import CONTROLS, ENTRIES, VelmoraTestCase, WaylandDesktop, main
+from velmoradesktop import CONTROLS, ENTRIES, TIMEOUT, VelmoraTestCase, WaylandDesktop, main
 
 BANDS = ["giallo", "viola", "rosso", "oro"]
 
@@ -46,6 +46,12 @@ class Wayland(VelmoraTestCase):
             self.assertEqual(app.text("Shape%d" % band), "%d° BANDA: nessun colore" % band)
         self.assertFalse(app.shown("Label14"))
         self.assertEqual(app.windows(), ["Velmora"])
+
+        # Closed from the menu, whose items a screen reader runs directly.
+        esci = next(i for title in app.menu_bar() for i in title[0] if i.name == "Esci")
+        action = esci.queryAction()
+        action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+        self.assertEqual(app.process.wait(TIMEOUT), 0)
 
 
 if __name__ == "__main__":
