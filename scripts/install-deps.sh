@@ -6,6 +6,8 @@ set -euo pipefail
 build=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation2)
 # End-to-end: a real X server, real input, the accessibility bus, screenshots.
 tests=(xvfb xauth xdotool x11-utils x11-apps dbus dbus-x11 at-spi2-core python3-pyatspi)
+# The same under a native Wayland compositor, headless.
+tests+=(weston qt6-wayland)
 # Installing: menu icons drawn from the SVG, the .deb's dependencies, and the
 # validators and windres its tests run.
 build+=(librsvg2-bin dpkg-dev)

@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -45,6 +46,13 @@ bool displayMissing(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // On Wayland the window's icon and taskbar entry come from this entry.
+    QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    if (const auto status = Velmora::handleCommandLine(argc, argv))
+        return *status;
+
     if (displayMissing(argc, argv)) {
         std::fputs(
             "velmora: nessun display grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n", stderr);
@@ -52,7 +60,6 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // The window is laid out to the pixel for one look; Fusion gives it on
     // every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));

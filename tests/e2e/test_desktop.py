@@ -1,5 +1,6 @@
-"""The test desktop leaves nothing behind: not when a test fails, not when
-the test process is terminated or killed outright (a CTest timeout)."""
+"""The test desktops, X and Wayland, leave nothing behind: not when a test
+fails, not when the test process is terminated or killed outright (a CTest
+timeout)."""
 
 import json
 import os
@@ -9,7 +10,7 @@ import sys
 import time
 import unittest
 
-from velmoradesktop import main, missing_tools, sweep_runtime_dirs
+from velmoradesktop import TOOLS, WAYLAND_TOOLS, main, missing_tools, sweep_runtime_dirs
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -29,11 +30,11 @@ def group_of(pid):
         return None
 
 
-desktop = vd.shared_desktop()
+desktop = vd.shared_desktop(getattr(vd, %(kind)r))
 app = vd.Velmora(desktop, %(program)r, desktop.bind_atspi())
-app.wait_for(lambda: app.focus() == "List1", "the focus on List1")
-group = [int(p) for p in os.listdir("/proc") if p.isdigit() and group_of(int(p)) == desktop.bus.pid]
-pids = [desktop.xvfb.pid, app.process.pid] + group
+app.wait_for(lambda: app.showing(app.window), "the window shown")
+groups = (desktop.bus.pid, desktop.server.pid)
+pids = [app.process.pid] + [int(p) for p in os.listdir("/proc") if p.isdigit() and group_of(int(p)) in groups]
 print(json.dumps({"display": desktop.display, "runtime": desktop.runtime_dir, "pids": pids}), flush=True)
 if sys.argv[1] == "fail":
     raise AssertionError("a failing test")
@@ -54,14 +55,17 @@ class Cleanup(unittest.TestCase):
         self.program = os.environ.get("VELMORA_PROGRAM")
         if not self.program:
             raise RuntimeError("VELMORA_PROGRAM is not set")
-        if missing_tools():
-            raise RuntimeError("end-to-end tools missing: %s" % " ".join(missing_tools()))
+        missing = missing_tools(TOOLS + WAYLAND_TOOLS)
+        if missing:
+            raise RuntimeError("end-to-end tools missing: %s" % " ".join(missing))
 
     def test_nothing_survives_the_test_process(self):
-        for ending in ("fail", "SIGTERM", "SIGKILL"):
-            with self.subTest(ending=ending):
+        endings = [(kind, ending) for kind in ("Desktop", "WaylandDesktop") for ending in ("fail", "SIGTERM", "SIGKILL")]
+        for kind, ending in endings:
+            with self.subTest(desktop=kind, ending=ending):
+                script = CHILD % {"here": HERE, "program": self.program, "kind": kind}
                 child = subprocess.Popen(
-                    [sys.executable, "-c", CHILD % {"here": HERE, "program": self.program}, ending],
+                    [sys.executable, "-c", script, ending],
                     stdin=subprocess.PIPE,
                     stdout=subprocess.PIPE,
                     stderr=subprocess.DEVNULL,
@@ -78,13 +82,15 @@ class Cleanup(unittest.TestCase):
                         child.wait()
                     child.stdin.close()
                     child.stdout.close()
-                self.assertGreaterEqual(len(report["pids"]), 5, "Xvfb, velmora, the session bus and the a11y bus")
+                # The display server, velmora, the session bus and the a11y bus at least.
+                self.assertGreaterEqual(len(report["pids"]), 5, report)
                 deadline = time.monotonic() + 5
                 while any(map(alive, report["pids"])) and time.monotonic() < deadline:
                     time.sleep(0.05)
                 self.assertEqual([p for p in report["pids"] if alive(p)], [])
-                socket = "/tmp/.X11-unix/X%s" % report["display"].lstrip(":")
-                self.assertFalse(os.path.exists(socket), socket)
+                if kind == "Desktop":  # weston's socket is in the runtime directory
+                    socket = "/tmp/.X11-unix/X%s" % report["display"].lstrip(":")
+                    self.assertFalse(os.path.exists(socket), socket)
                 if ending == "SIGKILL":
                     # Only the next desktop can remove a killed one's directory.
                     sweep_runtime_dirs()

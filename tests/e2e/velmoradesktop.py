@@ -4,7 +4,9 @@ hears, a screenshot of the root window for the colours.
 
 One Desktop (Xvfb, a session bus, the accessibility bus) serves one test
 process, because libatspi binds to the first accessibility bus it meets;
-each test starts its own Velmora on it.
+each test starts its own Velmora on it. A WaylandDesktop puts a headless
+weston in Xvfb's place; there AT-SPI alone reads and acts, since no pointer
+or keyboard exists.
 """
 
 import atexit
@@ -20,6 +22,7 @@ import unittest
 from decimal import Decimal
 
 TOOLS = ("Xvfb", "dbus-daemon", "xdotool", "xwd")
+WAYLAND_TOOLS = ("weston", "dbus-daemon")
 
 SCREEN = (800, 600)
 # Where the pointer waits between clicks: off the window, so that no hover
@@ -82,8 +85,8 @@ def sweep_runtime_dirs():
             shutil.rmtree(os.path.join(root, entry), ignore_errors=True)
 
 
-def missing_tools():
-    return [t for t in TOOLS if shutil.which(t) is None]
+def missing_tools(tools=TOOLS):
+    return [t for t in tools if shutil.which(t) is None]
 
 
 class Desktop:
@@ -91,13 +94,17 @@ class Desktop:
     AT-SPI bus and registry it activates. Stops everything in close(), on
     SIGTERM, and (through PR_SET_PDEATHSIG) when the test process dies."""
 
+    TOOLS = TOOLS
+    QPA = "xcb"
+
     def __init__(self):
-        missing = missing_tools()
+        missing = missing_tools(self.TOOLS)
         if missing:
             raise RuntimeError("end-to-end tools missing: %s (run scripts/install-deps.sh test)" % " ".join(missing))
         _libc.prctl(_PR_SET_CHILD_SUBREAPER, 1)
-        self.xvfb = None
+        self.server = None
         self.bus = None
+        self.display_env = {}
         sweep_runtime_dirs()
         self.runtime_dir = tempfile.mkdtemp(prefix="%s%d-" % (RUNTIME_PREFIX, os.getpid()))
         try:
@@ -107,8 +114,23 @@ class Desktop:
             raise
 
     def _start(self):
+        self._start_server()
+        self.bus = _spawn(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+            stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL,
+            env=self._base_env(),
+        )
+        self.bus_address = self.bus.stdout.readline().decode().strip()
+        if not self.bus_address:
+            raise RuntimeError("dbus-daemon did not start")
+
+        self.env = self._base_env()
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+
+    def _start_server(self):
         read_end, write_end = os.pipe()
-        self.xvfb = _spawn(
+        self.server = _spawn(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN, "-dpi", "96"]
             + ["-nolisten", "tcp", "-noreset"],
             pass_fds=[write_end],
@@ -125,19 +147,7 @@ class Desktop:
             number += chunk
         os.close(read_end)
         self.display = ":" + number.decode().strip()
-
-        self.bus = _spawn(
-            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
-            stdout=subprocess.PIPE,
-            stderr=subprocess.DEVNULL,
-            env=self._base_env(),
-        )
-        self.bus_address = self.bus.stdout.readline().decode().strip()
-        if not self.bus_address:
-            raise RuntimeError("dbus-daemon did not start")
-
-        self.env = self._base_env()
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        self.display_env = {"DISPLAY": self.display}
 
     def _base_env(self):
         env = {
@@ -146,8 +156,7 @@ class Desktop:
             "XDG_RUNTIME_DIR": self.runtime_dir,
             "LANG": "C.UTF-8",
         }
-        if hasattr(self, "display"):
-            env["DISPLAY"] = self.display
+        env.update(self.display_env)
         return env
 
     def bind_atspi(self):
@@ -167,9 +176,41 @@ class Desktop:
         if self.bus is not None and self.bus.stdout is not None:
             self.bus.stdout.close()
         _stop(self.bus)
-        _stop(self.xvfb)
+        _stop(self.server)
         _reap_orphans()
         shutil.rmtree(self.runtime_dir, ignore_errors=True)
+
+
+class WaylandDesktop(Desktop):
+    """weston's headless back end on a socket in the private runtime
+    directory, in place of Xvfb. Its protocol log shows what the program
+    asked of the compositor."""
+
+    TOOLS = WAYLAND_TOOLS
+    QPA = "wayland"
+
+    def _start_server(self):
+        socket = "velmora-%d" % os.getpid()
+        self.protocol_log = os.path.join(self.runtime_dir, "weston.log")
+        self.server = _spawn(
+            ["weston", "--backend=headless-backend.so", "--socket=" + socket, "--no-config", "--idle-time=0"]
+            + ["--debug", "--logger-scopes=log,proto", "--log=" + self.protocol_log],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+            env=self._base_env(),
+        )
+        path = os.path.join(self.runtime_dir, socket)
+        deadline = time.monotonic() + TIMEOUT
+        while not os.path.exists(path):
+            if self.server.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError("weston did not start")
+            time.sleep(0.01)
+        self.display = socket
+        self.display_env = {"WAYLAND_DISPLAY": socket}
+
+    def protocol(self):
+        with open(self.protocol_log, errors="replace") as log:
+            return log.read()
 
 
 def _raise_on_sigterm(signum, frame):
@@ -289,7 +330,7 @@ class Velmora:
         env.update(
             {
                 "LANG": lang,
-                "QT_QPA_PLATFORM": "xcb",
+                "QT_QPA_PLATFORM": desktop.QPA,
                 # Qt exposes its tree without a screen reader asking for it.
                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             }
@@ -325,10 +366,11 @@ class Velmora:
             self.controls[name] = child
         self._names_by_path = {c.path: n for n, c in self.controls.items()}
 
-        self.xid = self.x_windows("Velmora", sync=True)[0]
         self.origin = self.extents(self.window)[:2]
         self.start_listening()
-        self.focus_window()
+        if self.desktop.QPA == "xcb":
+            self.xid = self.x_windows("Velmora", sync=True)[0]
+            self.focus_window()
 
     def close(self):
         if self._listening:
@@ -463,6 +505,12 @@ class Velmora:
     def click_button(self, n):
         self.click(self.controls["Command%d" % n])
 
+    def press(self, n):
+        """Runs a button's Press action, as a screen reader does."""
+        action = self.controls["Command%d" % n].queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        return action.doAction(names.index("Press"))
+
     def key(self, *keys):
         self.desktop.run("xdotool", "key", "--delay", "20", *keys)
 
@@ -540,12 +588,14 @@ class Velmora:
 _desktop = None
 
 
-def shared_desktop():
-    """The process's one Desktop, started on first use, stopped at exit."""
+def shared_desktop(kind=Desktop):
+    """The process's one desktop, started on first use, stopped at exit."""
     global _desktop
     if _desktop is None:
-        _desktop = Desktop()
+        _desktop = kind()
         atexit.register(_desktop.close)
+    if not isinstance(_desktop, kind):
+        raise RuntimeError("this process already runs a %s" % type(_desktop).__name__)
     return _desktop
 
 
@@ -553,6 +603,7 @@ class VelmoraTestCase(unittest.TestCase):
     """A fresh Velmora for each test, on the process's Desktop."""
 
     LANG = "C.UTF-8"
+    DESKTOP = Desktop
 
     @classmethod
     def setUpClass(cls):
@@ -560,13 +611,15 @@ class VelmoraTestCase(unittest.TestCase):
         if not program or not os.access(program, os.X_OK):
             raise RuntimeError("VELMORA_PROGRAM does not name the built program: %r" % program)
         cls.program = program
-        cls.desktop = shared_desktop()
+        cls.desktop = shared_desktop(cls.DESKTOP)
         cls.pyatspi = cls.desktop.bind_atspi()
 
     def setUp(self):
         self.app = Velmora(self.desktop, self.program, self.pyatspi, lang=self.LANG)
         self.addCleanup(self.app.close)
-        self.app.wait_for(lambda: self.app.focus() == "List1", "List1 to have the focus")
+        # A compositor without a seat gives no window the keyboard.
+        if self.desktop.QPA == "xcb":
+            self.app.wait_for(lambda: self.app.focus() == "List1", "List1 to have the focus")
         self.app.take_events()
 
 

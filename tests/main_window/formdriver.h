@@ -8,11 +8,16 @@
 #include "swatch.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace Velmora::Testing {
 
@@ -101,6 +106,42 @@ inline bool showsDefaultFrame(Form1 &form, int n)
 inline bool shown(const QWidget *w)
 {
     return w->isVisibleTo(w->window());
+}
+
+// WCAG 2's relative luminance of an sRGB colour and the contrast ratio of
+// two colours, from 1:1 to 21:1.
+inline double luminance(const QColor &c)
+{
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+inline double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Text as painted in an area of an image: the background is the area's most
+// common colour, the ink the pixel that stands out from it most (the glyphs'
+// solid cores, not their anti-aliased edges). Returns their contrast.
+inline double textContrast(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most)
+            std::tie(background, most) = std::pair(it.key(), it.value());
+    }
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(it.key()), QColor(background)));
+    return best;
 }
 
 } // namespace Velmora::Testing
