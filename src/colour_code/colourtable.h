@@ -29,7 +29,7 @@ constexpr int blueOf(ColourRef c)
     return int((c >> 16) & 0xFFu);
 }
 
-enum class Colour { Black, Brown, Red, Orange, Yellow, Green, LightBlue, Violet, Grey, White, Gold, Silver };
+enum class Colour { Black, Brown, Red, Orange, Yellow, Green, LightBlue, Violet, Grey, White, Gold, Silver, Pink };
 
 struct ColourRow {
     std::string_view listText;
@@ -47,9 +47,15 @@ constexpr std::array<ColourRow, 12> ColourCode {{
     {"argento", "ARGENTO", 0xE0E0E0}, // light grey stands for silver
 }};
 
+// Colours only the five- and six-band code uses, after the twelve above.
+constexpr std::array<ColourRow, 1> MoreColours {{
+    {"rosa", "ROSA", 0xCBC0FF}, // pink (255, 192, 203), the 10^-3 multiplier
+}};
+
 constexpr const ColourRow &colourRow(Colour c)
 {
-    return ColourCode[static_cast<std::size_t>(c)];
+    const auto i = static_cast<std::size_t>(c);
+    return i < ColourCode.size() ? ColourCode[i] : MoreColours[i - ColourCode.size()];
 }
 
 struct DigitRow {
