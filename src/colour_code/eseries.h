@@ -13,7 +13,7 @@ namespace Velmora {
 // The IEC 60063 series, coarsest first.
 enum class ESeries { E3, E6, E12, E24, E48, E96, E192 };
 
-constexpr std::array AllSeries {
+inline constexpr std::array AllSeries {
     ESeries::E3, ESeries::E6, ESeries::E12, ESeries::E24, ESeries::E48, ESeries::E96, ESeries::E192};
 
 std::string_view seriesName(ESeries series);
