@@ -275,8 +275,8 @@ void TestValueReader::nearest_data()
                                             << "1";
     QTest::newRow("E192 920") << 10 << 3 << qint64(919) << 0 << "909"
                               << "920";
-    QTest::newRow("many digits") << 500 << 3 << qint64(4700000000001) << -9 << "4,7"
-                                 << "5,1";
+    QTest::newRow("many digits") << 500 << 3 << qint64(4700000000001) << -9 << "4700"
+                                 << "5100";
 }
 
 void TestValueReader::nearest()
