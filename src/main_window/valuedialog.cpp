@@ -67,7 +67,10 @@ ValueDialog::ValueDialog(QWidget *parent)
     connect(m_coefficient, &QComboBox::currentIndexChanged, this, &ValueDialog::refresh);
     connect(m_belowButton, &QPushButton::clicked, this, [this] { putNearest(m_below); });
     connect(m_aboveButton, &QPushButton::clicked, this, [this] { putNearest(m_above); });
-    connect(m_moreBands, &QPushButton::clicked, this, [this] { emit moreBandsRequested(m_offeredBands); });
+    connect(m_moreBands, &QPushButton::clicked, this, [this] {
+        m_value->setFocus(); // Enter then applies, whatever window comes
+        emit moreBandsRequested(m_offeredBands);
+    });
     connect(m_apply, &QPushButton::clicked, this, [this] { emit applyRequested(m_rows); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -311,8 +314,10 @@ void ValueDialog::refuse(const QString &message)
 
 void ValueDialog::putNearest(const std::optional<Resistance> &value)
 {
-    if (value)
-        m_value->setText(qs(plainText(*value, decimalPoint())));
+    if (!value)
+        return;
+    m_value->setText(qs(plainText(*value, decimalPoint())));
+    m_value->setFocus();
 }
 
 } // namespace Velmora
