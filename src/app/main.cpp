@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -42,10 +42,11 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // The window is laid out to the pixel for one look; Fusion gives it on
     // every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
-    Velmora::Form1 window;
+    Velmora::MainWindow window;
     window.show();
     return app.exec();
 }

@@ -1,19 +1,18 @@
 #include "bandlist.h"
 
-#include "bandlookup.h"
 #include "bandselectionmodel.h"
 
 namespace Velmora {
 
-BandList::BandList(int band, QWidget *parent)
+BandList::BandList(std::span<const SchemeRow> rows, QWidget *parent)
     : QListWidget(parent)
-    , m_band(band)
 {
     setSelectionMode(SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
 
-    for (std::string_view text : bandListTexts(band)) {
+    for (const SchemeRow &row : rows) {
+        const std::string_view text = colourRow(row.colour).listText;
         auto *item = new QListWidgetItem(QString::fromUtf8(text.data(), qsizetype(text.size())), this);
         item->setSizeHint(QSize(0, RowHeight));
     }

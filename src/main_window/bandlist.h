@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bandscheme.h"
+
 #include <QListWidget>
 
 namespace Velmora {
@@ -15,9 +17,7 @@ class BandList : public QListWidget
 public:
     static constexpr int RowHeight = 13;
 
-    BandList(int band, QWidget *parent = nullptr);
-
-    int band() const { return m_band; }
+    explicit BandList(std::span<const SchemeRow> rows, QWidget *parent = nullptr);
 
     // The chosen row, -1 when none.
     int selectedIndex() const;
@@ -28,7 +28,6 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    int m_band = 0;
     BandSelectionModel *m_selection = nullptr;
 };
 

@@ -8,10 +8,14 @@ class StartState(VelmoraTestCase):
     def test_window_is_its_own_x_window_of_the_layout_size(self):
         geometry = self.app.desktop.run("xdotool", "getwindowgeometry", "--shell", self.app.xid).stdout
         fields = dict(line.split("=") for line in geometry.split())
-        self.assertEqual((int(fields["WIDTH"]), int(fields["HEIGHT"])), (433, 421))
+        # The menu bar stands above the client area, which keeps its size.
+        menu_bar = self.app.extents(self.app.menu_bar())
+        self.assertEqual((int(fields["WIDTH"]), int(fields["HEIGHT"])), (433, 421 + menu_bar[3]))
+        self.assertEqual(menu_bar[:3], (int(fields["X"]), int(fields["Y"]), 433))
         # AT-SPI's screen coordinates are the X server's: clicks land where
         # the screen reader says a control is.
-        self.assertEqual(self.app.extents(self.app.window), (int(fields["X"]), int(fields["Y"]), 433, 421))
+        self.assertEqual(
+            self.app.extents(self.app.window), (int(fields["X"]), int(fields["Y"]) + menu_bar[3], 433, 421))
         self.assertEqual(self.app.windows(), ["Velmora"])
 
     def test_every_control_where_the_layout_puts_it(self):

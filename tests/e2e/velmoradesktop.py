@@ -309,11 +309,15 @@ class Velmora:
             for app in desktop:
                 if app is not None and app.get_process_id() == pid and app.childCount >= 1:
                     w = app[0]
-                    if w.name == "Velmora" and w.childCount == len(CONTROLS) and self.showing(w):
-                        return app, w
+                    if w.name != "Velmora" or not self.showing(w):
+                        continue
+                    # The four-band form is the client area, under the menu bar.
+                    for client in w:
+                        if client is not None and client.childCount == len(CONTROLS) and self.showing(client):
+                            return app, w, client
             return None
 
-        self.app, self.window = self.wait_for(window, "the Velmora window in the accessibility tree")
+        self.app, self.top, self.window = self.wait_for(window, "the Velmora window in the accessibility tree")
         self.controls = {}
         for (name, role, *_), child in zip(CONTROLS, self.window):
             if child.getRoleName() != role:
@@ -356,6 +360,9 @@ class Velmora:
             if self.focused(acc):
                 return name
         return None
+
+    def menu_bar(self):
+        return next(c for c in self.top if c.getRoleName() == "menu bar")
 
     def extents(self, accessible):
         e = accessible.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
@@ -463,7 +470,7 @@ class Velmora:
         # With no window manager nobody hands the keyboard focus back to
         # the window when a box closes; the test does what one would.
         self.desktop.run("xdotool", "windowfocus", "--sync", xid or self.xid)
-        self.wait_for(lambda: self.window.getState().contains(self.pyatspi.STATE_ACTIVE), "the window to be active")
+        self.wait_for(lambda: self.top.getState().contains(self.pyatspi.STATE_ACTIVE), "the window to be active")
 
     def choose(self, bands):
         """Clicks the given entry of each band, a dict or a list of four."""

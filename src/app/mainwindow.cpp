@@ -1,0 +1,110 @@
+#include "mainwindow.h"
+
+#include "form1.h"
+#include "morebandslayout.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace Velmora {
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    auto *form1 = new Form1(this);
+    m_forms[0] = form1;
+    setWindowTitle(form1->windowTitle());
+    setWindowIcon(form1->windowIcon());
+    buildMenus();
+    // The window is always its form's size plus whatever the menu bar takes
+    // (nothing where the desktop shows the menu elsewhere).
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    showForm(4);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    m_copy = edit->addAction(
+        QStringLiteral("&Copia valore"), QKeySequence(Qt::CTRL | Qt::Key_C), this, &MainWindow::copyValue);
+
+    QMenu *bands = menuBar()->addMenu(QStringLiteral("&Bande"));
+    m_bands = new QActionGroup(this);
+    for (int n : {4, 5, 6}) {
+        QAction *action = bands->addAction(QStringLiteral("&%1 bande").arg(n));
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + n)));
+        action->setCheckable(true);
+        action->setData(n);
+        m_bands->addAction(action);
+        connect(action, &QAction::triggered, this, [this, n] { showForm(n); });
+    }
+
+    QMenu *tools = menuBar()->addMenu(QStringLiteral("&Strumenti"));
+    tools->addAction(
+        QStringLiteral("Da &valore a colori…"), QKeySequence(Qt::CTRL | Qt::Key_K), this, &MainWindow::openValueDialog);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->addAction(QStringLiteral("&Informazioni su Velmora"), this, &MainWindow::showAbout);
+}
+
+void MainWindow::showForm(int bands)
+{
+    const auto slot = std::size_t(bands - 4);
+    BandForm *&form = m_forms.at(slot);
+    if (!form) {
+        static constexpr std::array<const Layout::FormLayout *, 3> Layouts {
+            &Layout::FourBands, &Layout::FiveBands, &Layout::SixBands};
+        form = new BandForm(*Layouts[slot], this);
+    }
+    for (QAction *action : m_bands->actions())
+        action->setChecked(action->data().toInt() == bands);
+    if (form == m_current)
+        return;
+
+    if (m_current) {
+        disconnect(m_current, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
+        takeCentralWidget()->hide();
+    }
+    m_current = form;
+    setCentralWidget(form);
+    form->show();
+    connect(form, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
+    updateCopyAction();
+    if (QWidget *focus = form->focusWidget())
+        focus->setFocus();
+}
+
+void MainWindow::updateCopyAction()
+{
+    m_copy->setEnabled(!m_current->resultText().isEmpty());
+}
+
+void MainWindow::copyValue()
+{
+    const QString text = m_current->resultText();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, QStringLiteral("Informazioni su Velmora"),
+        QStringLiteral("<p><b>Velmora</b> %1</p>"
+                       "<p>Legge il codice colori dei resistori a 4, 5 e 6 bande e ne mostra il valore.</p>"
+                       "<p>Qt %2</p>")
+            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
+}
+
+void MainWindow::openValueDialog()
+{
+    // Built by the value dialog's own change.
+}
+
+} // namespace Velmora

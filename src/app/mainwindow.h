@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+
+namespace Velmora {
+
+class BandForm;
+class ValueDialog;
+
+// The program's window: a menu bar over the band form on show. The four-band
+// form is built at start; the five- and six-band forms when first chosen.
+// Each keeps its choices and result while another is shown.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    BandForm *currentForm() const { return m_current; }
+    // Shows the form for 4, 5 or 6 bands, building it on first use.
+    void showForm(int bands);
+
+private:
+    void buildMenus();
+    void copyValue();
+    void updateCopyAction();
+    void showAbout();
+    void openValueDialog();
+
+    std::array<BandForm *, 3> m_forms {};
+    BandForm *m_current = nullptr;
+    QAction *m_copy = nullptr;
+    QActionGroup *m_bands = nullptr;
+    ValueDialog *m_valueDialog = nullptr;
+};
+
+} // namespace Velmora

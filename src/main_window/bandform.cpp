@@ -1,0 +1,320 @@
+#include "bandform.h"
+
+#include "bandlist.h"
+#include "captionbutton.h"
+#include "layoutfont.h"
+#include "swatch.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace Velmora {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// "Label13" -> 13
+int controlNumber(std::string_view name)
+{
+    const auto digits = name.find_first_of("0123456789");
+    int n = 0;
+    std::from_chars(name.data() + digits, name.data() + name.size(), n);
+    return n;
+}
+
+QRect pixelRect(int left, int top, int width, int height)
+{
+    using Layout::px;
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+std::string decimalPoint()
+{
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+} // namespace
+
+BandForm::BandForm(const Layout::FormLayout &layout, QWidget *parent)
+    : QWidget(parent)
+    , m_layout(layout)
+    , m_scheme(bandScheme(layout.bandCount))
+{
+    setObjectName(qs(layout.name));
+    setFixedSize(Layout::px(layout.clientWidth), Layout::px(layout.clientHeight));
+    setFont(layoutFont(Layout::Font::Default));
+
+    buildControls();
+
+    for (int band = 1; band <= bandCount(); ++band)
+        connect(list(band), &QListWidget::itemSelectionChanged, this, [this, band] { selectBand(band); });
+    connect(m_command1, &QPushButton::clicked, this, &BandForm::Calculate);
+    connect(m_command2, &QPushButton::clicked, this, &BandForm::ClearAll);
+
+    list(1)->setFocus();
+}
+
+void BandForm::buildControls()
+{
+    const auto bands = std::size_t(bandCount());
+    m_lists.resize(bands);
+    m_captions.resize(bands);
+    m_names.resize(bands);
+    std::vector<std::pair<int, QWidget *>> focusChain;
+
+    for (const Layout::Control &c : m_layout.controls) {
+        QWidget *widget = nullptr;
+        switch (c.role) {
+        case Layout::Role::List: {
+            auto *list = new BandList(m_scheme.rows(c.band), this);
+            m_lists.at(std::size_t(c.band - 1)) = list;
+            focusChain.emplace_back(c.tabIndex, list);
+            widget = list;
+            break;
+        }
+        case Layout::Role::Calculate:
+        case Layout::Role::Clear: {
+            auto *button = new CaptionButton(qs(c.text), this);
+            button->setAutoDefault(true); // Enter presses the focused button
+            (c.role == Layout::Role::Calculate ? m_command1 : m_command2) = button;
+            focusChain.emplace_back(c.tabIndex, button);
+            widget = button;
+            break;
+        }
+        default:
+            widget = addLabel(c);
+            break;
+        }
+        widget->setObjectName(qs(c.name));
+        widget->setGeometry(pixelRect(c.left, c.top, c.width, c.height));
+        if (c.font != Layout::Font::Default)
+            widget->setFont(layoutFont(c.font));
+        if (!c.visible)
+            widget->hide();
+    }
+    m_command1->setDefault(true);
+
+    std::sort(focusChain.begin(), focusChain.end());
+    for (std::size_t i = 1; i < focusChain.size(); ++i)
+        setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+
+    for (int band = 1; band <= bandCount(); ++band) {
+        // The caption above a list names it for assistive technology.
+        m_captions[std::size_t(band - 1)]->setBuddy(list(band));
+        list(band)->setAccessibleName(m_captions[std::size_t(band - 1)]->text());
+
+        const Layout::Shape &s = m_layout.shapes[std::size_t(band - 1)];
+        auto *swatch = new Swatch(this);
+        swatch->setObjectName(qs(s.name));
+        swatch->setGeometry(pixelRect(s.left, s.top, s.width, s.height));
+        m_shapes.push_back(swatch);
+        updateSwatchName(band);
+    }
+}
+
+QLabel *BandForm::addLabel(const Layout::Control &c)
+{
+    auto *label = new QLabel(qs(c.text), this);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    // Filled with the window's own background, a label hides nothing but
+    // still counts as opaque: a new text then repaints the label alone, not
+    // the window and the labels it overlaps by a pixel.
+    label->setAutoFillBackground(true);
+
+    const auto n = std::size_t(controlNumber(c.name));
+    if (m_labels.size() < n)
+        m_labels.resize(n);
+    m_labels[n - 1] = label;
+
+    using Layout::Role;
+    switch (c.role) {
+    case Role::Caption:
+        m_captions.at(std::size_t(c.band - 1)) = label;
+        break;
+    case Role::ColourName:
+        m_names.at(std::size_t(c.band - 1)) = label;
+        break;
+    case Role::Value:
+        m_value = label;
+        break;
+    case Role::Unit:
+        m_resultLine[0] = label;
+        break;
+    case Role::PlusMinus:
+        m_resultLine[1] = label;
+        break;
+    case Role::Tolerance:
+        m_resultLine[2] = m_tolerance = label;
+        break;
+    case Role::Heading:
+        m_resultLine[3] = label;
+        break;
+    case Role::TempCoefficient:
+        m_resultLine[4] = m_tempCoefficient = label;
+        break;
+    case Role::Scratch:
+        m_scratch = label;
+        break;
+    default:
+        break;
+    }
+    return label;
+}
+
+void BandForm::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    drawResistor(painter);
+}
+
+void BandForm::drawResistor(QPainter &painter) const
+{
+    using Layout::px;
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const Layout::Line &l : m_layout.lines)
+        painter.drawLine(px(l.x1), px(l.y1), px(l.x2), px(l.y2));
+}
+
+void BandForm::keyPressEvent(QKeyEvent *event)
+{
+    // Command1 is the default button: Enter in a list, which the list passes
+    // on, presses it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void BandForm::chooseRow(int band, int row)
+{
+    list(band)->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void BandForm::selectBand(int band)
+{
+    const auto rows = m_scheme.rows(band);
+    const int index = list(band)->selectedIndex();
+    const BandKind kind = m_scheme.kind(band);
+    if (index >= 0 && std::size_t(index) < rows.size()) {
+        const SchemeRow &row = rows[std::size_t(index)];
+        const ColourRow &colour = colourRow(row.colour);
+        shape(band)->setFill(colour.display);
+        m_names[std::size_t(band - 1)]->setText(qs(colour.displayName));
+        switch (kind) {
+        case BandKind::Digit:
+            if (band == 1)
+                m_state.FirstDigit = static_cast<std::int16_t>(row.value);
+            break;
+        case BandKind::Multiplier:
+            m_state.Multiplier = std::pow(10.0, row.value);
+            break;
+        case BandKind::Tolerance: // ready for when the result shows
+            m_tolerance->setText(qs(toleranceText(row.value, decimalPoint())));
+            break;
+        case BandKind::TempCoefficient:
+            m_tempCoefficient->setText(QStringLiteral("%1 ppm/K").arg(row.value));
+            break;
+        }
+        updateSwatchName(band);
+    }
+    if (kind == BandKind::Digit || kind == BandKind::Multiplier)
+        recompute();
+}
+
+// Once a value is on show, every change of a digit or the multiplier
+// updates it at once.
+void BandForm::recompute()
+{
+    if (!m_value->text().isEmpty())
+        Calculate();
+}
+
+void BandForm::Calculate()
+{
+    std::vector<int> rows;
+    for (BandList *l : m_lists) {
+        rows.push_back(l->selectedIndex());
+        if (rows.back() == -1) {
+            QMessageBox::critical(this, qs(Layout::MissingDataTitle), qs(Layout::MissingDataText));
+            return;
+        }
+    }
+
+    auto value = resistanceOf(m_scheme, rows);
+    if (!value)
+        return;
+
+    // The four-band form passes the first digit through its hidden scratch
+    // label as text; the digits are then read back whole.
+    if (m_scratch) {
+        m_scratch->setText(QString::number(m_state.FirstDigit));
+        QString digits = m_scratch->text();
+        for (int band = 2; band <= m_scheme.digitCount(); ++band)
+            digits += QString::number(m_scheme.rows(band)[std::size_t(rows[std::size_t(band - 1)])].value);
+        value->significand = digits.toLongLong();
+    }
+
+    m_value->setText(qs(plainText(*value, decimalPoint())));
+    for (QLabel *l : m_resultLine)
+        if (l)
+            l->setVisible(true);
+    emit resultChanged();
+}
+
+void BandForm::ClearAll()
+{
+    // setText, not clear(): only setText tells assistive technology that the
+    // text has gone. The value empties first, so deselecting the lists cannot
+    // trigger a recompute.
+    m_value->setText(QString());
+    for (Swatch *s : m_shapes)
+        s->setFill(ButtonFace);
+    for (BandList *l : m_lists)
+        l->clearChoice();
+    for (QLabel *l : m_names)
+        l->setText(QString());
+    for (QLabel *l : {m_scratch, m_tolerance, m_tempCoefficient})
+        if (l)
+            l->setText(QString());
+    for (QLabel *l : m_resultLine)
+        if (l)
+            l->setVisible(false);
+    m_state = FormState {};
+
+    for (int band = 1; band <= bandCount(); ++band)
+        updateSwatchName(band);
+    emit resultChanged();
+}
+
+QString BandForm::resultText() const
+{
+    if (m_value->text().isEmpty())
+        return QString();
+    QStringList parts {m_value->text()};
+    for (const QLabel *l : {m_resultLine[0], m_resultLine[1], m_resultLine[2], m_resultLine[4]})
+        if (l)
+            parts << l->text();
+    return parts.join(QLatin1Char(' '));
+}
+
+void BandForm::updateSwatchName(int band)
+{
+    const QString name = m_names[std::size_t(band - 1)]->text();
+    shape(band)->setAccessibleName(m_captions[std::size_t(band - 1)]->text() + QStringLiteral(": ")
+        + (name.isEmpty() ? QStringLiteral("nessun colore") : name));
+}
+
+} // namespace Velmora

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "formlayout.h"
+
+// The five- and six-band forms, in the four-band form's visual language: the
+// same columns 104 px apart, lists tall enough for the thirteen multipliers
+// (13 rows of 13 px and the frame), everything below them 39 px lower, a
+// wider result line for twelve-digit values and, with six bands, the
+// temperature coefficient after the tolerance. Labels keep the default
+// naming: captions, then colour names, then the result line.
+namespace Velmora::Layout {
+
+constexpr int ClientHeightMore = 6900; // 460 px
+
+// 537 x 460 px.
+constexpr std::array<Control, 23> FiveBandControls {{
+    {"Label16", Role::Title, 1860, 120, 4335, 375, "VELMORA a 5 bande", Font::Bold18, true, 25},
+    {"Label1", Role::Caption, 240, 1560, 1335, 375, "1° BANDA", Font::Bold12, true, 7, 1},
+    {"Label2", Role::Caption, 1800, 1560, 1335, 375, "2° BANDA", Font::Bold12, true, 8, 2},
+    {"Label3", Role::Caption, 3360, 1560, 1335, 375, "3° BANDA", Font::Bold12, true, 9, 3},
+    {"Label4", Role::Caption, 4920, 1560, 1335, 375, "4° BANDA", Font::Bold12, true, 10, 4},
+    {"Label5", Role::Caption, 6480, 1560, 1335, 375, "5° BANDA", Font::Bold12, true, 11, 5},
+    {"List1", Role::List, 240, 1920, 1215, 2595, "", Font::Default, true, 0, 1},
+    {"List2", Role::List, 1800, 1920, 1215, 2595, "", Font::Default, true, 1, 2},
+    {"List3", Role::List, 3360, 1920, 1215, 2595, "", Font::Default, true, 2, 3},
+    {"List4", Role::List, 4920, 1920, 1215, 2595, "", Font::Default, true, 3, 4},
+    {"List5", Role::List, 6480, 1920, 1215, 2595, "", Font::Default, true, 4, 5},
+    {"Label6", Role::ColourName, 240, 4665, 1335, 375, "", Font::Bold12, true, 12, 1},
+    {"Label7", Role::ColourName, 1800, 4665, 1335, 375, "", Font::Bold12, true, 13, 2},
+    {"Label8", Role::ColourName, 3360, 4665, 1335, 375, "", Font::Bold12, true, 14, 3},
+    {"Label9", Role::ColourName, 4920, 4665, 1335, 375, "", Font::Bold12, true, 15, 4},
+    {"Label10", Role::ColourName, 6480, 4665, 1335, 375, "", Font::Bold12, true, 16, 5},
+    {"Command1", Role::Calculate, 240, 5385, 1815, 615, "CALCOLA VALORE RESISTENZA", Font::Default, true, 5},
+    {"Command2", Role::Clear, 240, 6105, 1815, 615, "Cancella", Font::Default, true, 6},
+    {"Label15", Role::Heading, 2880, 5625, 2175, 375, "Valore resistenza", Font::Bold12, false, 24},
+    {"Label11", Role::Value, 2520, 5985, 2055, 375, "", Font::Bold13_5, true, 17},
+    {"Label12", Role::Unit, 4680, 5985, 735, 375, "Ohm", Font::Bold13_5, false, 18},
+    {"Label13", Role::PlusMinus, 5520, 5985, 255, 375, "±", Font::Bold13_5, false, 19},
+    {"Label14", Role::Tolerance, 5760, 5985, 855, 375, "", Font::Bold13_5, false, 20},
+}};
+
+constexpr std::array<Line, 10> FiveBandLines {{
+    {"Line8", 2640, 840, 5400, 840},
+    {"Line9", 2640, 1200, 5400, 1200},
+    {"Line7", 2640, 840, 2640, 1200},
+    {"Line10", 5400, 840, 5400, 1200},
+    {"Line2", 2160, 960, 2640, 960},
+    {"Line1", 2160, 1080, 2640, 1080},
+    {"Line3", 2160, 960, 2160, 1080},
+    {"Line5", 5400, 960, 5880, 960},
+    {"Line4", 5400, 1080, 5880, 1080},
+    {"Line6", 5880, 960, 5880, 1080},
+}};
+
+constexpr std::array<Shape, 5> FiveBandShapes {{
+    {"Shape1", 3000, 840, 135, 375},
+    {"Shape2", 3360, 840, 135, 375},
+    {"Shape3", 3720, 840, 135, 375},
+    {"Shape4", 4080, 840, 135, 375},
+    {"Shape5", 4920, 840, 135, 375},
+}};
+
+constexpr FormLayout FiveBands {"Form2", 5, 8055, ClientHeightMore, FiveBandControls, FiveBandLines, FiveBandShapes};
+static_assert(onPixelGrid(FiveBands));
+
+// 641 x 460 px.
+constexpr std::array<Control, 27> SixBandControls {{
+    {"Label18", Role::Title, 2640, 120, 4335, 375, "VELMORA a 6 bande", Font::Bold18, true, 28},
+    {"Label1", Role::Caption, 240, 1560, 1335, 375, "1° BANDA", Font::Bold12, true, 8, 1},
+    {"Label2", Role::Caption, 1800, 1560, 1335, 375, "2° BANDA", Font::Bold12, true, 9, 2},
+    {"Label3", Role::Caption, 3360, 1560, 1335, 375, "3° BANDA", Font::Bold12, true, 10, 3},
+    {"Label4", Role::Caption, 4920, 1560, 1335, 375, "4° BANDA", Font::Bold12, true, 11, 4},
+    {"Label5", Role::Caption, 6480, 1560, 1335, 375, "5° BANDA", Font::Bold12, true, 12, 5},
+    {"Label6", Role::Caption, 8040, 1560, 1335, 375, "6° BANDA", Font::Bold12, true, 13, 6},
+    {"List1", Role::List, 240, 1920, 1215, 2595, "", Font::Default, true, 0, 1},
+    {"List2", Role::List, 1800, 1920, 1215, 2595, "", Font::Default, true, 1, 2},
+    {"List3", Role::List, 3360, 1920, 1215, 2595, "", Font::Default, true, 2, 3},
+    {"List4", Role::List, 4920, 1920, 1215, 2595, "", Font::Default, true, 3, 4},
+    {"List5", Role::List, 6480, 1920, 1215, 2595, "", Font::Default, true, 4, 5},
+    {"List6", Role::List, 8040, 1920, 1215, 2595, "", Font::Default, true, 5, 6},
+    {"Label7", Role::ColourName, 240, 4665, 1335, 375, "", Font::Bold12, true, 14, 1},
+    {"Label8", Role::ColourName, 1800, 4665, 1335, 375, "", Font::Bold12, true, 15, 2},
+    {"Label9", Role::ColourName, 3360, 4665, 1335, 375, "", Font::Bold12, true, 16, 3},
+    {"Label10", Role::ColourName, 4920, 4665, 1335, 375, "", Font::Bold12, true, 17, 4},
+    {"Label11", Role::ColourName, 6480, 4665, 1335, 375, "", Font::Bold12, true, 18, 5},
+    {"Label12", Role::ColourName, 8040, 4665, 1335, 375, "", Font::Bold12, true, 19, 6},
+    {"Command1", Role::Calculate, 240, 5385, 1815, 615, "CALCOLA VALORE RESISTENZA", Font::Default, true, 6},
+    {"Command2", Role::Clear, 240, 6105, 1815, 615, "Cancella", Font::Default, true, 7},
+    {"Label17", Role::Heading, 2880, 5625, 2175, 375, "Valore resistenza", Font::Bold12, false, 27},
+    {"Label13", Role::Value, 2520, 5985, 2055, 375, "", Font::Bold13_5, true, 20},
+    {"Label14", Role::Unit, 4680, 5985, 735, 375, "Ohm", Font::Bold13_5, false, 21},
+    {"Label15", Role::PlusMinus, 5520, 5985, 255, 375, "±", Font::Bold13_5, false, 22},
+    {"Label16", Role::Tolerance, 5760, 5985, 855, 375, "", Font::Bold13_5, false, 23},
+    {"Label19", Role::TempCoefficient, 6705, 5985, 1575, 375, "", Font::Bold13_5, false, 29},
+}};
+
+constexpr std::array<Line, 10> SixBandLines {{
+    {"Line8", 3240, 840, 6360, 840},
+    {"Line9", 3240, 1200, 6360, 1200},
+    {"Line7", 3240, 840, 3240, 1200},
+    {"Line10", 6360, 840, 6360, 1200},
+    {"Line2", 2760, 960, 3240, 960},
+    {"Line1", 2760, 1080, 3240, 1080},
+    {"Line3", 2760, 960, 2760, 1080},
+    {"Line5", 6360, 960, 6840, 960},
+    {"Line4", 6360, 1080, 6840, 1080},
+    {"Line6", 6840, 960, 6840, 1080},
+}};
+
+constexpr std::array<Shape, 6> SixBandShapes {{
+    {"Shape1", 3600, 840, 135, 375},
+    {"Shape2", 3960, 840, 135, 375},
+    {"Shape3", 4320, 840, 135, 375},
+    {"Shape4", 4680, 840, 135, 375},
+    {"Shape5", 5520, 840, 135, 375},
+    {"Shape6", 5880, 840, 135, 375},
+}};
+
+constexpr FormLayout SixBands {"Form3", 6, 9615, ClientHeightMore, SixBandControls, SixBandLines, SixBandShapes};
+static_assert(onPixelGrid(SixBands));
+
+} // namespace Velmora::Layout
