@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "bandlist.h"
 #include "form1.h"
 #include "morebandslayout.h"
 
@@ -69,6 +70,9 @@ void MainWindow::showForm(int bands)
         return;
 
     if (m_current) {
+        const auto left = std::size_t(m_current->bandCount() - 4);
+        QWidget *focus = QApplication::focusWidget();
+        m_lastFocus.at(left) = focus && m_current->isAncestorOf(focus) ? focus : nullptr;
         disconnect(m_current, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
         takeCentralWidget()->hide();
     }
@@ -77,8 +81,9 @@ void MainWindow::showForm(int bands)
     form->show();
     connect(form, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
     updateCopyAction();
-    if (QWidget *focus = form->focusWidget())
-        focus->setFocus();
+    // Back to a form, the keyboard is where it was left; new, in its first list.
+    QWidget *focus = m_lastFocus.at(slot);
+    (focus ? focus : form->list(1))->setFocus();
 }
 
 void MainWindow::updateCopyAction()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -34,6 +35,7 @@ private:
     void openValueDialog();
 
     std::array<BandForm *, 3> m_forms {};
+    std::array<QPointer<QWidget>, 3> m_lastFocus {}; // per form, while another is shown
     BandForm *m_current = nullptr;
     QAction *m_copy = nullptr;
     QActionGroup *m_bands = nullptr;

@@ -2,6 +2,8 @@
 
 #include "bandselectionmodel.h"
 
+#include <QKeyEvent>
+
 namespace Velmora {
 
 BandList::BandList(std::span<const SchemeRow> rows, QWidget *parent)
@@ -32,6 +34,26 @@ int BandList::selectedIndex() const
 void BandList::clearChoice()
 {
     m_selection->clearChoice();
+}
+
+// Ctrl+C belongs to the window, which copies the value; a list would copy
+// the entry under its cursor instead.
+bool BandList::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return true;
+    }
+    return QListWidget::event(event);
+}
+
+void BandList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 QModelIndex BandList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

@@ -47,38 +47,39 @@ private:
     QTimer m_timer;
 };
 
-inline QPushButton *command(const Form1 &form, int n)
+inline QPushButton *command(const BandForm &form, int n)
 {
     return form.findChild<QPushButton *>(QStringLiteral("Command%1").arg(n));
 }
 
 // Clicks a band's entry at the centre of its row.
-inline void clickEntry(Form1 &form, int band, int row)
+inline void clickEntry(BandForm &form, int band, int row)
 {
     BandList *list = form.list(band);
     const QRect r = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
 }
 
-inline void clickButton(Form1 &form, int n)
+inline void clickButton(BandForm &form, int n)
 {
     QPushButton *button = command(form, n);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
-// Chooses bands 1 to 4 by their row indices (-1 leaves a band alone).
-inline void chooseBands(Form1 &form, std::initializer_list<int> rows)
+// Chooses bands from 1 by their row indices (-1 leaves a band alone, and
+// rows past the form's last band are ignored).
+inline void chooseBands(BandForm &form, std::initializer_list<int> rows)
 {
     int band = 1;
     for (int row : rows) {
-        if (row >= 0)
+        if (row >= 0 && band <= form.bandCount())
             clickEntry(form, band, row);
         ++band;
     }
 }
 
 // The colour a swatch shows on screen, read from a grab of the window.
-inline QColor shownColour(Form1 &form, int band)
+inline QColor shownColour(BandForm &form, int band)
 {
     const Swatch *swatch = form.shape(band);
     const QImage image = form.grab().toImage();

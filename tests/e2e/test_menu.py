@@ -1,0 +1,55 @@
+"""The menu bar in the real window: the five-band form chosen from the
+keyboard through the Bande menu, read and worked as a user would, and the
+four-band form back as it was left."""
+
+from velmoradesktop import VelmoraTestCase, main
+
+
+class BandsMenu(VelmoraTestCase):
+    LANG = "it_IT.UTF-8"
+
+    def client(self, lists):
+        """The form on show under the menu bar, if it has this many lists."""
+        for child in self.app.top:
+            if child is None or child.getRoleName() == "menu bar" or not self.app.showing(child):
+                continue
+            if sum(1 for c in child if c is not None and c.getRoleName() == "list") == lists:
+                return child
+        return None
+
+    def texts(self, form):
+        return [c.name for c in form if c.getRoleName() == "label" and self.app.showing(c)]
+
+    def test_five_bands_from_the_menu_and_back(self):
+        self.app.choose(["giallo", "viola", "rosso", "oro"])
+        self.app.click_button(1)
+        self.app.wait_for(lambda: self.app.result() == "4700 Ohm ± 5%", "4700 Ohm ± 5%")
+
+        self.app.key("alt+b", "5")
+        form = self.app.wait_for(lambda: self.client(5), "the five-band form")
+        self.assertEqual(self.app.extents(form)[2:], (537, 460))
+        self.assertIn("VELMORA a 5 bande", self.texts(form))
+        self.assertFalse(self.app.shown("List1"))
+
+        lists = [c for c in form if c.getRoleName() == "list"]
+        self.assertEqual([lst.name for lst in lists], ["%d° BANDA" % n for n in range(1, 6)])
+        wanted = ["giallo", "bianco", "bianco", "marrone", "marrone"]
+        entries = [next(e for e in lst if e.name == text) for lst, text in zip(lists, wanted)]
+        self.app.click(*entries)
+        calculate = next(c for c in form if c.name == "CALCOLA VALORE RESISTENZA")
+        self.app.click(calculate)
+        self.app.wait_for(
+            lambda: self.texts(form)[-5:] == ["Valore resistenza", "4990", "Ohm", "±", "1%"], "4990 Ohm ± 1%"
+        )
+        self.assertIn("MARRONE", self.texts(form))
+
+        # Ctrl+4: the four-band form as it was left.
+        self.app.key("ctrl+4")
+        self.app.wait_for(lambda: self.app.shown("List1"), "the four-band form again")
+        self.assertEqual(self.app.result(), "4700 Ohm ± 5%")
+        self.assertEqual(self.app.extents(self.app.window)[2:], (433, 421))
+        self.assertIsNone(self.client(5))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,334 @@
+#include "formdriver.h"
+
+#include "morebandslayout.h"
+
+#include <QScrollBar>
+
+using namespace Velmora;
+using namespace Velmora::Testing;
+
+namespace {
+
+// The five- and six-band colour code as IEC 60062 gives it, written here
+// apart from the program: list text and meaning, in list order.
+struct Entry {
+    const char *text;
+    int value; // digit, power of ten, hundredths of a percent, or ppm/K
+};
+
+const std::vector<Entry> Digits {{"nero", 0}, {"marrone", 1}, {"rosso", 2}, {"arancio", 3}, {"giallo", 4}, {"verde", 5},
+    {"azzurro", 6}, {"viola", 7}, {"grigio", 8}, {"bianco", 9}};
+const std::vector<Entry> Multipliers {{"nero", 0}, {"marrone", 1}, {"rosso", 2}, {"arancio", 3}, {"giallo", 4},
+    {"verde", 5}, {"azzurro", 6}, {"viola", 7}, {"grigio", 8}, {"bianco", 9}, {"oro", -1}, {"argento", -2},
+    {"rosa", -3}};
+const std::vector<Entry> Tolerances {{"marrone", 100}, {"rosso", 200}, {"arancio", 5}, {"giallo", 2}, {"verde", 50},
+    {"azzurro", 25}, {"viola", 10}, {"grigio", 5}, {"oro", 500}, {"argento", 1000}};
+const std::vector<Entry> Coefficients {{"nero", 250}, {"marrone", 100}, {"rosso", 50}, {"arancio", 15}, {"giallo", 25},
+    {"verde", 20}, {"azzurro", 10}, {"viola", 5}, {"grigio", 1}};
+
+const std::vector<Entry> &listOf(int band)
+{
+    if (band <= 3)
+        return Digits;
+    return band == 4 ? Multipliers : band == 5 ? Tolerances : Coefficients;
+}
+
+QString point()
+{
+    return qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it")) ? QStringLiteral(",") : QStringLiteral(".");
+}
+
+// n × 10^power in plain decimal, by integer arithmetic.
+QString exactText(int n, int power)
+{
+    if (n == 0)
+        return QStringLiteral("0");
+    if (power >= 0)
+        return QString::number(n) + QString(power, QLatin1Char('0'));
+    const QString digits = QString::number(n).rightJustified(-power + 1, QLatin1Char('0'));
+    QString fraction = digits.right(-power);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    const QString whole = digits.left(digits.size() + power);
+    return fraction.isEmpty() ? whole : whole + point() + fraction;
+}
+
+const Layout::FormLayout &layoutFor(int bands)
+{
+    return bands == 5 ? Layout::FiveBands : Layout::SixBands;
+}
+
+// What the result line shows, left to right.
+QString resultLine(const BandForm &form)
+{
+    QList<QLabel *> labels;
+    for (QLabel *l : form.findChildren<QLabel *>())
+        if (shown(l) && l->y() == form.label(2 * form.bandCount() + 1)->y())
+            labels << l;
+    std::sort(labels.begin(), labels.end(), [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
+    QStringList texts;
+    for (QLabel *l : labels)
+        if (!l->text().isEmpty())
+            texts << l->text();
+    return texts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestBandForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lists_data();
+    void lists();
+    void everyValue_data();
+    void everyValue();
+    void toleranceAndCoefficient_data();
+    void toleranceAndCoefficient();
+    void missingBand_data();
+    void missingBand();
+    void clearAll_data();
+    void clearAll();
+    void everythingFits_data();
+    void everythingFits();
+    void tabOrder_data();
+    void tabOrder();
+};
+
+void TestBandForm::lists_data()
+{
+    QTest::addColumn<int>("bands");
+    for (int bands : {5, 6})
+        QTest::addRow("%d bands", bands) << bands;
+}
+
+void TestBandForm::lists()
+{
+    QFETCH(int, bands);
+    BandForm form(layoutFor(bands));
+    QCOMPARE(form.objectName(), bands == 5 ? "Form2" : "Form3");
+    for (int band = 1; band <= bands; ++band) {
+        const std::vector<Entry> &want = listOf(band);
+        BandList *list = form.list(band);
+        QCOMPARE(list->count(), int(want.size()));
+        for (int row = 0; row < list->count(); ++row)
+            QCOMPARE(list->item(row)->text(), QString::fromUtf8(want[std::size_t(row)].text));
+        QCOMPARE(list->accessibleName(), QStringLiteral("%1° BANDA").arg(band));
+    }
+}
+
+void TestBandForm::everyValue_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<int>("multiplierRow");
+    for (int bands : {5, 6})
+        for (std::size_t m = 0; m < Multipliers.size(); ++m)
+            QTest::addRow("%d bands, %s", bands, Multipliers[m].text) << bands << int(m);
+}
+
+// Every value of three digits and one multiplier, clicked in as a user would
+// with a value on show, against integer arithmetic.
+void TestBandForm::everyValue()
+{
+    QFETCH(int, bands);
+    QFETCH(int, multiplierRow);
+    BandForm form(layoutFor(bands));
+    form.show();
+    chooseBands(form, {0, 0, 0, multiplierRow, 0, 0});
+    if (bands == 5)
+        form.chooseRow(5, 0);
+    clickButton(form, 1);
+    QLabel *value = form.label(2 * bands + 1);
+    const int power = Multipliers[std::size_t(multiplierRow)].value;
+    for (int d1 = 0; d1 < 10; ++d1) {
+        clickEntry(form, 1, d1);
+        for (int d2 = 0; d2 < 10; ++d2) {
+            clickEntry(form, 2, d2);
+            for (int d3 = 0; d3 < 10; ++d3) {
+                clickEntry(form, 3, d3);
+                const QString want = exactText(d1 * 100 + d2 * 10 + d3, power);
+                if (value->text() != want)
+                    QFAIL(qPrintable(
+                        QStringLiteral("%1%2%3: %4, expected %5").arg(d1).arg(d2).arg(d3).arg(value->text(), want)));
+            }
+        }
+    }
+}
+
+void TestBandForm::toleranceAndCoefficient_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("text"); // with '.' for the locale's separator
+    QTest::addColumn<QString>("name");
+    QTest::newRow("5: marrone 1%") << 5 << 5 << 0 << "1%"
+                                   << "MARRONE";
+    QTest::newRow("5: azzurro 0.25%") << 5 << 5 << 5 << "0.25%"
+                                      << "AZZURRO";
+    QTest::newRow("5: arancio 0.05%") << 5 << 5 << 2 << "0.05%"
+                                      << "ARANCIO";
+    QTest::newRow("5: giallo 0.02%") << 5 << 5 << 3 << "0.02%"
+                                     << "GIALLO";
+    QTest::newRow("5: argento 10%") << 5 << 5 << 9 << "10%"
+                                    << "ARGENTO";
+    QTest::newRow("6: verde 0.5%") << 6 << 5 << 4 << "0.5%"
+                                   << "VERDE";
+    QTest::newRow("6: nero 250 ppm/K") << 6 << 6 << 0 << "250 ppm/K"
+                                       << "NERO";
+    QTest::newRow("6: giallo 25 ppm/K") << 6 << 6 << 4 << "25 ppm/K"
+                                        << "GIALLO";
+    QTest::newRow("6: grigio 1 ppm/K") << 6 << 6 << 8 << "1 ppm/K"
+                                       << "GRIGIO";
+}
+
+// A tolerance or coefficient shows at once once a value is on show, with the
+// locale's separator, and never recomputes the value.
+void TestBandForm::toleranceAndCoefficient()
+{
+    QFETCH(int, bands);
+    QFETCH(int, band);
+    QFETCH(int, row);
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    BandForm form(layoutFor(bands));
+    form.show();
+    chooseBands(form, {4, 7, 0, 1, 0, 1}); // 4700 ± 1 %, 100 ppm/K
+    clickButton(form, 1);
+    const QString before = bands == 5 ? "4700 Ohm ± 1%" : "4700 Ohm ± 1% 100 ppm/K";
+    QCOMPARE(resultLine(form), before);
+
+    clickEntry(form, band, row);
+    text.replace(QLatin1Char('.'), point());
+    QVERIFY2(resultLine(form).contains(text), qPrintable(resultLine(form)));
+    QVERIFY(resultLine(form).startsWith(QStringLiteral("4700 Ohm ± ")));
+    QCOMPARE(form.label(bands + band)->text(), name);
+    QCOMPARE(form.resultText(), resultLine(form));
+}
+
+void TestBandForm::missingBand_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<int>("missing");
+    for (int bands : {5, 6})
+        for (int missing = 1; missing <= bands; ++missing)
+            QTest::addRow("%d bands, band %d", bands, missing) << bands << missing;
+}
+
+void TestBandForm::missingBand()
+{
+    QFETCH(int, bands);
+    QFETCH(int, missing);
+    BandForm form(layoutFor(bands));
+    form.show();
+    for (int band = 1; band <= bands; ++band)
+        if (band != missing)
+            clickEntry(form, band, 1);
+    BoxAnswerer boxes;
+    clickButton(form, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.count, 1, 2000);
+    QCOMPARE(boxes.title, "Dati mancanti");
+    QCOMPARE(boxes.text, "Impossibile calcolare il valore. Completare i dati mancanti.");
+    QCOMPARE(boxes.icon, QMessageBox::Critical);
+    QCOMPARE(resultLine(form), QString());
+}
+
+void TestBandForm::clearAll_data()
+{
+    lists_data();
+}
+
+void TestBandForm::clearAll()
+{
+    QFETCH(int, bands);
+    BandForm form(layoutFor(bands));
+    form.show();
+    const QImage start = form.grab().toImage();
+    chooseBands(form, {4, 9, 9, 2, 0, 1});
+    clickButton(form, 1);
+    QCOMPARE(resultLine(form).left(12), "49900 Ohm ± ");
+
+    BoxAnswerer boxes;
+    clickButton(form, 2);
+    QCOMPARE(resultLine(form), QString());
+    QCOMPARE(form.resultText(), QString());
+    for (int band = 1; band <= bands; ++band) {
+        QCOMPARE(form.list(band)->selectedItems().size(), 0);
+        QCOMPARE(form.label(bands + band)->text(), QString());
+    }
+    // Only the focus differs from the start: it is on Cancella now.
+    form.setFocus();
+    form.list(1)->setFocus();
+    QCOMPARE(form.grab().toImage(), start);
+    QCOMPARE(boxes.count, 0);
+}
+
+void TestBandForm::everythingFits_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<int>("label"); // its number in the layout
+    QTest::addColumn<QString>("text");
+    for (int bands : {5, 6}) {
+        const int value = 2 * bands + 1;
+        QTest::addRow("%d: largest value", bands) << bands << value << "999000000000";
+        QTest::addRow("%d: smallest fraction", bands) << bands << value << "0,001";
+        QTest::addRow("%d: widest tolerance", bands) << bands << value + 3 << "0,05%";
+        QTest::addRow("%d: widest name", bands) << bands << bands + 1 << "ARGENTO";
+        QTest::addRow("%d: heading", bands) << bands << value + 4 << "Valore resistenza";
+        QTest::addRow("%d: title", bands) << bands << value + 5 << QStringLiteral("VELMORA a %1 bande").arg(bands);
+    }
+    QTest::addRow("6: widest coefficient") << 6 << 19 << "250 ppm/K";
+}
+
+// Every text fits its label on one line, and every list shows all its
+// entries without a scroll bar.
+void TestBandForm::everythingFits()
+{
+    QFETCH(int, bands);
+    QFETCH(int, label);
+    QFETCH(QString, text);
+    BandForm form(layoutFor(bands));
+    form.show();
+    const QLabel *l = form.label(label);
+    const QFontMetrics fm(l->font());
+    QVERIFY2(fm.horizontalAdvance(text) <= l->width() && fm.boundingRect(text).width() <= l->width(),
+        qPrintable(QStringLiteral("%1 px in %2").arg(fm.horizontalAdvance(text)).arg(l->width())));
+    QVERIFY(fm.tightBoundingRect(text).height() <= l->height());
+    for (int band = 1; band <= bands; ++band) {
+        BandList *list = form.list(band);
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
+        QVERIFY(list->viewport()->rect().contains(last));
+    }
+}
+
+void TestBandForm::tabOrder_data()
+{
+    lists_data();
+}
+
+void TestBandForm::tabOrder()
+{
+    QFETCH(int, bands);
+    BandForm form(layoutFor(bands));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QStringList order;
+    for (int i = 0; i < bands + 3; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList want;
+    for (int band = 1; band <= bands; ++band)
+        want << QStringLiteral("List%1").arg(band);
+    want << "Command1"
+         << "Command2"
+         << "List1";
+    QCOMPARE(order, want);
+    for (int band = 1; band <= bands; ++band)
+        QCOMPARE(form.list(band)->selectedItems().size(), 0);
+}
+
+QTEST_MAIN(TestBandForm)
+#include "tst_bandform.moc"
