@@ -3,6 +3,7 @@
 // state its handler changes (set up untimed) and is timed on its own.
 #include "bandlist.h"
 #include "form1.h"
+#include "morebandslayout.h"
 #include "valuedialog.h"
 
 #include <QApplication>
@@ -40,7 +41,9 @@ protected:
     }
 };
 
-Form1 *g_form = nullptr;
+BandForm *g_form = nullptr;
+// The five- and six-band forms, for a band change in each.
+std::array<BandForm *, 2> g_wideForms {};
 PaintCounter *g_paints = nullptr;
 
 QPushButton *command(int n)
@@ -54,12 +57,14 @@ void settle()
     QCoreApplication::sendPostedEvents();
 }
 
-// 4700 Ohm ± 5% on show (giallo viola rosso oro).
-void showValue()
+// 4700 Ohm ± 5% on show (giallo viola rosso oro); on a wider form, 4720 Ohm
+// with its first tolerance and coefficient.
+void showValue(BandForm *form = g_form)
 {
-    for (int band = 1; band <= 4; ++band)
-        g_form->list(band)->setCurrentRow(std::array {4, 7, 2, 0}[std::size_t(band - 1)]);
-    command(1)->click();
+    constexpr std::array rows {4, 7, 2, 1, 0, 0};
+    for (int band = 1; band <= form->bandCount(); ++band)
+        form->list(band)->setCurrentRow(rows[std::size_t(band - 1)]);
+    form->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     settle();
 }
 
@@ -120,6 +125,17 @@ void selectBand(benchmark::State &state)
         state.SkipWithError("no value on show");
 }
 
+// The same on the five- and six-band forms: band 3 is their last digit.
+void selectWideBand(benchmark::State &state, BandForm *form)
+{
+    showValue(form);
+    int row = 2;
+    measure(
+        state, [] {}, [form, &row] { form->list(3)->setCurrentRow(row = 5 - row); });
+    if (form->resultText().isEmpty())
+        state.SkipWithError("no value on show");
+}
+
 // From four chosen bands to the value on show.
 void calculate(benchmark::State &state)
 {
@@ -138,7 +154,8 @@ void calculate(benchmark::State &state)
 // From a value on show to the start state.
 void clearAll(benchmark::State &state)
 {
-    measure(state, showValue, [] { command(2)->click(); });
+    measure(
+        state, [] { showValue(); }, [] { command(2)->click(); });
     if (!g_form->label(9)->text().isEmpty())
         state.SkipWithError("ClearAll left the value");
 }
@@ -254,6 +271,16 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     settle();
 
+    BandForm five(Layout::FiveBands);
+    BandForm six(Layout::SixBands);
+    for (BandForm *wide : {&five, &six}) {
+        wide->show();
+        while (!wide->windowHandle()->isExposed())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    settle();
+    g_wideForms = {&five, &six};
+
     g_form = &form;
     PaintCounter paints;
     g_paints = &paints;
@@ -266,6 +293,12 @@ int main(int argc, char *argv[])
             std::pair {"Qt floor: four lists cleared", &floorListsCleared},
             std::pair {"Qt floor: label text change", &floorLabelText}})
         benchmark::RegisterBenchmark(name, function)->UseManualTime()->Unit(benchmark::kMicrosecond);
+    for (BandForm *wide : g_wideForms)
+        benchmark::RegisterBenchmark(
+            QStringLiteral("select band 3, %1 bands").arg(wide->bandCount()).toUtf8().constData(),
+            [wide](benchmark::State &state) { selectWideBand(state, wide); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -3,7 +3,7 @@
 // first, so their cost shows apart from the widgets that would otherwise load
 // them. The runner adds the marks of FirstFrameWatch and its own exec time.
 #include "firstframewatch.h"
-#include "form1.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
         window = std::make_unique<QWidget>();
         window->setFixedSize(433, 421);
     } else {
-        window = std::make_unique<Velmora::Form1>();
+        window = std::make_unique<Velmora::MainWindow>();
     }
     FirstFrameWatch::mark("widgets");
 

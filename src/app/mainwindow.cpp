@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
 
 namespace Velmora {
 
@@ -53,6 +54,12 @@ void MainWindow::buildMenus()
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("&Informazioni su Velmora"), this, &MainWindow::showAbout);
+
+    // F10 opens the first menu, as on the desktops Velmora runs on; Alt is
+    // the style's.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(
+        f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainWindow::showForm(int bands)

@@ -41,6 +41,7 @@ private slots:
     void clientAreaUnchanged();
     void menus_data();
     void menus();
+    void f10OpensTheFirstMenu();
     void switching_data();
     void switching();
     void switchingKeepsEachFormsState();
@@ -119,6 +120,13 @@ void TestMainWindow::menus()
     for (QAction *a : menus.at(menu)->menu()->actions())
         shown << a->text() << a->shortcut().toString();
     QCOMPARE(shown, items);
+}
+
+void TestMainWindow::f10OpensTheFirstMenu()
+{
+    press(*m_window, QKeyCombination(Qt::Key_F10));
+    QTRY_VERIFY(m_window->menuBar()->actions().constFirst()->menu()->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 
 void TestMainWindow::switching_data()
