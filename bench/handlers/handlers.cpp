@@ -4,10 +4,13 @@
 #include "bandlist.h"
 #include "form1.h"
 #include "morebandslayout.h"
+#include "valuedialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QWindow>
@@ -157,6 +160,33 @@ void clearAll(benchmark::State &state)
         state.SkipWithError("ClearAll left the value");
 }
 
+// One keystroke in the value dialog's field, alternately a digit and
+// Backspace ("4K" <-> "4K7"): the value read, the bands and names, the read
+// back and the series updated and repainted.
+// The dialog lives only while its own benchmark runs, so that the other
+// handlers are measured as the program runs them, with no dialog open.
+void valueKeystroke(benchmark::State &state)
+{
+    ValueDialog dialog(g_form);
+    dialog.show();
+    while (!dialog.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    settle();
+    auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("valueEdit"));
+    edit->setText(QStringLiteral("4K"));
+    settle();
+    measure(
+        state, [] {},
+        [edit] {
+            const bool add = edit->text().size() == 2;
+            QKeyEvent press(QEvent::KeyPress, add ? Qt::Key_7 : Qt::Key_Backspace, Qt::NoModifier,
+                add ? QStringLiteral("7") : QString());
+            QCoreApplication::sendEvent(edit, &press);
+        });
+    if (edit->text() != u"4K" && edit->text() != u"4K7")
+        state.SkipWithError("the keystrokes did not reach the field");
+}
+
 // The floor: the same kinds of change in bare Qt widgets of the same sizes
 // and fonts, with nothing of ours in them.
 std::array<QListWidget *, 4> g_floorLists {};
@@ -258,7 +288,8 @@ int main(int argc, char *argv[])
 
     for (auto [name, function] :
         {std::pair {"select band 3, live recompute", &selectBand}, std::pair {"Calculate", &calculate},
-            std::pair {"ClearAll", &clearAll}, std::pair {"Qt floor: list row change", &floorListRow},
+            std::pair {"ClearAll", &clearAll}, std::pair {"value dialog: one keystroke", &valueKeystroke},
+            std::pair {"Qt floor: list row change", &floorListRow},
             std::pair {"Qt floor: four lists cleared", &floorListsCleared},
             std::pair {"Qt floor: label text change", &floorLabelText}})
         benchmark::RegisterBenchmark(name, function)->UseManualTime()->Unit(benchmark::kMicrosecond);
