@@ -3,6 +3,7 @@
 #include "bandlist.h"
 #include "form1.h"
 #include "morebandslayout.h"
+#include "valuedialog.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -78,8 +79,8 @@ void MainWindow::showForm(int bands)
 
     if (m_current) {
         const auto left = std::size_t(m_current->bandCount() - 4);
-        QWidget *focus = QApplication::focusWidget();
-        m_lastFocus.at(left) = focus && m_current->isAncestorOf(focus) ? focus : nullptr;
+        // The form's own focus child, which stays while the dialog is active.
+        m_lastFocus.at(left) = m_current->focusWidget();
         disconnect(m_current, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
         takeCentralWidget()->hide();
     }
@@ -88,6 +89,8 @@ void MainWindow::showForm(int bands)
     form->show();
     connect(form, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
     updateCopyAction();
+    if (m_valueDialog)
+        m_valueDialog->setBandCount(bands);
     // Back to a form, the keyboard is where it was left; new, in its first list.
     QWidget *focus = m_lastFocus.at(slot);
     (focus ? focus : form->list(1))->setFocus();
@@ -114,9 +117,24 @@ void MainWindow::showAbout()
             .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
 }
 
+// Built on first use, so start-up does not pay for it; modeless, so the
+// person can apply, look at the window and type the next value.
 void MainWindow::openValueDialog()
 {
-    // Built by the value dialog's own change.
+    if (!m_valueDialog) {
+        m_valueDialog = new ValueDialog(this);
+        connect(m_valueDialog, &ValueDialog::applyRequested, this, [this](const std::vector<int> &rows) {
+            if (int(rows.size()) != m_current->bandCount())
+                return;
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                m_current->chooseRow(int(i) + 1, rows[i]);
+        });
+        connect(m_valueDialog, &ValueDialog::moreBandsRequested, this, &MainWindow::showForm);
+    }
+    m_valueDialog->setBandCount(m_current->bandCount());
+    m_valueDialog->show();
+    m_valueDialog->raise();
+    m_valueDialog->activateWindow();
 }
 
 } // namespace Velmora
