@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenuBar>
 
 using namespace Velmora;
@@ -47,6 +49,9 @@ private slots:
     void switchingKeepsEachFormsState();
     void copyValue_data();
     void copyValue();
+    void valueDialog_data();
+    void valueDialog();
+    void closingTheDialogChangesNothing();
 
 private:
     MainWindow *m_window = nullptr;
@@ -228,6 +233,81 @@ void TestMainWindow::copyValue()
 
     clickButton(*form, 2);
     QVERIFY(!copy->isEnabled());
+}
+
+void TestMainWindow::valueDialog_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("tolerance"); // as the dialog's list shows it
+    QTest::addColumn<bool>("moreBands"); // take the offer of the five-band window
+    QTest::addColumn<QStringList>("chosen"); // the lists' chosen entries after Applica
+    QTest::addColumn<QString>("result");
+    QTest::newRow("4K7, 5 %") << "4K7"
+                              << "± 5% (oro)" << false << QStringList {"giallo", "viola", "rosso", "oro"}
+                              << "4700 Ohm ± 5%";
+    QTest::newRow("0R22, 2 %") << "0R22"
+                               << "± 2% (rosso)" << false << QStringList {"rosso", "rosso", "argento", "rosso"}
+                               << "0.22 Ohm ± 2%";
+    QTest::newRow("4,99k, 1 %, five bands")
+        << "4,99k"
+        << "± 1% (marrone)" << true << QStringList {"giallo", "bianco", "bianco", "marrone", "marrone"}
+        << "4990 Ohm ± 1%";
+}
+
+// The done-when of the dialog, through the menu, the keyboard and Applica,
+// judged on the window's lists and result line.
+void TestMainWindow::valueDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, tolerance);
+    QFETCH(bool, moreBands);
+    QFETCH(QStringList, chosen);
+    QFETCH(QString, result);
+    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_K));
+    auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("ValueDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    auto *box = dialog->findChild<QComboBox *>(QStringLiteral("toleranceBox"));
+    box->setCurrentIndex(box->findText(tolerance));
+    QVERIFY(box->currentIndex() >= 0);
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit")), typed);
+    if (moreBands) {
+        auto *offer = dialog->findChild<QPushButton *>(QStringLiteral("moreBandsButton"));
+        QVERIFY(offer->isVisible());
+        QTest::mouseClick(offer, Qt::LeftButton);
+        QCOMPARE(m_window->currentForm()->bandCount(), 5);
+        box->setCurrentIndex(box->findText(tolerance));
+    }
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("applyButton")), Qt::LeftButton);
+
+    BandForm *form = m_window->currentForm();
+    QStringList shownChoice;
+    for (int band = 1; band <= form->bandCount(); ++band)
+        for (QListWidgetItem *item : form->list(band)->selectedItems())
+            shownChoice << item->text();
+    QCOMPARE(shownChoice, chosen);
+    // Applied as clicks would be: with nothing on show yet, no value appears
+    // until CALCOLA, and then the right one.
+    QCOMPARE(form->resultText(), QString());
+    clickButton(*form, 1);
+    QCOMPARE(form->resultText(), result.replace(QLatin1Char('.'), point()));
+}
+
+void TestMainWindow::closingTheDialogChangesNothing()
+{
+    BandForm *form = m_window->currentForm();
+    const QImage before = m_window->grab().toImage();
+    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_K));
+    auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("ValueDialog"));
+    QTRY_VERIFY(dialog && dialog->isVisible());
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit")), QStringLiteral("4K7"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("closeButton")), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    for (int band = 1; band <= 4; ++band)
+        QCOMPARE(form->list(band)->selectedItems().size(), 0);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(m_window->grab().toImage(), before);
 }
 
 QTEST_MAIN(TestMainWindow)
