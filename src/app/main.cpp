@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "mainwindow.h"
+#include "velmorastyle.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -62,7 +63,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The window is laid out to the pixel for one look; Fusion gives it on
     // every desktop.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new Velmora::VelmoraStyle);
     Velmora::MainWindow window;
     window.show();
     return app.exec();

@@ -2,21 +2,24 @@
 
 #include "bandlist.h"
 #include "form1.h"
+#include "layoutfont.h"
 #include "morebandslayout.h"
 #include "valuedialog.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 namespace Velmora {
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent)
+    : QWidget(parent)
+    , m_layout(new QVBoxLayout(this))
+    , m_menuBar(new QMenuBar(this))
 {
     auto *form1 = new Form1(this);
     m_forms[0] = form1;
@@ -25,12 +28,18 @@ MainWindow::MainWindow(QWidget *parent)
     buildMenus();
     // The window is always its form's size plus whatever the menu bar takes
     // (nothing where the desktop shows the menu elsewhere).
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->setMenuBar(m_menuBar);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
     showForm(4);
 }
 
 void MainWindow::buildMenus()
 {
+    // The window's own small font: one face to load at start, not a second
+    // one for the menu bar alone.
+    menuBar()->setFont(layoutFont(Layout::Font::Default));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 
@@ -82,10 +91,11 @@ void MainWindow::showForm(int bands)
         // The form's own focus child, which stays while the dialog is active.
         m_lastFocus.at(left) = m_current->focusWidget();
         disconnect(m_current, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
-        takeCentralWidget()->hide();
+        m_layout->removeWidget(m_current);
+        m_current->hide();
     }
     m_current = form;
-    setCentralWidget(form);
+    m_layout->addWidget(form);
     form->show();
     connect(form, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
     updateCopyAction();

@@ -1,22 +1,26 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QPointer>
+#include <QWidget>
 
 #include <array>
 
 class QAction;
 class QActionGroup;
+class QMenuBar;
+class QVBoxLayout;
 
 namespace Velmora {
 
 class BandForm;
 class ValueDialog;
 
-// The program's window: a menu bar over the band form on show. The four-band
+// The program's window: a menu bar over the band form on show. A plain
+// widget with a layout, not a QMainWindow, whose dock and toolbar machinery
+// would cost start-up time for nothing. The four-band
 // form is built at start; the five- and six-band forms when first chosen.
 // Each keeps its choices and result while another is shown.
-class MainWindow : public QMainWindow
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
@@ -24,6 +28,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
 
     BandForm *currentForm() const { return m_current; }
+    QMenuBar *menuBar() const { return m_menuBar; }
     // Shows the form for 4, 5 or 6 bands, building it on first use.
     void showForm(int bands);
 
@@ -34,6 +39,8 @@ private:
     void showAbout();
     void openValueDialog();
 
+    QVBoxLayout *m_layout = nullptr;
+    QMenuBar *m_menuBar = nullptr;
     std::array<BandForm *, 3> m_forms {};
     std::array<QPointer<QWidget>, 3> m_lastFocus {}; // per form, while another is shown
     BandForm *m_current = nullptr;
