@@ -8,37 +8,52 @@
 // a colour in the same place in every list.
 namespace Velmora::SchemeTables {
 
-constexpr std::array<SchemeRow, 10> Digits {{
-    {Colour::Black, 0},
-    {Colour::Brown, 1},
-    {Colour::Red, 2},
-    {Colour::Orange, 3},
-    {Colour::Yellow, 4},
-    {Colour::Green, 5},
-    {Colour::LightBlue, 6},
-    {Colour::Violet, 7},
-    {Colour::Grey, 8},
-    {Colour::White, 9},
-}};
+// The power of ten a multiplier of the four-band table stands for; 0.1 and
+// 0.01 are the nearest doubles, which ten times ten brings back to exactly 1.
+constexpr int powerOfTen(double multiplier)
+{
+    int power = 0;
+    for (; multiplier >= 10.0; multiplier /= 10.0)
+        ++power;
+    for (; multiplier < 1.0; multiplier *= 10.0)
+        --power;
+    return power;
+}
 
-// The four-band window's own lists, as its colour table has them.
-constexpr std::array<SchemeRow, 9> FourBandMultipliers {{
-    {Colour::Black, 0},
-    {Colour::Brown, 1},
-    {Colour::Red, 2},
-    {Colour::Orange, 3},
-    {Colour::Yellow, 4},
-    {Colour::Green, 5},
-    {Colour::LightBlue, 6},
-    {Colour::Gold, -1},
-    {Colour::Silver, -2},
-}};
+// "5%" -> 500 hundredths of a percent.
+constexpr int hundredthsOfPercent(std::string_view text)
+{
+    int percent = 0;
+    for (char c : text.substr(0, text.find('%')))
+        percent = percent * 10 + (c - '0');
+    return percent * 100;
+}
 
-constexpr std::array<SchemeRow, 3> FourBandTolerances {{
-    {Colour::Gold, 500},
-    {Colour::Red, 200},
-    {Colour::Brown, 100},
-}};
+// The digits, and the four-band window's own lists, read from its colour
+// table so that the two never disagree.
+constexpr auto Digits = [] {
+    std::array<SchemeRow, DigitBand.size()> rows {};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {DigitBand[i].colour, DigitBand[i].digit};
+    return rows;
+}();
+
+constexpr auto FourBandMultipliers = [] {
+    std::array<SchemeRow, MultiplierBand.size()> rows {};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {MultiplierBand[i].colour, powerOfTen(MultiplierBand[i].multiplier)};
+    return rows;
+}();
+static_assert(
+    FourBandMultipliers[6].value == 6 && FourBandMultipliers[7].value == -1 && FourBandMultipliers[8].value == -2);
+
+constexpr auto FourBandTolerances = [] {
+    std::array<SchemeRow, ToleranceBand.size()> rows {};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {ToleranceBand[i].colour, hundredthsOfPercent(ToleranceBand[i].tolerance)};
+    return rows;
+}();
+static_assert(FourBandTolerances[0].value == 500 && FourBandTolerances[2].value == 100);
 
 // Every multiplier the standard gives: 10^0 to 10^9, 10^-1, 10^-2 and, since
 // the 2016 edition, pink for 10^-3.
