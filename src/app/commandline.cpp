@@ -44,7 +44,7 @@ constexpr std::array<QtOption, 20> QtOptions {{
 }};
 
 constexpr std::string_view HelpText = "Uso: velmora [opzioni]\n"
-                                      "Legge il codice colori di un resistore a 4 bande.\n"
+                                      "Legge il codice colori dei resistori a 4, 5 e 6 bande.\n"
                                       "\n"
                                       "Opzioni:\n"
                                       "  -h, --help     Mostra questo aiuto ed esce.\n"
