@@ -326,6 +326,9 @@ class Velmora:
         self._context = GLib.MainContext.default()
         self.events = []
         self._listening = False
+        # A box the test did not ask for fails the wait at once, rather than
+        # when its timeout runs out.
+        self._box_expected = False
         env = dict(desktop.env)
         env.update(
             {
@@ -546,9 +549,21 @@ class Velmora:
                 value, last = None, error
             if value:
                 return value
+            self._fail_on_unexpected_box(what)
             if time.monotonic() > deadline:
                 raise AssertionError("timed out waiting for %s (%s)" % (what, last))
             time.sleep(0.01)
+
+    def _fail_on_unexpected_box(self, what):
+        app = getattr(self, "app", None)
+        try:
+            windows = [w.name for w in app] if app is not None else []
+        except Exception:  # the tree may be changing under us
+            return
+        if len(windows) <= 1:
+            self._box_expected = False
+        elif not self._box_expected:
+            raise AssertionError("an unexpected window %s opened while waiting for %s" % (windows[1:], what))
 
     def wait_text(self, name, text):
         try:
@@ -558,6 +573,7 @@ class Velmora:
 
     def wait_box(self):
         """Waits for the missing-data box and returns its accessible."""
+        self._box_expected = True
         return self.wait_for(lambda: self.app.childCount == 2 and self.app[1], "a message box")
 
     # -- events
