@@ -12,11 +12,6 @@ using namespace Velmora::Testing;
 
 namespace {
 
-QString point()
-{
-    return qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it")) ? QStringLiteral(",") : QStringLiteral(".");
-}
-
 QAction *action(const MainWindow &window, const QString &text)
 {
     for (QAction *a : window.findChildren<QAction *>())
@@ -224,7 +219,7 @@ void TestMainWindow::copyValue()
     clickButton(*form, 1);
     QVERIFY(copy->isEnabled());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier); // from the focused button
-    QCOMPARE(QApplication::clipboard()->text(), text.replace(QLatin1Char('.'), point()));
+    QCOMPARE(QApplication::clipboard()->text(), text.replace(QLatin1Char('.'), expectedPoint()));
 
     form->list(1)->setFocus(); // a list's own copy must not win
     QApplication::clipboard()->setText(QStringLiteral("untouched"));
@@ -290,7 +285,7 @@ void TestMainWindow::valueDialog()
     // until CALCOLA, and then the right one.
     QCOMPARE(form->resultText(), QString());
     clickButton(*form, 1);
-    QCOMPARE(form->resultText(), result.replace(QLatin1Char('.'), point()));
+    QCOMPARE(form->resultText(), result.replace(QLatin1Char('.'), expectedPoint()));
 }
 
 void TestMainWindow::closingTheDialogChangesNothing()

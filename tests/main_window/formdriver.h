@@ -52,6 +52,13 @@ private:
     QTimer m_timer;
 };
 
+// The decimal separator this run's locale should give, told by the
+// environment CTest sets, not by the program.
+inline QString expectedPoint()
+{
+    return qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it")) ? QStringLiteral(",") : QStringLiteral(".");
+}
+
 inline QPushButton *command(const BandForm &form, int n)
 {
     return form.findChild<QPushButton *>(QStringLiteral("Command%1").arg(n));

@@ -33,11 +33,6 @@ const std::vector<Entry> &listOf(int band)
     return band == 4 ? Multipliers : band == 5 ? Tolerances : Coefficients;
 }
 
-QString point()
-{
-    return qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it")) ? QStringLiteral(",") : QStringLiteral(".");
-}
-
 // n × 10^power in plain decimal, by integer arithmetic.
 QString exactText(int n, int power)
 {
@@ -50,7 +45,7 @@ QString exactText(int n, int power)
     while (fraction.endsWith(QLatin1Char('0')))
         fraction.chop(1);
     const QString whole = digits.left(digits.size() + power);
-    return fraction.isEmpty() ? whole : whole + point() + fraction;
+    return fraction.isEmpty() ? whole : whole + expectedPoint() + fraction;
 }
 
 const Layout::FormLayout &layoutFor(int bands)
@@ -200,7 +195,7 @@ void TestBandForm::toleranceAndCoefficient()
     QCOMPARE(resultLine(form), before);
 
     clickEntry(form, band, row);
-    text.replace(QLatin1Char('.'), point());
+    text.replace(QLatin1Char('.'), expectedPoint());
     QVERIFY2(resultLine(form).contains(text), qPrintable(resultLine(form)));
     QVERIFY(resultLine(form).startsWith(QStringLiteral("4700 Ohm ± ")));
     QCOMPARE(form.label(bands + band)->text(), name);

@@ -7,12 +7,6 @@ using namespace Velmora::Testing;
 
 namespace {
 
-// The separator this run's locale should give, told by the environment.
-QString expectedPoint()
-{
-    return qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it")) ? QStringLiteral(",") : QStringLiteral(".");
-}
-
 // The exact value text, by integer arithmetic: the two digits, then the
 // decimal point moved by the multiplier's power of ten.
 QString exactText(int first, int second, int multiplierRow)
