@@ -2,6 +2,8 @@
 
 #include "schemetables.h"
 
+#include <algorithm>
+
 namespace Velmora {
 
 int BandScheme::bandOf(BandKind wanted) const
@@ -12,36 +14,40 @@ int BandScheme::bandOf(BandKind wanted) const
     return 0;
 }
 
-const BandScheme &bandScheme(int bandCount)
+const BandScheme &bandScheme(SchemeId id)
 {
-    switch (bandCount) {
-    case 5:
+    switch (id) {
+    case SchemeId::FiveBands:
         return SchemeTables::FiveBands;
-    case 6:
+    case SchemeId::SixBands:
         return SchemeTables::SixBands;
-    default:
-        return SchemeTables::FourBands;
+    case SchemeId::FourBands:
+        break;
     }
+    return SchemeTables::FourBands;
 }
 
-std::optional<Resistance> resistanceOf(const BandScheme &scheme, std::span<const int> rows)
+int rowOfColour(const BandScheme &scheme, int band, Colour colour)
 {
-    Resistance r;
-    for (int band = 1; band <= scheme.bandCount; ++band) {
-        const BandKind kind = scheme.kind(band);
-        if (kind != BandKind::Digit && kind != BandKind::Multiplier)
-            continue;
-        const auto list = scheme.rows(band);
-        const std::size_t i = std::size_t(band - 1);
-        if (i >= rows.size() || rows[i] < 0 || std::size_t(rows[i]) >= list.size())
-            return std::nullopt;
-        const int value = list[std::size_t(rows[i])].value;
-        if (kind == BandKind::Digit)
-            r.significand = r.significand * 10 + value;
-        else
-            r.exponent = value;
-    }
-    return r;
+    if (band < 1 || band > scheme.bandCount)
+        return -1;
+    const auto rows = scheme.rows(band);
+    const auto it = std::find_if(rows.begin(), rows.end(), [colour](const SchemeRow &r) { return r.colour == colour; });
+    return it == rows.end() ? -1 : int(it - rows.begin());
+}
+
+std::vector<int> tolerancesFinestFirst(const BandScheme &scheme)
+{
+    std::vector<int> order;
+    const int band = scheme.bandOf(BandKind::Tolerance);
+    if (band == 0)
+        return order;
+    const auto rows = scheme.rows(band);
+    for (int i = 0; i < int(rows.size()); ++i)
+        order.push_back(i);
+    std::stable_sort(order.begin(), order.end(),
+        [rows](int a, int b) { return rows[std::size_t(a)].value < rows[std::size_t(b)].value; });
+    return order;
 }
 
 std::string toleranceText(int hundredthsOfPercent, std::string_view decimalPoint)

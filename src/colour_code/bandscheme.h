@@ -4,10 +4,10 @@
 #include "resistance.h"
 
 #include <array>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Velmora {
 
@@ -23,12 +23,25 @@ struct SchemeRow {
     int value;
 };
 
+// The ways of marking a resistor that Velmora reads. An identity, not a band
+// count, so that schemes with the same number of bands and markings without
+// bands can stand beside these.
+enum class SchemeId { FourBands, FiveBands, SixBands };
+
+inline constexpr std::array AllSchemes {SchemeId::FourBands, SchemeId::FiveBands, SchemeId::SixBands};
+
 // A way of banding a resistor: four, five or six bands, each of one kind
 // and with its own list of colours.
 struct BandScheme {
+    SchemeId id;
     int bandCount;
     std::array<BandKind, 6> kinds; // the first bandCount are used
     std::array<std::span<const SchemeRow>, 6> lists;
+    // The part a parts list means when it names no tolerance or coefficient:
+    // 5 % carbon film in four bands, 1 % metal film in five and six, with
+    // 100 ppm/K.
+    Colour usualTolerance;
+    Colour usualCoefficient;
 
     BandKind kind(int band) const { return kinds.at(std::size_t(band - 1)); }
     std::span<const SchemeRow> rows(int band) const { return lists.at(std::size_t(band - 1)); }
@@ -37,12 +50,14 @@ struct BandScheme {
     int bandOf(BandKind kind) const;
 };
 
-// The schemes for 4, 5 and 6 bands; any other count gives the four-band one.
-const BandScheme &bandScheme(int bandCount);
+const BandScheme &bandScheme(SchemeId id);
 
-// The resistance the chosen rows (0-based, one per band) spell; nothing
-// while a digit or the multiplier is unchosen or out of its list.
-std::optional<Resistance> resistanceOf(const BandScheme &scheme, std::span<const int> rows);
+// The row of a band's list that shows a colour, -1 where it has none.
+int rowOfColour(const BandScheme &scheme, int band, Colour colour);
+
+// The tolerance band's rows from the finest tolerance to the coarsest; rows
+// of the same tolerance (orange and grey) in list order. Empty without one.
+std::vector<int> tolerancesFinestFirst(const BandScheme &scheme);
 
 // "5%", "0,25%": plain percent with the given decimal separator.
 std::string toleranceText(int hundredthsOfPercent, std::string_view decimalPoint);

@@ -102,11 +102,12 @@ constexpr std::array<SchemeRow, 9> TempCoefficients {{
 
 using K = BandKind;
 
-constexpr BandScheme FourBands {
-    4, {K::Digit, K::Digit, K::Multiplier, K::Tolerance}, {Digits, Digits, FourBandMultipliers, FourBandTolerances}};
-constexpr BandScheme FiveBands {
-    5, {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance}, {Digits, Digits, Digits, Multipliers, Tolerances}};
-constexpr BandScheme SixBands {6, {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance, K::TempCoefficient},
-    {Digits, Digits, Digits, Multipliers, Tolerances, TempCoefficients}};
+constexpr BandScheme FourBands {SchemeId::FourBands, 4, {K::Digit, K::Digit, K::Multiplier, K::Tolerance},
+    {Digits, Digits, FourBandMultipliers, FourBandTolerances}, Colour::Gold, Colour::Brown};
+constexpr BandScheme FiveBands {SchemeId::FiveBands, 5, {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance},
+    {Digits, Digits, Digits, Multipliers, Tolerances}, Colour::Brown, Colour::Brown};
+constexpr BandScheme SixBands {SchemeId::SixBands, 6,
+    {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance, K::TempCoefficient},
+    {Digits, Digits, Digits, Multipliers, Tolerances, TempCoefficients}, Colour::Brown, Colour::Brown};
 
 } // namespace Velmora::SchemeTables

@@ -1,6 +1,7 @@
 #include "valuebands.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace Velmora {
 
@@ -12,16 +13,11 @@ int rowOf(std::span<const SchemeRow> list, int value)
     return it == list.end() ? -1 : int(it - list.begin());
 }
 
-std::string windowName(const BandScheme &scheme)
+// base with the rows for a digit string and a power of ten; nothing if a
+// digit or the power is not in its list.
+std::optional<Reading> spell(Reading base, std::string_view digits, int exponent)
 {
-    return "la finestra a " + std::to_string(scheme.bandCount) + " bande";
-}
-
-// The rows for a digit string and a power of ten; empty if a digit or the
-// power is not in its list.
-std::vector<int> spell(const BandScheme &scheme, std::string_view digits, int exponent)
-{
-    std::vector<int> rows(std::size_t(scheme.bandCount), -1);
+    const BandScheme &scheme = bandScheme(base.scheme);
     std::size_t next = 0;
     for (int band = 1; band <= scheme.bandCount; ++band) {
         int row = 0;
@@ -36,19 +32,18 @@ std::vector<int> spell(const BandScheme &scheme, std::string_view digits, int ex
             continue;
         }
         if (row < 0)
-            return {};
-        rows[std::size_t(band - 1)] = row;
+            return std::nullopt;
+        base.setRow(band, row);
     }
-    return rows;
+    return base;
 }
 
-std::vector<int> digitRows(const BandScheme &scheme, Resistance value)
+std::optional<Reading> digitRows(const Reading &base, Resistance value)
 {
-    const int width = scheme.digitCount();
+    const int width = bandScheme(base.scheme).digitCount();
     value = normalised(value);
-    if (value.significand == 0)
-        return spell(scheme, std::string(std::size_t(width), '0'), 0);
-
+    if (value.significand <= 0)
+        return std::nullopt;
     const std::string significand = std::to_string(value.significand);
     const int length = int(significand.size());
     // As many trailing zeros as fit first, so that the first digit is not
@@ -56,10 +51,10 @@ std::vector<int> digitRows(const BandScheme &scheme, Resistance value)
     for (int trailing = width - length; trailing >= 0; --trailing) {
         const std::string digits = std::string(std::size_t(width - length - trailing), '0') + significand
             + std::string(std::size_t(trailing), '0');
-        if (auto rows = spell(scheme, digits, value.exponent - trailing); !rows.empty())
-            return rows;
+        if (auto spelt = spell(base, digits, value.exponent - trailing))
+            return spelt;
     }
-    return {};
+    return std::nullopt;
 }
 
 // The range a scheme shows: its smallest and largest values above zero.
@@ -76,38 +71,30 @@ std::pair<Resistance, Resistance> range(const BandScheme &scheme)
 
 } // namespace
 
-BandChoice bandsFor(
-    const BandScheme &scheme, Resistance value, int toleranceRow, int coefficientRow, std::string_view decimalPoint)
+BandChoice bandsFor(const Reading &base, Resistance value)
 {
+    const BandScheme &scheme = bandScheme(base.scheme);
     BandChoice choice;
-    choice.rows = digitRows(scheme, value);
-    if (!choice.rows.empty()) {
-        if (const int band = scheme.bandOf(BandKind::Tolerance))
-            choice.rows[std::size_t(band - 1)] = toleranceRow;
-        if (const int band = scheme.bandOf(BandKind::TempCoefficient))
-            choice.rows[std::size_t(band - 1)] = coefficientRow;
+    choice.reading = base;
+    choice.digits = significantDigits(value);
+    choice.schemeDigits = scheme.digitCount();
+    std::tie(choice.lowest, choice.highest) = range(scheme);
+    if (value.significand <= 0) {
+        choice.refusal = BandRefusal::Zero;
+        return choice;
+    }
+    if (auto spelt = digitRows(base, value)) {
+        choice.reading = *spelt;
         return choice;
     }
 
-    for (int bands = scheme.bandCount + 1; bands <= 6 && choice.moreBands == 0; ++bands)
-        if (!digitRows(bandScheme(bands), value).empty())
-            choice.moreBands = bands;
-    const std::string shown = plainText(value, decimalPoint) + " Ohm";
-    const int digits = significantDigits(value);
-    if (value.significand == 0) {
-        choice.message = "Lo zero non c'è: " + windowName(scheme) + " non ha il nero tra le cifre.";
-    } else if (digits > scheme.digitCount()) {
-        choice.message = shown + " ha " + std::to_string(digits) + " cifre significative: " + windowName(scheme)
-            + " ne mostra " + std::to_string(scheme.digitCount()) + ".";
-    } else {
-        const auto [low, high] = range(scheme);
-        choice.message = shown + " è fuori portata: " + windowName(scheme) + " mostra da "
-            + plainText(low, decimalPoint) + " a " + plainText(high, decimalPoint) + " Ohm.";
+    choice.refusal = choice.digits > choice.schemeDigits ? BandRefusal::TooManyDigits : BandRefusal::OutOfRange;
+    for (SchemeId id : AllSchemes) {
+        if (bandScheme(id).bandCount > scheme.bandCount && digitRows(Reading {id}, value)) {
+            choice.moreBands = id;
+            break;
+        }
     }
-    if (choice.moreBands != 0)
-        choice.message += " Quella a " + std::to_string(choice.moreBands) + " bande lo mostra.";
-    else if (digits > scheme.digitCount())
-        choice.message += " Nessuna finestra di Velmora ne mostra di più.";
     return choice;
 }
 

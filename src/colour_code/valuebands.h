@@ -1,27 +1,33 @@
 #pragma once
 
-#include "bandscheme.h"
+#include "reading.h"
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include <optional>
 
 namespace Velmora {
 
-struct BandChoice {
-    std::vector<int> rows; // one 0-based row per band; empty when the scheme cannot show the value
-    std::string message; // why not, in Italian (UTF-8)
-    int moreBands = 0; // a scheme with more bands that shows the value, or 0
+// Why a scheme's bands cannot spell a value.
+enum class BandRefusal {
+    None,
+    Zero, // a 0 Ω jumper carries one black band, which no band scheme here has
+    TooManyDigits, // more significant digits than the scheme's digit bands
+    OutOfRange, // a multiplier the scheme lacks
 };
 
-// The rows that spell a value in a scheme, beside the given tolerance and
-// temperature coefficient rows (the latter ignored without such a band).
-// Where one value has several spellings the first digit is not black if it
-// can be (1000 is marrone nero rosso in four bands, not nero marrone
-// arancio). Refused when the value has more significant digits than the
-// scheme's digit bands, or needs a multiplier the scheme lacks; decimalPoint
-// is for the message.
-BandChoice bandsFor(
-    const BandScheme &scheme, Resistance value, int toleranceRow, int coefficientRow, std::string_view decimalPoint);
+struct BandChoice {
+    Reading reading; // the bands that spell the value, when not refused
+    BandRefusal refusal = BandRefusal::None;
+    int digits = 0; // the value's significant digits
+    int schemeDigits = 0; // the scheme's digit bands
+    Resistance lowest, highest; // the scheme's range above zero
+    std::optional<SchemeId> moreBands; // a scheme with more bands that spells the value
+};
+
+// The reading that spells a value in base's scheme: base with its digit and
+// multiplier bands replaced, every other band (tolerance, coefficient) left
+// as base has it. Where one value has several spellings the first digit is
+// not black if it can be (1000 is marrone nero rosso in four bands, not nero
+// marrone arancio).
+BandChoice bandsFor(const Reading &base, Resistance value);
 
 } // namespace Velmora

@@ -81,22 +81,38 @@ std::string simplified(std::string_view s)
     return out;
 }
 
-std::string quoted(std::string_view text)
+// Minus, en dash, hyphen and their kin, as a value may start when pasted.
+constexpr std::array<std::string_view, 6> Minuses {"-", "\u2212", "\u2013", "\u2010", "\u2011", "\u2012"};
+
+ValueReading refused(ReadError error)
 {
-    return "«" + std::string(text) + "»";
+    ValueReading r;
+    r.error = error;
+    return r;
 }
 
-ValueReading refused(ReadError error, std::string message)
+// One separator with exactly three digits after it and one to three before,
+// leading zeros aside, is also how thousands are grouped: "4.700", "041,078".
+bool looksGrouped(std::string_view number)
 {
-    return {std::nullopt, error, std::move(message)};
+    const auto point = number.find_first_of(".,");
+    if (point == std::string_view::npos || number.find_first_of(".,", point + 1) != std::string_view::npos)
+        return false;
+    std::string_view whole = number.substr(0, point);
+    while (whole.starts_with('0'))
+        whole.remove_prefix(1);
+    return !whole.empty() && whole.size() <= 3 && number.size() - point - 1 == 3;
 }
 
-ValueReading malformed(std::string_view text)
+// A number in the units of a prefix letter ('\0' for ohms), spelt so that it
+// cannot look grouped: plain with the given suffix, or else the letter code.
+std::string spelling(Resistance number, char letter, std::string_view suffix, std::string_view decimalPoint)
 {
-    return refused(ReadError::Malformed,
-        quoted(text)
-            + " non si legge come un valore: scrivere il numero e poi, se serve, il prefisso e l'unità "
-              "(4,7 kΩ, 470 Ohm) oppure il codice a lettere (4K7, 0R22).");
+    const std::string plain = plainText(number, decimalPoint);
+    if (!looksGrouped(plain))
+        return plain + std::string(suffix);
+    const std::size_t point = plain.find(decimalPoint);
+    return plain.substr(0, point) + (letter ? letter : 'R') + plain.substr(point + decimalPoint.size());
 }
 
 // The power of ten a prefix letter stands for; R marks the ohms themselves.
@@ -137,21 +153,30 @@ ValueReading readValue(std::string_view text, std::string_view decimalPoint)
 {
     const std::string_view original = trimmed(text);
     if (original.empty())
-        return refused(ReadError::Empty,
-            "Scrivere un valore, per esempio 4K7, 4" + std::string(decimalPoint) + "7 kΩ oppure 470.");
-    if (original.front() == '-' || original.starts_with("\u2212"))
-        return refused(ReadError::Negative, "Una resistenza non è mai negativa: scrivere il valore senza il meno.");
+        return refused(ReadError::Empty);
+    for (std::string_view minus : Minuses) {
+        if (!original.starts_with(minus))
+            continue;
+        // Negative only if what follows is a number; a sign alone is a slip.
+        const ReadError rest = readValue(original.substr(minus.size()), decimalPoint).error;
+        return refused(
+            rest == ReadError::Empty || rest == ReadError::Malformed ? ReadError::Malformed : ReadError::Negative);
+    }
 
     std::string core = simplified(original);
-    // The unit, written or as a sign, may close any form.
-    for (std::string_view unit : {"ohms", "ohm"})
-        if (core.size() >= unit.size()
-            && equalsNoCase(std::string_view(core).substr(core.size() - unit.size()), unit)) {
-            core.resize(core.size() - unit.size());
+    // One unit, written or as a sign, may close any form.
+    bool unit = false;
+    for (std::string_view word : {"ohms", "ohm"})
+        if (core.size() >= word.size()
+            && equalsNoCase(std::string_view(core).substr(core.size() - word.size()), word)) {
+            core.resize(core.size() - word.size());
+            unit = true;
             break;
         }
-    if (!core.empty() && core.back() == OhmMark)
+    if (!unit && !core.empty() && core.back() == OhmMark) {
         core.pop_back();
+        unit = true;
+    }
     while (!core.empty() && core.back() == ' ')
         core.pop_back();
 
@@ -175,21 +200,21 @@ ValueReading readValue(std::string_view text, std::string_view decimalPoint)
     const bool letterCode = !tail.empty();
 
     if (t != core.size())
-        return malformed(original);
+        return refused(ReadError::Malformed);
     if (letterCode && (letters.size() != 1 || j != i || separators != 0))
-        return malformed(original);
+        return refused(ReadError::Malformed);
     if (!letterCode && std::none_of(number.begin(), number.end(), isDigit))
-        return malformed(original);
+        return refused(ReadError::Malformed);
+    // Outside the letter code R is the unit: "470 R ohm" has two.
+    if (!letterCode && unit && (letters == "R" || letters == "r"))
+        return refused(ReadError::Malformed);
     const bool milli = letters == "m";
     const auto prefix = milli ? std::optional<int>(0) : prefixExponent(letters, letterCode);
     if (!prefix)
-        return malformed(original);
+        return refused(ReadError::Malformed);
 
     if (separators > 1)
-        return refused(ReadError::TwoSeparators,
-            quoted(original)
-                + " ha più di un separatore: scrivere il valore senza separatori delle migliaia e con un solo "
-                  "separatore decimale, per esempio 1000000 oppure 1M.");
+        return refused(ReadError::TwoSeparators);
 
     std::string digits;
     int fractionDigits = int(tail.size());
@@ -203,33 +228,35 @@ ValueReading readValue(std::string_view text, std::string_view decimalPoint)
 
     const auto value = exactValue(digits, *prefix - fractionDigits);
     if (!value)
-        return refused(
-            ReadError::TooManyDigits, quoted(original) + " ha troppe cifre significative per un valore di resistenza.");
-
-    // One separator with three digits after it and one to three before, the
-    // first not zero, is also how thousands are grouped.
-    if (point != std::string_view::npos && point >= 1 && point <= 3 && number.front() != '0'
-        && number.size() - point - 1 == 3) {
-        // The number as written, before any prefix, which the suffix keeps.
-        const std::string suffix(original.substr(number.size()));
-        const std::string asThousands = plainText(*exactValue(digits, 0), decimalPoint) + suffix;
-        const std::string asDecimal = plainText(*exactValue(digits, -3), decimalPoint) + suffix;
-        return refused(ReadError::Grouping,
-            quoted(original) + " è ambiguo: può voler dire " + asThousands + " oppure " + asDecimal
-                + ". Scrivere l'uno o l'altro così, senza separatore delle migliaia.");
-    }
+        return refused(ReadError::TooManyDigits);
 
     if (milli) {
-        std::string mega(original);
-        mega[mega.find('m', number.size())] = 'M';
-        const std::string shown = plainText(*value, decimalPoint);
-        return refused(ReadError::MilliOrMega,
-            quoted(original) + " è ambiguo: «m» può voler dire milli o mega. Per " + shown + " megaohm scrivere " + mega
-                + "; per " + shown + " milliohm scrivere "
-                + plainText({value->significand, value->exponent - 3}, decimalPoint) + ".");
+        // Milli or mega is asked first: its spellings settle any grouped look too.
+        ValueReading r = refused(ReadError::MilliOrMega);
+        r.number = *value;
+        r.spellings = {spelling(*value, 'M', "M", decimalPoint),
+            spelling({value->significand, value->exponent - 3}, '\0', "", decimalPoint)};
+        return r;
     }
 
-    return {value, ReadError::None, {}};
+    if (looksGrouped(number)) {
+        // The number as written, before any prefix, which the suffix keeps.
+        const std::string_view suffix = original.substr(number.size());
+        const char letter = letters.empty() || letters == "R" || letters == "r" ? '\0' : char(letters.front() & ~0x20);
+        ValueReading r = refused(ReadError::Grouping);
+        r.spellings = {spelling(*exactValue(digits, 0), letter, suffix, decimalPoint),
+            spelling(*exactValue(digits, -3), letter, suffix, decimalPoint)};
+        return r;
+    }
+
+    ValueReading r;
+    r.value = value;
+    return r;
+}
+
+std::string unambiguousText(Resistance r, std::string_view decimalPoint)
+{
+    return spelling(r, '\0', "", decimalPoint);
 }
 
 } // namespace Velmora

@@ -2,6 +2,7 @@
 
 #include "resistance.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,15 +24,25 @@ enum class ReadError {
 struct ValueReading {
     std::optional<Resistance> value;
     ReadError error = ReadError::None;
-    std::string message; // Italian, UTF-8; empty when read
+    // The spellings that are not in doubt, each one readValue accepts: with
+    // Grouping the thousands reading, then the decimal one; with MilliOrMega
+    // the mega one, then the milli one.
+    std::array<std::string, 2> spellings;
+    // With MilliOrMega, the number written before the "m".
+    Resistance number;
 };
 
 // Reads a resistance as a parts list writes it: "4700", "4,7k", "0.22",
 // "4.7 kΩ", "470 R", "2,2 M", "1 GΩ", or the letter code "4K7", "0R22",
-// "R47", "2M2". Either "." or "," is the decimal separator; decimalPoint, the
-// locale's, is the one the messages use. Never guesses: a thousands-grouped
-// look ("4.700") and a lower-case "m" (milli or mega) are refused with the
-// spellings that are not in doubt.
+// "R47", "2M2", with one unit at most. Either "." or "," is the decimal
+// separator; decimalPoint, the locale's, is the one the spellings use. Never
+// guesses: a thousands-grouped look ("4.700", "041,078") and a lower-case "m"
+// (milli or mega) are refused with the spellings that are not in doubt.
 ValueReading readValue(std::string_view text, std::string_view decimalPoint);
+
+// Plain ohms as the windows write them, except where that would look
+// thousands-grouped ("4,701"): there the letter code, "4R701", so that every
+// value shown reads back as itself.
+std::string unambiguousText(Resistance r, std::string_view decimalPoint);
 
 } // namespace Velmora

@@ -1,0 +1,117 @@
+#include "reading.h"
+
+namespace Velmora {
+
+namespace {
+
+// The chosen row's entry, nothing while unchosen or out of the list.
+const SchemeRow *entry(const Reading &reading, int band)
+{
+    const BandScheme &scheme = bandScheme(reading.scheme);
+    if (band < 1 || band > scheme.bandCount)
+        return nullptr;
+    const int row = reading.row(band);
+    const auto list = scheme.rows(band);
+    return row >= 0 && std::size_t(row) < list.size() ? &list[std::size_t(row)] : nullptr;
+}
+
+std::optional<int> valueOfKind(const Reading &reading, BandKind kind)
+{
+    const SchemeRow *e = entry(reading, bandScheme(reading.scheme).bandOf(kind));
+    return e ? std::optional(e->value) : std::nullopt;
+}
+
+} // namespace
+
+int Reading::row(int band) const
+{
+    return band >= 1 && band <= int(rows.size()) ? rows[std::size_t(band - 1)] : NoRow;
+}
+
+void Reading::setRow(int band, int row)
+{
+    if (band >= 1 && band <= int(rows.size()))
+        rows[std::size_t(band - 1)] = row;
+}
+
+std::optional<Colour> colourOf(const Reading &reading, int band)
+{
+    const SchemeRow *e = entry(reading, band);
+    return e ? std::optional(e->colour) : std::nullopt;
+}
+
+bool complete(const Reading &reading)
+{
+    for (int band = 1; band <= bandScheme(reading.scheme).bandCount; ++band)
+        if (!entry(reading, band))
+            return false;
+    return true;
+}
+
+std::optional<Resistance> valueOf(const Reading &reading)
+{
+    const BandScheme &scheme = bandScheme(reading.scheme);
+    Resistance r;
+    for (int band = 1; band <= scheme.bandCount; ++band) {
+        const BandKind kind = scheme.kind(band);
+        if (kind != BandKind::Digit && kind != BandKind::Multiplier)
+            continue;
+        const SchemeRow *e = entry(reading, band);
+        if (!e)
+            return std::nullopt;
+        if (kind == BandKind::Digit)
+            r.significand = r.significand * 10 + e->value;
+        else
+            r.exponent = e->value;
+    }
+    return r;
+}
+
+std::optional<int> toleranceOf(const Reading &reading)
+{
+    return valueOfKind(reading, BandKind::Tolerance);
+}
+
+std::optional<int> coefficientOf(const Reading &reading)
+{
+    return valueOfKind(reading, BandKind::TempCoefficient);
+}
+
+std::optional<Limits> limitsOf(const Reading &reading)
+{
+    const auto value = valueOf(reading);
+    const auto tolerance = toleranceOf(reading);
+    if (!value || !tolerance)
+        return std::nullopt;
+    // The tolerance is in hundredths of a percent: parts in ten thousand.
+    const auto scaled = [&](int parts) { return normalised({value->significand * parts, value->exponent - 4}); };
+    return Limits {scaled(10000 - *tolerance), scaled(10000 + *tolerance)};
+}
+
+std::vector<ESeries> seriesOf(const Reading &reading)
+{
+    const auto value = valueOf(reading);
+    return value ? seriesOf(*value) : std::vector<ESeries> {};
+}
+
+std::optional<ResultParts> resultParts(const Reading &reading, std::string_view decimalPoint)
+{
+    if (!complete(reading))
+        return std::nullopt;
+    return ResultParts {plainText(*valueOf(reading), decimalPoint), toleranceText(*toleranceOf(reading), decimalPoint),
+        coefficientOf(reading)};
+}
+
+Reading withUsualParts(Reading reading)
+{
+    const BandScheme &scheme = bandScheme(reading.scheme);
+    for (auto [kind, colour] : {std::pair {BandKind::Tolerance, scheme.usualTolerance},
+             std::pair {BandKind::TempCoefficient, scheme.usualCoefficient}}) {
+        const int band = scheme.bandOf(kind);
+        if (band != 0 && !entry(reading, band))
+            reading.setRow(band, rowOfColour(scheme, band, colour));
+    }
+    return reading;
+}
+
+} // namespace Velmora
