@@ -5,6 +5,7 @@
 #include "layoutfont.h"
 #include "morebandslayout.h"
 #include "valuedialog.h"
+#include "wording.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -25,6 +26,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_forms[0] = form1;
     setWindowTitle(form1->windowTitle());
     setWindowIcon(form1->windowIcon());
+    connect(form1, &BandForm::readingChanged, this, [this, form1](const Reading &r) { readingChanged(form1, r); });
     buildMenus();
     // The window is always its form's size plus whatever the menu bar takes
     // (nothing where the desktop shows the menu elsewhere).
@@ -32,7 +34,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_layout->setSpacing(0);
     m_layout->setMenuBar(m_menuBar);
     m_layout->setSizeConstraint(QLayout::SetFixedSize);
-    showForm(4);
+    showForm(SchemeId::FourBands);
 }
 
 void MainWindow::buildMenus()
@@ -41,7 +43,13 @@ void MainWindow::buildMenus()
     // one for the menu bar alone.
     menuBar()->setFont(layoutFont(Layout::Font::Default));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
+    QAction *quit = file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
+        if (m_valueDialog)
+            m_valueDialog->close();
+        close();
+    });
+    // These work from the tools' windows too.
+    quit->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));
     m_copy = edit->addAction(
@@ -49,18 +57,22 @@ void MainWindow::buildMenus()
 
     QMenu *bands = menuBar()->addMenu(QStringLiteral("&Bande"));
     m_bands = new QActionGroup(this);
-    for (int n : {4, 5, 6}) {
+    for (SchemeId scheme : AllSchemes) {
+        const int n = bandScheme(scheme).bandCount;
         QAction *action = bands->addAction(QStringLiteral("&%1 bande").arg(n));
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + n)));
+        action->setShortcutContext(Qt::ApplicationShortcut);
         action->setCheckable(true);
-        action->setData(n);
+        action->setData(int(scheme));
         m_bands->addAction(action);
-        connect(action, &QAction::triggered, this, [this, n] { showForm(n); });
+        connect(action, &QAction::triggered, this, [this, scheme] { showForm(scheme); });
     }
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("&Strumenti"));
-    tools->addAction(
-        QStringLiteral("Da &valore a colori…"), QKeySequence(Qt::CTRL | Qt::Key_K), this, &MainWindow::openValueDialog);
+    tools
+        ->addAction(QStringLiteral("Da &valore a colori…"), QKeySequence(Qt::CTRL | Qt::Key_K), this,
+            &MainWindow::openValueDialog)
+        ->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("&Informazioni su Velmora"), this, &MainWindow::showAbout);
@@ -72,24 +84,22 @@ void MainWindow::buildMenus()
         f10, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
-void MainWindow::showForm(int bands)
+void MainWindow::showForm(SchemeId scheme)
 {
-    const auto slot = std::size_t(bands - 4);
+    const auto slot = std::size_t(scheme);
     BandForm *&form = m_forms.at(slot);
     if (!form) {
-        static constexpr std::array<const Layout::FormLayout *, 3> Layouts {
-            &Layout::FourBands, &Layout::FiveBands, &Layout::SixBands};
-        form = new BandForm(*Layouts[slot], this);
+        form = new BandForm(Layout::layoutOf(scheme), this);
+        connect(form, &BandForm::readingChanged, this, [this, form](const Reading &r) { readingChanged(form, r); });
     }
     for (QAction *action : m_bands->actions())
-        action->setChecked(action->data().toInt() == bands);
+        action->setChecked(action->data().toInt() == int(scheme));
     if (form == m_current)
         return;
 
     if (m_current) {
-        const auto left = std::size_t(m_current->bandCount() - 4);
         // The form's own focus child, which stays while the dialog is active.
-        m_lastFocus.at(left) = m_current->focusWidget();
+        m_lastFocus.at(std::size_t(m_current->scheme())) = m_current->focusWidget();
         disconnect(m_current, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
         m_layout->removeWidget(m_current);
         m_current->hide();
@@ -100,10 +110,17 @@ void MainWindow::showForm(int bands)
     connect(form, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
     updateCopyAction();
     if (m_valueDialog)
-        m_valueDialog->setBandCount(bands);
+        m_valueDialog->setReading(m_readings[slot]);
     // Back to a form, the keyboard is where it was left; new, in its first list.
     QWidget *focus = m_lastFocus.at(slot);
     (focus ? focus : form->list(1))->setFocus();
+}
+
+void MainWindow::readingChanged(BandForm *form, const Reading &reading)
+{
+    m_readings.at(std::size_t(form->scheme())) = reading;
+    if (m_valueDialog && form == m_current)
+        m_valueDialog->setReading(reading);
 }
 
 void MainWindow::updateCopyAction()
@@ -133,15 +150,11 @@ void MainWindow::openValueDialog()
 {
     if (!m_valueDialog) {
         m_valueDialog = new ValueDialog(this);
-        connect(m_valueDialog, &ValueDialog::applyRequested, this, [this](const std::vector<int> &rows) {
-            if (int(rows.size()) != m_current->bandCount())
-                return;
-            for (std::size_t i = 0; i < rows.size(); ++i)
-                m_current->chooseRow(int(i) + 1, rows[i]);
-        });
+        connect(m_valueDialog, &ValueDialog::applyRequested, this,
+            [this](const Reading &reading) { m_current->setReading(reading); });
         connect(m_valueDialog, &ValueDialog::moreBandsRequested, this, &MainWindow::showForm);
     }
-    m_valueDialog->setBandCount(m_current->bandCount());
+    m_valueDialog->setReading(m_readings.at(std::size_t(m_current->scheme())));
     m_valueDialog->show();
     m_valueDialog->raise();
     m_valueDialog->activateWindow();

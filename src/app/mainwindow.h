@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reading.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -19,7 +21,8 @@ class ValueDialog;
 // widget with a layout, not a QMainWindow, whose dock and toolbar machinery
 // would cost start-up time for nothing. The four-band
 // form is built at start; the five- and six-band forms when first chosen.
-// Each keeps its choices and result while another is shown.
+// Each keeps its choices and result while another is shown, and the window
+// holds each one's reading for the tools, which know the forms through it.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -29,8 +32,8 @@ public:
 
     BandForm *currentForm() const { return m_current; }
     QMenuBar *menuBar() const { return m_menuBar; }
-    // Shows the form for 4, 5 or 6 bands, building it on first use.
-    void showForm(int bands);
+    // Shows a scheme's form, building it on first use.
+    void showForm(SchemeId scheme);
 
 private:
     void buildMenus();
@@ -38,10 +41,13 @@ private:
     void updateCopyAction();
     void showAbout();
     void openValueDialog();
+    void readingChanged(BandForm *form, const Reading &reading);
 
     QVBoxLayout *m_layout = nullptr;
     QMenuBar *m_menuBar = nullptr;
     std::array<BandForm *, 3> m_forms {};
+    std::array<Reading, 3> m_readings {
+        Reading {SchemeId::FourBands}, Reading {SchemeId::FiveBands}, Reading {SchemeId::SixBands}};
     std::array<QPointer<QWidget>, 3> m_lastFocus {}; // per form, while another is shown
     BandForm *m_current = nullptr;
     QAction *m_copy = nullptr;

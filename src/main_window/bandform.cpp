@@ -50,7 +50,8 @@ std::string decimalPoint()
 BandForm::BandForm(const Layout::FormLayout &layout, QWidget *parent)
     : QWidget(parent)
     , m_layout(layout)
-    , m_scheme(bandScheme(layout.bandCount))
+    , m_scheme(bandScheme(layout.scheme))
+    , m_reading {layout.scheme}
 {
     setObjectName(qs(layout.name));
     setFixedSize(Layout::px(layout.clientWidth), Layout::px(layout.clientHeight));
@@ -105,6 +106,11 @@ void BandForm::buildControls()
         }
         widget->setObjectName(qs(c.name));
         widget->setGeometry(pixelRect(c.left, c.top, c.width, c.height));
+        for (std::size_t i = 0; i < m_resultLine.size(); ++i)
+            if (widget == m_resultLine[i])
+                m_resultPlaces[i] = widget->geometry();
+        if (widget == m_value)
+            m_valuePlace = widget->geometry();
         if (c.font != Layout::Font::Default)
             widget->setFont(layoutFont(c.font));
         if (!c.visible)
@@ -186,12 +192,16 @@ void BandForm::paintEvent(QPaintEvent *)
     drawResistor(painter);
 }
 
+// Each line fills the pixels it runs through, as the swatches fill theirs,
+// so that at any scale the bands sit exactly within the body's outline.
 void BandForm::drawResistor(QPainter &painter) const
 {
     using Layout::px;
-    painter.setPen(palette().color(QPalette::WindowText));
-    for (const Layout::Line &l : m_layout.lines)
-        painter.drawLine(px(l.x1), px(l.y1), px(l.x2), px(l.y2));
+    const QColor ink = palette().color(QPalette::WindowText);
+    for (const Layout::Line &l : m_layout.lines) {
+        const QRect through = QRect(QPoint(px(l.x1), px(l.y1)), QPoint(px(l.x2), px(l.y2))).normalized();
+        painter.fillRect(through, ink);
+    }
 }
 
 void BandForm::keyPressEvent(QKeyEvent *event)
@@ -205,9 +215,30 @@ void BandForm::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+QPushButton *BandForm::calculateButton() const
+{
+    return m_command1;
+}
+
+QPushButton *BandForm::clearButton() const
+{
+    return m_command2;
+}
+
 void BandForm::chooseRow(int band, int row)
 {
     list(band)->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void BandForm::setReading(const Reading &reading)
+{
+    if (reading.scheme != scheme())
+        return;
+    for (int band = 1; band <= bandCount(); ++band) {
+        const int row = reading.row(band);
+        if (row >= 0 && row < list(band)->count() && row != list(band)->selectedIndex())
+            chooseRow(band, row);
+    }
 }
 
 void BandForm::selectBand(int band)
@@ -237,8 +268,10 @@ void BandForm::selectBand(int band)
         }
         updateSwatchName(band);
     }
+    m_reading.setRow(band, index);
     if (kind == BandKind::Digit || kind == BandKind::Multiplier)
         recompute();
+    emit readingChanged(m_reading);
 }
 
 // Once a value is on show, every change of a digit or the multiplier
@@ -260,7 +293,7 @@ void BandForm::Calculate()
         }
     }
 
-    auto value = resistanceOf(m_scheme, rows);
+    auto value = valueOf(m_reading);
     if (!value)
         return;
 
@@ -275,6 +308,7 @@ void BandForm::Calculate()
     }
 
     m_value->setText(qs(plainText(*value, decimalPoint())));
+    placeResultLine();
     for (QLabel *l : m_resultLine)
         if (l)
             l->setVisible(true);
@@ -300,10 +334,23 @@ void BandForm::ClearAll()
         if (l)
             l->setVisible(false);
     m_state = FormState {};
+    m_reading = Reading {scheme()};
 
     for (int band = 1; band <= bandCount(); ++band)
         updateSwatchName(band);
     emit resultChanged();
+    emit readingChanged(m_reading);
+}
+
+void BandForm::placeResultLine()
+{
+    if (!m_layout.resultFollowsValue)
+        return;
+    const int wider = std::max(0, m_value->fontMetrics().horizontalAdvance(m_value->text()) - m_valuePlace.width());
+    m_value->setGeometry(m_valuePlace.adjusted(0, 0, wider, 0));
+    for (std::size_t i : {0, 1, 2, 4})
+        if (m_resultLine[i])
+            m_resultLine[i]->setGeometry(m_resultPlaces[i].translated(wider, 0));
 }
 
 QString BandForm::resultText() const

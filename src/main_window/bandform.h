@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bandscheme.h"
 #include "formlayout.h"
 #include "formstate.h"
+#include "reading.h"
 
 #include <QWidget>
 
@@ -10,6 +10,7 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
 
 namespace Velmora {
 
@@ -20,6 +21,7 @@ class Swatch;
 // A window that reads one banding of resistors: the resistor drawing, a list
 // per band, the value and its tolerance, built from its layout table. The
 // four-band form is Form1; the five- and six-band forms share its code.
+// What the person has chosen is a Reading, which the form shows and takes.
 class BandForm : public QWidget
 {
     Q_OBJECT
@@ -28,16 +30,26 @@ public:
     explicit BandForm(const Layout::FormLayout &layout, QWidget *parent = nullptr);
     ~BandForm() override;
 
+    SchemeId scheme() const { return m_scheme.id; }
     int bandCount() const { return m_scheme.bandCount; }
-    const FormState &state() const { return m_state; }
 
-    // Controls by their number, as named in the layout (Label1, List1,
-    // Shape1, ...); bands count from 1.
-    QLabel *label(int n) const { return m_labels.at(std::size_t(n - 1)); }
+    // The controls by their role; bands count from 1.
     BandList *list(int band) const { return m_lists.at(std::size_t(band - 1)); }
     Swatch *shape(int band) const { return m_shapes.at(std::size_t(band - 1)); }
+    QLabel *caption(int band) const { return m_captions.at(std::size_t(band - 1)); }
+    QLabel *colourName(int band) const { return m_names.at(std::size_t(band - 1)); }
+    QLabel *valueLabel() const { return m_value; }
+    QLabel *toleranceLabel() const { return m_tolerance; }
+    QLabel *coefficientLabel() const { return m_tempCoefficient; } // six bands only
+    QPushButton *calculateButton() const;
+    QPushButton *clearButton() const;
 
-    // Chooses a band's row as a click on it would, handlers and all.
+    // The bands chosen, as the lists show them.
+    const Reading &reading() const { return m_reading; }
+    // Chooses the reading's rows as clicks on them would, handlers and all;
+    // bands it leaves unchosen stay as they are, as no click unchooses one.
+    void setReading(const Reading &reading);
+    // The same for one band.
     void chooseRow(int band, int row);
 
     // The result line as one text, "4700 Ohm ± 5%" (with six bands the
@@ -57,8 +69,14 @@ public slots:
 signals:
     // A value came on show, changed or went.
     void resultChanged();
+    // A band was chosen, or all were cleared.
+    void readingChanged(const Velmora::Reading &reading);
 
 protected:
+    // By the number in the layout (Label1, Label2, ...), for the four-band
+    // form, whose controls are known by those names.
+    QLabel *label(int n) const { return m_labels.at(std::size_t(n - 1)); }
+
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -68,12 +86,14 @@ private:
     void drawResistor(QPainter &painter) const;
     void selectBand(int band);
     void recompute();
+    void placeResultLine();
     void updateSwatchName(int band);
     void updateDefaultButton();
 
     const Layout::FormLayout &m_layout;
     const BandScheme &m_scheme;
     FormState m_state;
+    Reading m_reading;
     std::vector<QLabel *> m_labels;
     std::vector<BandList *> m_lists;
     std::vector<Swatch *> m_shapes;
@@ -82,6 +102,9 @@ private:
     // The result line in the order it is shown: unit, ±, tolerance, heading,
     // and with six bands the temperature coefficient.
     std::array<QLabel *, 5> m_resultLine {};
+    // Where the layout puts each of them, for a line that follows the value.
+    std::array<QRect, 5> m_resultPlaces {};
+    QRect m_valuePlace;
     QLabel *m_value = nullptr;
     QLabel *m_tolerance = nullptr;
     QLabel *m_tempCoefficient = nullptr;
@@ -91,3 +114,5 @@ private:
 };
 
 } // namespace Velmora
+
+Q_DECLARE_METATYPE(Velmora::Reading)

@@ -11,6 +11,8 @@ class Form1 : public BandForm
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+
+    using BandForm::label;
 };
 
 } // namespace Velmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bandscheme.h"
+
 #include <array>
 #include <span>
 #include <string_view>
@@ -111,14 +113,18 @@ constexpr std::string_view MissingDataText = "Impossibile calcolare il valore. C
 // One form: its name, size and everything on it.
 struct FormLayout {
     std::string_view name;
-    int bandCount;
+    SchemeId scheme;
     int clientWidth, clientHeight;
     std::span<const Control> controls;
     std::span<const Line> lines;
     std::span<const Shape> shapes; // band n is shapes[n - 1]
+    // The unit, ± and what follows move right by as much as a value's text
+    // is wider than its label, so that short values sit as close to "Ohm" as
+    // in the four-band form and long ones still fit.
+    bool resultFollowsValue = false;
 };
 
-constexpr FormLayout FourBands {"Form1", 4, ClientWidth, ClientHeight, Controls, Lines, Shapes};
+constexpr FormLayout FourBands {"Form1", SchemeId::FourBands, ClientWidth, ClientHeight, Controls, Lines, Shapes};
 
 // Every figure must land on a whole pixel.
 constexpr bool onPixelGrid(const FormLayout &form)

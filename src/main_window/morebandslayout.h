@@ -4,9 +4,10 @@
 
 // The five- and six-band forms, in the four-band form's visual language: the
 // same columns 104 px apart, lists tall enough for the thirteen multipliers
-// (13 rows of 13 px and the frame), everything below them 39 px lower, a
-// wider result line for twelve-digit values and, with six bands, the
-// temperature coefficient after the tolerance. Labels keep the default
+// (13 rows of 13 px and the frame), everything below them 39 px lower, the
+// four-band result line with a wider tolerance, following the value's width
+// up to twelve digits, and, with six bands, the temperature coefficient after
+// the tolerance. Labels keep the default
 // naming: captions, then colour names, then the result line.
 namespace Velmora::Layout {
 
@@ -33,10 +34,10 @@ constexpr std::array<Control, 23> FiveBandControls {{
     {"Command1", Role::Calculate, 240, 5385, 1815, 615, "CALCOLA VALORE RESISTENZA", Font::Default, true, 5},
     {"Command2", Role::Clear, 240, 6105, 1815, 615, "Cancella", Font::Default, true, 6},
     {"Label15", Role::Heading, 2880, 5625, 2175, 375, "Valore resistenza", Font::Bold12, false, 24},
-    {"Label11", Role::Value, 2520, 5985, 2055, 375, "", Font::Bold13_5, true, 17},
-    {"Label12", Role::Unit, 4680, 5985, 735, 375, "Ohm", Font::Bold13_5, false, 18},
-    {"Label13", Role::PlusMinus, 5520, 5985, 255, 375, "±", Font::Bold13_5, false, 19},
-    {"Label14", Role::Tolerance, 5760, 5985, 855, 375, "", Font::Bold13_5, false, 20},
+    {"Label11", Role::Value, 2520, 5985, 1335, 375, "", Font::Bold13_5, true, 17},
+    {"Label12", Role::Unit, 3960, 5985, 735, 375, "Ohm", Font::Bold13_5, false, 18},
+    {"Label13", Role::PlusMinus, 4800, 5985, 255, 375, "±", Font::Bold13_5, false, 19},
+    {"Label14", Role::Tolerance, 5040, 5985, 855, 375, "", Font::Bold13_5, false, 20},
 }};
 
 constexpr std::array<Line, 10> FiveBandLines {{
@@ -60,7 +61,8 @@ constexpr std::array<Shape, 5> FiveBandShapes {{
     {"Shape5", 4920, 840, 135, 375},
 }};
 
-constexpr FormLayout FiveBands {"Form2", 5, 8055, ClientHeightMore, FiveBandControls, FiveBandLines, FiveBandShapes};
+constexpr FormLayout FiveBands {
+    "Form2", SchemeId::FiveBands, 8055, ClientHeightMore, FiveBandControls, FiveBandLines, FiveBandShapes, true};
 static_assert(onPixelGrid(FiveBands));
 
 // 641 x 460 px.
@@ -87,11 +89,11 @@ constexpr std::array<Control, 27> SixBandControls {{
     {"Command1", Role::Calculate, 240, 5385, 1815, 615, "CALCOLA VALORE RESISTENZA", Font::Default, true, 6},
     {"Command2", Role::Clear, 240, 6105, 1815, 615, "Cancella", Font::Default, true, 7},
     {"Label17", Role::Heading, 2880, 5625, 2175, 375, "Valore resistenza", Font::Bold12, false, 27},
-    {"Label13", Role::Value, 2520, 5985, 2055, 375, "", Font::Bold13_5, true, 20},
-    {"Label14", Role::Unit, 4680, 5985, 735, 375, "Ohm", Font::Bold13_5, false, 21},
-    {"Label15", Role::PlusMinus, 5520, 5985, 255, 375, "±", Font::Bold13_5, false, 22},
-    {"Label16", Role::Tolerance, 5760, 5985, 855, 375, "", Font::Bold13_5, false, 23},
-    {"Label19", Role::TempCoefficient, 6705, 5985, 1575, 375, "", Font::Bold13_5, false, 29},
+    {"Label13", Role::Value, 2520, 5985, 1335, 375, "", Font::Bold13_5, true, 20},
+    {"Label14", Role::Unit, 3960, 5985, 735, 375, "Ohm", Font::Bold13_5, false, 21},
+    {"Label15", Role::PlusMinus, 4800, 5985, 255, 375, "±", Font::Bold13_5, false, 22},
+    {"Label16", Role::Tolerance, 5040, 5985, 855, 375, "", Font::Bold13_5, false, 23},
+    {"Label19", Role::TempCoefficient, 5985, 5985, 1575, 375, "", Font::Bold13_5, false, 29},
 }};
 
 constexpr std::array<Line, 10> SixBandLines {{
@@ -116,7 +118,21 @@ constexpr std::array<Shape, 6> SixBandShapes {{
     {"Shape6", 5880, 840, 135, 375},
 }};
 
-constexpr FormLayout SixBands {"Form3", 6, 9615, ClientHeightMore, SixBandControls, SixBandLines, SixBandShapes};
+constexpr FormLayout SixBands {
+    "Form3", SchemeId::SixBands, 9615, ClientHeightMore, SixBandControls, SixBandLines, SixBandShapes, true};
 static_assert(onPixelGrid(SixBands));
+
+constexpr const FormLayout &layoutOf(SchemeId scheme)
+{
+    switch (scheme) {
+    case SchemeId::FiveBands:
+        return FiveBands;
+    case SchemeId::SixBands:
+        return SixBands;
+    case SchemeId::FourBands:
+        break;
+    }
+    return FourBands;
+}
 
 } // namespace Velmora::Layout

@@ -46,12 +46,14 @@ QColor Swatch::fillColor() const
     return QColor(redOf(m_fill), greenOf(m_fill), blueOf(m_fill));
 }
 
+// The outline as the outermost pixel of the area, filled rather than
+// stroked: a stroked line straddles the edge and, scaled by 1.5 or 1.75,
+// loses its outer half to the clip.
 void Swatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.setBrush(fillColor());
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), fillColor());
 }
 
 } // namespace Velmora

@@ -1,36 +1,25 @@
 #include "valuedialog.h"
 
-#include "bandscheme.h"
 #include "eseries.h"
 #include "layoutfont.h"
 #include "swatch.h"
 #include "valuebands.h"
 #include "valuereader.h"
+#include "wording.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
-#include <functional>
+#include <numeric>
 #include <tuple>
 
 namespace Velmora {
 
 namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-std::string decimalPoint()
-{
-    return QLocale::system().decimalPoint().toStdString();
-}
 
 QLabel *caption(const QString &text, QWidget *buddy, const char *name, QWidget *parent)
 {
@@ -40,15 +29,24 @@ QLabel *caption(const QString &text, QWidget *buddy, const char *name, QWidget *
     return label;
 }
 
-// Fills a list with a band's rows as "text (colour)", keeping the value
-// chosen before where the new list has it.
-void fill(QComboBox *box, std::span<const SchemeRow> rows, const std::function<QString(int)> &text)
+// Fills a list with a band's rows, in the given order, each as "text
+// (colour)" with its colour as its data, and chooses the given colour.
+void fill(QComboBox *box, const BandScheme &scheme, int band, const std::vector<int> &order, QString (*text)(int value),
+    Colour chosen)
 {
-    const QVariant before = box->currentData();
+    const QSignalBlocker block(box);
     box->clear();
-    for (const SchemeRow &row : rows)
-        box->addItem(text(row.value) + QStringLiteral(" (") + qs(colourRow(row.colour).listText) + u')', row.value);
-    box->setCurrentIndex(std::max(0, box->findData(before)));
+    const auto rows = scheme.rows(band);
+    for (int i : order) {
+        const SchemeRow &row = rows[std::size_t(i)];
+        box->addItem(QStringLiteral("%1 (%2)").arg(text(row.value), Wording::colour(row.colour)), int(row.colour));
+    }
+    box->setCurrentIndex(std::max(0, box->findData(int(chosen))));
+}
+
+QString toleranceEntry(int value)
+{
+    return QStringLiteral("± ") + Wording::tolerance(value);
 }
 
 } // namespace
@@ -57,53 +55,58 @@ ValueDialog::ValueDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ValueDialog"));
-    setWindowTitle(QStringLiteral("Da valore a colori"));
+    setWindowTitle(tr("Da valore a colori"));
     setFont(layoutFont(Layout::Font::Default));
     buildControls();
-    fillLists();
 
     connect(m_value, &QLineEdit::textChanged, this, &ValueDialog::refresh);
-    connect(m_tolerance, &QComboBox::currentIndexChanged, this, &ValueDialog::refresh);
-    connect(m_coefficient, &QComboBox::currentIndexChanged, this, &ValueDialog::refresh);
+    connect(m_tolerance, &QComboBox::currentIndexChanged, this, &ValueDialog::choiceChanged);
+    connect(m_coefficient, &QComboBox::currentIndexChanged, this, &ValueDialog::choiceChanged);
     connect(m_belowButton, &QPushButton::clicked, this, [this] { putNearest(m_below); });
     connect(m_aboveButton, &QPushButton::clicked, this, [this] { putNearest(m_above); });
     connect(m_moreBands, &QPushButton::clicked, this, [this] {
         m_value->setFocus(); // Enter then applies, whatever window comes
-        emit moreBandsRequested(m_offeredBands);
+        if (m_offered)
+            emit moreBandsRequested(*m_offered);
     });
-    connect(m_apply, &QPushButton::clicked, this, [this] { emit applyRequested(m_rows); });
+    connect(m_apply, &QPushButton::clicked, this, [this] {
+        // A copy: applying changes the window, whose new reading comes back
+        // here and replaces what Applica sends.
+        if (const std::optional<Reading> applied = m_applicable)
+            emit applyRequested(*applied);
+    });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 
-    refresh();
+    setReading(Reading {});
 }
 
 void ValueDialog::buildControls()
 {
     auto *grid = new QGridLayout(this);
 
-    auto *title = new QLabel(QStringLiteral("DA VALORE A COLORI"), this);
+    auto *title = new QLabel(tr("DA VALORE A COLORI"), this);
     title->setObjectName(QStringLiteral("titleLabel"));
     title->setFont(layoutFont(Layout::Font::Bold12));
     grid->addWidget(title, 0, 0, 1, 2);
 
     m_value = new QLineEdit(this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
-    m_value->setPlaceholderText(QStringLiteral("4K7, 0R22, 4,7 kΩ, 470 Ohm"));
+    m_value->setPlaceholderText(Wording::valuePlaceholder());
     m_value->setMaxLength(40);
-    m_value->setAccessibleName(QStringLiteral("Valore"));
-    grid->addWidget(caption(QStringLiteral("&Valore:"), m_value, "valueCaption", this), 1, 0);
+    m_value->setAccessibleName(tr("Valore"));
+    grid->addWidget(caption(tr("&Valore:"), m_value, "valueCaption", this), 1, 0);
     grid->addWidget(m_value, 1, 1);
 
     m_tolerance = new QComboBox(this);
     m_tolerance->setObjectName(QStringLiteral("toleranceBox"));
-    m_tolerance->setAccessibleName(QStringLiteral("Tolleranza"));
-    grid->addWidget(caption(QStringLiteral("&Tolleranza:"), m_tolerance, "toleranceCaption", this), 2, 0);
+    m_tolerance->setAccessibleName(tr("Tolleranza"));
+    grid->addWidget(caption(tr("&Tolleranza:"), m_tolerance, "toleranceCaption", this), 2, 0);
     grid->addWidget(m_tolerance, 2, 1);
 
     m_coefficient = new QComboBox(this);
     m_coefficient->setObjectName(QStringLiteral("coefficientBox"));
-    m_coefficient->setAccessibleName(QStringLiteral("Coefficiente di temperatura"));
-    m_coefficientCaption = caption(QStringLiteral("&Coefficiente:"), m_coefficient, "coefficientCaption", this);
+    m_coefficient->setAccessibleName(tr("Coefficiente di temperatura"));
+    m_coefficientCaption = caption(tr("&Coeff. di temperatura:"), m_coefficient, "coefficientCaption", this);
     grid->addWidget(m_coefficientCaption, 3, 0);
     grid->addWidget(m_coefficient, 3, 1);
 
@@ -127,12 +130,12 @@ void ValueDialog::buildControls()
     m_readBack = new QLabel(this);
     m_readBack->setObjectName(QStringLiteral("readBackLabel"));
     m_readBack->setFont(layoutFont(Layout::Font::Bold13_5));
-    m_readBack->setAccessibleName(QStringLiteral("Valore letto"));
+    m_readBack->setAccessibleName(tr("Valore letto"));
     grid->addWidget(m_readBack, 5, 0, 1, 2);
 
     m_series = new QLabel(this);
     m_series->setObjectName(QStringLiteral("seriesLabel"));
-    m_series->setAccessibleName(QStringLiteral("Serie"));
+    m_series->setAccessibleName(tr("Serie"));
     m_belowButton = new QPushButton(this);
     m_belowButton->setObjectName(QStringLiteral("nearestBelowButton"));
     m_aboveButton = new QPushButton(this);
@@ -146,7 +149,7 @@ void ValueDialog::buildControls()
     // Room for three lines, so that the dialog keeps its size as messages come and go.
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("messageLabel"));
-    m_message->setAccessibleName(QStringLiteral("Messaggio"));
+    m_message->setAccessibleName(tr("Messaggio"));
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_message->setMinimumHeight(3 * m_message->fontMetrics().lineSpacing());
@@ -154,13 +157,13 @@ void ValueDialog::buildControls()
 
     m_moreBands = new QPushButton(this);
     m_moreBands->setObjectName(QStringLiteral("moreBandsButton"));
-    m_apply = new QPushButton(QStringLiteral("&Applica"), this);
+    m_apply = new QPushButton(tr("&Applica"), this);
     m_apply->setObjectName(QStringLiteral("applyButton"));
-    m_apply->setAccessibleName(QStringLiteral("Applica"));
+    m_apply->setAccessibleName(tr("Applica"));
     m_apply->setDefault(true);
-    m_close = new QPushButton(QStringLiteral("C&hiudi"), this);
+    m_close = new QPushButton(tr("C&hiudi"), this);
     m_close->setObjectName(QStringLiteral("closeButton"));
-    m_close->setAccessibleName(QStringLiteral("Chiudi"));
+    m_close->setAccessibleName(tr("Chiudi"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_moreBands);
     buttons->addStretch(1);
@@ -174,91 +177,129 @@ void ValueDialog::buildControls()
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
-    setFixedWidth(433);
+    // As wide as the four-band window, as tall as its bands need: the
+    // message label's width is fixed so that its wrapped height is known.
+    const QMargins margins = grid->contentsMargins();
+    m_message->setFixedWidth(433 - margins.left() - margins.right());
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void ValueDialog::setBandCount(int bands)
+void ValueDialog::setReading(const Reading &reading)
 {
-    const int count = bandScheme(bands).bandCount;
-    if (count == m_bandCount)
-        return;
-    m_bandCount = count;
-    fillLists();
+    const bool newScheme = reading.scheme != m_scheme || !m_choices[std::size_t(reading.scheme)].seen;
+    m_scheme = reading.scheme;
+    const BandScheme &scheme = bandScheme(m_scheme);
+    SchemeChoice &c = choice();
+    if (!c.seen)
+        c = {true, scheme.usualTolerance, scheme.usualCoefficient, {}, {}};
+    // A change the person made in the window since the dialog last saw it
+    // wins; otherwise the dialog keeps its own choice.
+    for (auto [band, own, window] : {std::tuple {scheme.bandOf(BandKind::Tolerance), &c.tolerance, &c.windowTolerance},
+             std::tuple {scheme.bandOf(BandKind::TempCoefficient), &c.coefficient, &c.windowCoefficient}}) {
+        const std::optional<Colour> chosen = colourOf(reading, band);
+        if (chosen && chosen != *window)
+            *own = *chosen;
+        *window = chosen;
+    }
+    if (newScheme)
+        fillLists();
+    else
+        showChoice();
     refresh();
 }
 
 void ValueDialog::fillLists()
 {
-    const BandScheme &scheme = bandScheme(m_bandCount);
-    const std::string point = decimalPoint();
-    const QSignalBlocker blockTolerance(m_tolerance);
-    const QSignalBlocker blockCoefficient(m_coefficient);
-    fill(m_tolerance, scheme.rows(scheme.bandOf(BandKind::Tolerance)),
-        [&point](int value) { return QStringLiteral("± ") + qs(toleranceText(value, point)); });
+    const BandScheme &scheme = bandScheme(m_scheme);
+    const SchemeChoice &c = choice();
+    fill(m_tolerance, scheme, scheme.bandOf(BandKind::Tolerance), tolerancesFinestFirst(scheme), toleranceEntry,
+        c.tolerance);
     const int coefficientBand = scheme.bandOf(BandKind::TempCoefficient);
-    if (coefficientBand != 0)
-        fill(m_coefficient, scheme.rows(coefficientBand),
-            [](int value) { return QStringLiteral("%1 ppm/K").arg(value); });
+    if (coefficientBand != 0) {
+        std::vector<int> order(scheme.rows(coefficientBand).size());
+        std::iota(order.begin(), order.end(), 0);
+        fill(m_coefficient, scheme, coefficientBand, order, Wording::coefficient, c.coefficient);
+    }
     m_coefficient->setVisible(coefficientBand != 0);
     m_coefficientCaption->setVisible(coefficientBand != 0);
     for (std::size_t i = 0; i < m_swatches.size(); ++i) {
-        m_swatches[i]->setVisible(int(i) < m_bandCount);
-        m_names[i]->setVisible(int(i) < m_bandCount);
+        m_swatches[i]->setVisible(int(i) < scheme.bandCount);
+        m_names[i]->setVisible(int(i) < scheme.bandCount);
     }
+}
+
+// The person chose in a list.
+void ValueDialog::choiceChanged()
+{
+    SchemeChoice &c = choice();
+    c.tolerance = Colour(m_tolerance->currentData().toInt());
+    if (bandScheme(m_scheme).bandOf(BandKind::TempCoefficient) != 0)
+        c.coefficient = Colour(m_coefficient->currentData().toInt());
+    refresh();
+}
+
+void ValueDialog::showChoice()
+{
+    const SchemeChoice &c = choice();
+    for (auto [box, colour] : {std::pair {m_tolerance, c.tolerance}, std::pair {m_coefficient, c.coefficient}}) {
+        const QSignalBlocker block(box);
+        box->setCurrentIndex(std::max(0, box->findData(int(colour))));
+    }
+}
+
+Reading ValueDialog::base() const
+{
+    const BandScheme &scheme = bandScheme(m_scheme);
+    const SchemeChoice &c = m_choices[std::size_t(m_scheme)];
+    Reading r {m_scheme};
+    const int toleranceBand = scheme.bandOf(BandKind::Tolerance);
+    const int coefficientBand = scheme.bandOf(BandKind::TempCoefficient);
+    r.setRow(toleranceBand, rowOfColour(scheme, toleranceBand, c.tolerance));
+    r.setRow(coefficientBand, rowOfColour(scheme, coefficientBand, c.coefficient));
+    return r;
 }
 
 void ValueDialog::refresh()
 {
-    const std::string point = decimalPoint();
-    const ValueReading reading = readValue(m_value->text().toStdString(), point);
-    m_rows.clear();
-    m_offeredBands = 0;
+    const QString typed = m_value->text();
+    const ValueReading reading = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    m_applicable.reset();
+    m_offered.reset();
+    m_series->clear();
+    m_belowButton->hide();
+    m_aboveButton->hide();
     if (!reading.value) {
-        m_series->clear();
-        m_belowButton->hide();
-        m_aboveButton->hide();
-        refuse(qs(reading.message));
+        refuse(Wording::readRefusal(reading, typed));
         return;
     }
 
-    const BandScheme &scheme = bandScheme(m_bandCount);
-    const BandChoice choice
-        = bandsFor(scheme, *reading.value, m_tolerance->currentIndex(), m_coefficient->currentIndex(), point);
-    showSeries(*reading.value);
-    if (choice.rows.empty()) {
-        m_offeredBands = choice.moreBands;
-        refuse(qs(choice.message));
+    const BandChoice choice = bandsFor(base(), *reading.value);
+    if (choice.refusal != BandRefusal::Zero)
+        showSeries(*reading.value);
+    if (choice.refusal != BandRefusal::None) {
+        m_offered = choice.moreBands;
+        refuse(Wording::bandRefusal(choice, *reading.value));
         return;
     }
 
-    m_rows = choice.rows;
-    QString text = qs(plainText(*reading.value, point)) + QStringLiteral(" Ohm ± ")
-        + qs(toleranceText(m_tolerance->currentData().toInt(), point));
-    if (scheme.bandOf(BandKind::TempCoefficient) != 0)
-        text += QStringLiteral(" %1 ppm/K").arg(m_coefficient->currentData().toInt());
-    m_readBack->setText(text);
+    m_applicable = choice.reading;
+    m_readBack->setText(Wording::resultLine(choice.reading));
     m_message->setText(QString());
     m_moreBands->hide();
     m_apply->setEnabled(true);
-    showBands();
+    showBands(choice.reading);
 }
 
-void ValueDialog::showBands()
+void ValueDialog::showBands(const std::optional<Reading> &bands)
 {
-    const BandScheme &scheme = bandScheme(m_bandCount);
-    for (int band = 1; band <= m_bandCount; ++band) {
+    for (int band = 1; band <= bandScheme(m_scheme).bandCount; ++band) {
         const std::size_t i = std::size_t(band - 1);
-        QString name;
-        ColourRef fill = ButtonFace;
-        if (i < m_rows.size()) {
-            const ColourRow &colour = colourRow(scheme.rows(band)[std::size_t(m_rows[i])].colour);
-            name = qs(colour.displayName);
-            fill = colour.display;
-        }
-        m_swatches[i]->setFill(fill);
+        const std::optional<Colour> colour = bands ? colourOf(*bands, band) : std::nullopt;
+        const QString name = colour ? Wording::colour(*colour).toUpper() : QString();
+        m_swatches[i]->setFill(colour ? colourRow(*colour).display : ButtonFace);
         m_names[i]->setText(name);
         m_swatches[i]->setAccessibleName(
-            QStringLiteral("%1° BANDA: %2").arg(band).arg(name.isEmpty() ? QStringLiteral("nessun colore") : name));
+            tr("%1° BANDA: %2").arg(band).arg(name.isEmpty() ? tr("nessun colore") : name));
     }
 }
 
@@ -268,34 +309,25 @@ void ValueDialog::showSeries(Resistance value)
     m_below.reset();
     m_above.reset();
     if (!series.empty()) {
-        QStringList names;
-        for (ESeries s : series)
-            names << qs(seriesName(s));
-        m_series->setText(QStringLiteral("Serie ") + names.join(QStringLiteral(", ")));
+        m_series->setText(Wording::seriesList(series));
     } else {
         // Only values this window can show are offered.
-        const BandScheme &scheme = bandScheme(m_bandCount);
-        const int tolerance = m_tolerance->currentData().toInt();
-        const ESeries fitting = seriesForTolerance(tolerance, scheme.digitCount());
-        const std::string point = decimalPoint();
+        const BandScheme &scheme = bandScheme(m_scheme);
+        const ESeries fitting = seriesForTolerance(toleranceOf(base()).value_or(500), scheme.digitCount());
         const auto shown = [&](const std::optional<Resistance> &v) {
-            return v && !bandsFor(scheme, *v, 0, 0, point).rows.empty() ? v : std::nullopt;
+            return v && bandsFor(Reading {m_scheme}, *v).refusal == BandRefusal::None ? v : std::nullopt;
         };
         m_below = shown(nearestBelow(value, fitting));
         m_above = shown(nearestAbove(value, fitting));
-        QString text = QStringLiteral("non è un valore normalizzato");
-        if (m_below || m_above)
-            text += QStringLiteral("; in ") + qs(seriesName(fitting)) + u':';
-        m_series->setText(text);
+        m_series->setText(Wording::notStandard(m_below || m_above ? std::optional(fitting) : std::nullopt));
     }
-    for (auto [button, value, side] :
-        {std::tuple {m_belowButton, m_below, "inferiore"}, std::tuple {m_aboveButton, m_above, "superiore"}}) {
-        button->setVisible(value.has_value());
-        if (!value)
+    for (auto [button, nearest, above] :
+        {std::tuple {m_belowButton, m_below, false}, std::tuple {m_aboveButton, m_above, true}}) {
+        button->setVisible(nearest.has_value());
+        if (!nearest)
             continue;
-        button->setText(qs(plainText(*value, decimalPoint())) + QStringLiteral(" Ohm"));
-        button->setAccessibleName(
-            QStringLiteral("Valore normalizzato %1: %2").arg(QLatin1String(side), button->text()));
+        button->setText(Wording::nearestButton(*nearest));
+        button->setAccessibleName(Wording::nearestName(above, *nearest));
     }
 }
 
@@ -303,20 +335,22 @@ void ValueDialog::refuse(const QString &message)
 {
     m_readBack->setText(QString());
     m_message->setText(message);
-    m_moreBands->setVisible(m_offeredBands != 0);
-    if (m_offeredBands != 0) {
-        m_moreBands->setText(QStringLiteral("Passa a %1 bande").arg(m_offeredBands));
-        m_moreBands->setAccessibleName(m_moreBands->text());
+    m_moreBands->setVisible(m_offered.has_value());
+    if (m_offered) {
+        m_moreBands->setText(Wording::moreBandsButton(*m_offered));
+        m_moreBands->setAccessibleName(m_moreBands->text().remove(QLatin1Char('&')));
+        // As much room around its words as its neighbours have.
+        m_moreBands->setMinimumWidth(m_moreBands->fontMetrics().horizontalAdvance(m_moreBands->accessibleName()) + 40);
     }
     m_apply->setEnabled(false);
-    showBands();
+    showBands(std::nullopt);
 }
 
 void ValueDialog::putNearest(const std::optional<Resistance> &value)
 {
     if (!value)
         return;
-    m_value->setText(qs(plainText(*value, decimalPoint())));
+    m_value->setText(Wording::value(*value));
     m_value->setFocus();
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "resistance.h"
+#include "reading.h"
 
 #include <QDialog>
 
 #include <array>
 #include <optional>
-#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -19,7 +18,8 @@ class Swatch;
 
 // From a value to its colours: the person types a value as a parts list
 // writes it and sees, as they type, the bands of the current window, the
-// value read back and whether it is a standard one.
+// value read back and whether it is a standard one. It knows the window
+// only through its reading.
 class ValueDialog : public QDialog
 {
     Q_OBJECT
@@ -27,28 +27,45 @@ class ValueDialog : public QDialog
 public:
     explicit ValueDialog(QWidget *parent = nullptr);
 
-    // The current window's scheme: 4, 5 or 6 bands.
-    void setBandCount(int bands);
-    int bandCount() const { return m_bandCount; }
+    // The reading of the window on show. Its scheme sets the bands; its
+    // tolerance and coefficient, once chosen or changed there, the dialog's.
+    void setReading(const Reading &reading);
+    SchemeId scheme() const { return m_scheme; }
 
 signals:
-    // One 0-based row per band, in band order.
-    void applyRequested(const std::vector<int> &rows);
+    // The bands for the typed value: the window's reading with the digits
+    // and the multiplier replaced, and the dialog's tolerance and coefficient.
+    void applyRequested(const Velmora::Reading &reading);
     // The person accepted the offer of a window with more bands.
-    void moreBandsRequested(int bands);
+    void moreBandsRequested(Velmora::SchemeId scheme);
 
 private:
+    // What the dialog holds for one scheme while another is on show.
+    struct SchemeChoice {
+        bool seen = false;
+        Colour tolerance = Colour::Gold;
+        Colour coefficient = Colour::Brown;
+        // The window's own, as last seen: a change there is followed.
+        std::optional<Colour> windowTolerance;
+        std::optional<Colour> windowCoefficient;
+    };
+
     void buildControls();
     void fillLists();
+    void choiceChanged();
+    void showChoice();
     void refresh();
-    void showBands();
+    void showBands(const std::optional<Reading> &bands);
     void showSeries(Resistance value);
     void refuse(const QString &message);
     void putNearest(const std::optional<Resistance> &value);
+    Reading base() const;
+    SchemeChoice &choice() { return m_choices[std::size_t(m_scheme)]; }
 
-    int m_bandCount = 4;
-    std::vector<int> m_rows; // what Applica sends; empty while nothing can be applied
-    int m_offeredBands = 0;
+    SchemeId m_scheme = SchemeId::FourBands;
+    std::array<SchemeChoice, 3> m_choices {};
+    std::optional<Reading> m_applicable; // what Applica sends
+    std::optional<SchemeId> m_offered;
     std::optional<Resistance> m_below;
     std::optional<Resistance> m_above;
 

@@ -1,4 +1,5 @@
 #include "formdriver.h"
+#include "referenceimage.h"
 
 #include "morebandslayout.h"
 
@@ -58,7 +59,7 @@ QString resultLine(const BandForm &form)
 {
     QList<QLabel *> labels;
     for (QLabel *l : form.findChildren<QLabel *>())
-        if (shown(l) && l->y() == form.label(2 * form.bandCount() + 1)->y())
+        if (shown(l) && l->y() == form.valueLabel()->y())
             labels << l;
     std::sort(labels.begin(), labels.end(), [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
     QStringList texts;
@@ -87,6 +88,10 @@ private slots:
     void clearAll();
     void everythingFits_data();
     void everythingFits();
+    void resultLineSpacing_data();
+    void resultLineSpacing();
+    void looksAsStored_data();
+    void looksAsStored();
     void tabOrder_data();
     void tabOrder();
 };
@@ -134,7 +139,7 @@ void TestBandForm::everyValue()
     if (bands == 5)
         form.chooseRow(5, 0);
     clickButton(form, 1);
-    QLabel *value = form.label(2 * bands + 1);
+    QLabel *value = form.valueLabel();
     const int power = Multipliers[std::size_t(multiplierRow)].value;
     for (int d1 = 0; d1 < 10; ++d1) {
         clickEntry(form, 1, d1);
@@ -158,24 +163,16 @@ void TestBandForm::toleranceAndCoefficient_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("text"); // with '.' for the locale's separator
     QTest::addColumn<QString>("name");
-    QTest::newRow("5: marrone 1%") << 5 << 5 << 0 << "1%"
-                                   << "MARRONE";
-    QTest::newRow("5: azzurro 0.25%") << 5 << 5 << 5 << "0.25%"
-                                      << "AZZURRO";
-    QTest::newRow("5: arancio 0.05%") << 5 << 5 << 2 << "0.05%"
-                                      << "ARANCIO";
-    QTest::newRow("5: giallo 0.02%") << 5 << 5 << 3 << "0.02%"
-                                     << "GIALLO";
-    QTest::newRow("5: argento 10%") << 5 << 5 << 9 << "10%"
-                                    << "ARGENTO";
-    QTest::newRow("6: verde 0.5%") << 6 << 5 << 4 << "0.5%"
-                                   << "VERDE";
-    QTest::newRow("6: nero 250 ppm/K") << 6 << 6 << 0 << "250 ppm/K"
-                                       << "NERO";
-    QTest::newRow("6: giallo 25 ppm/K") << 6 << 6 << 4 << "25 ppm/K"
-                                        << "GIALLO";
-    QTest::newRow("6: grigio 1 ppm/K") << 6 << 6 << 8 << "1 ppm/K"
-                                       << "GRIGIO";
+    // Every row of the test's own tables, in both forms that list it.
+    for (int bands : {5, 6})
+        for (int band = 5; band <= bands; ++band)
+            for (std::size_t row = 0; row < listOf(band).size(); ++row) {
+                const Entry &e = listOf(band)[row];
+                const QString text = band == 5 ? exactText(e.value, -2).replace(expectedPoint(), ".") + "%"
+                                               : QStringLiteral("%1 ppm/K").arg(e.value);
+                QTest::addRow("%d: band %d, %s", bands, band, e.text)
+                    << bands << band << int(row) << text << QString::fromLatin1(e.text).toUpper();
+            }
 }
 
 // A tolerance or coefficient shows at once once a value is on show, with the
@@ -196,10 +193,11 @@ void TestBandForm::toleranceAndCoefficient()
 
     clickEntry(form, band, row);
     text.replace(QLatin1Char('.'), expectedPoint());
-    QVERIFY2(resultLine(form).contains(text), qPrintable(resultLine(form)));
-    QVERIFY(resultLine(form).startsWith(QStringLiteral("4700 Ohm ± ")));
-    QCOMPARE(form.label(bands + band)->text(), name);
-    QCOMPARE(form.resultText(), resultLine(form));
+    QString after = before;
+    after.replace(band == 5 ? QStringLiteral("1%") : QStringLiteral("100 ppm/K"), text);
+    QCOMPARE(resultLine(form), after);
+    QCOMPARE(form.colourName(band)->text(), name);
+    QCOMPARE(form.resultText(), after);
 }
 
 void TestBandForm::missingBand_data()
@@ -250,7 +248,7 @@ void TestBandForm::clearAll()
     QCOMPARE(form.resultText(), QString());
     for (int band = 1; band <= bands; ++band) {
         QCOMPARE(form.list(band)->selectedItems().size(), 0);
-        QCOMPARE(form.label(bands + band)->text(), QString());
+        QCOMPARE(form.colourName(band)->text(), QString());
     }
     // Only the focus differs from the start: it is on Cancella now.
     form.setFocus();
@@ -262,40 +260,111 @@ void TestBandForm::clearAll()
 void TestBandForm::everythingFits_data()
 {
     QTest::addColumn<int>("bands");
-    QTest::addColumn<int>("label"); // its number in the layout
-    QTest::addColumn<QString>("text");
-    for (int bands : {5, 6}) {
-        const int value = 2 * bands + 1;
-        QTest::addRow("%d: largest value", bands) << bands << value << "999000000000";
-        QTest::addRow("%d: smallest fraction", bands) << bands << value << "0,001";
-        QTest::addRow("%d: widest tolerance", bands) << bands << value + 3 << "0,05%";
-        QTest::addRow("%d: widest name", bands) << bands << bands + 1 << "ARGENTO";
-        QTest::addRow("%d: heading", bands) << bands << value + 4 << "Valore resistenza";
-        QTest::addRow("%d: title", bands) << bands << value + 5 << QStringLiteral("VELMORA a %1 bande").arg(bands);
-    }
-    QTest::addRow("6: widest coefficient") << 6 << 19 << "250 ppm/K";
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("line"); // with '.' for the locale's separator
+    QTest::newRow("5: widest line") << 5 << QList {9, 9, 9, 9, 2} << "999000000000 Ohm ± 0.05%";
+    QTest::newRow("5: smallest fraction") << 5 << QList {0, 0, 1, 12, 9} << "0.001 Ohm ± 10%";
+    QTest::newRow("6: widest line") << 6 << QList {9, 9, 9, 9, 7, 0} << "999000000000 Ohm ± 0.05% 250 ppm/K";
+    QTest::newRow("6: widest names") << 6 << QList {0, 0, 0, 11, 9, 0} << "0 Ohm ± 10% 250 ppm/K";
 }
 
-// Every text fits its label on one line, and every list shows all its
+// Every text fits its label on one line, the result line's labels stand in
+// order without overlapping inside the form, and every list shows all its
 // entries without a scroll bar.
 void TestBandForm::everythingFits()
 {
     QFETCH(int, bands);
-    QFETCH(int, label);
-    QFETCH(QString, text);
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, line);
     BandForm form(layoutFor(bands));
     form.show();
-    const QLabel *l = form.label(label);
-    const QFontMetrics fm(l->font());
-    QVERIFY2(fm.horizontalAdvance(text) <= l->width() && fm.boundingRect(text).width() <= l->width(),
-        qPrintable(QStringLiteral("%1 px in %2").arg(fm.horizontalAdvance(text)).arg(l->width())));
-    QVERIFY(fm.tightBoundingRect(text).height() <= l->height());
+    for (int band = 1; band <= bands; ++band)
+        clickEntry(form, band, rows[band - 1]);
+    clickButton(form, 1);
+    QCOMPARE(resultLine(form), line.replace(QLatin1Char('.'), expectedPoint()));
+
+    int right = 0;
+    QList<QLabel *> labels = form.findChildren<QLabel *>();
+    std::sort(labels.begin(), labels.end(), [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
+    for (const QLabel *l : labels) {
+        if (!shown(l) || l->text().isEmpty())
+            continue;
+        const QFontMetrics fm(l->font());
+        QVERIFY2(fm.horizontalAdvance(l->text()) <= l->width() && fm.boundingRect(l->text()).width() <= l->width(),
+            qPrintable(
+                QStringLiteral("%1: %2 px in %3").arg(l->text()).arg(fm.horizontalAdvance(l->text())).arg(l->width())));
+        QVERIFY(fm.tightBoundingRect(l->text()).height() <= l->height());
+        QVERIFY(form.rect().contains(l->geometry()));
+        if (l->y() == form.valueLabel()->y()) {
+            QVERIFY2(l->x() >= right, qPrintable(l->text()));
+            right = l->x() + fm.horizontalAdvance(l->text()); // labels may overlap, their texts not
+        }
+    }
     for (int band = 1; band <= bands; ++band) {
         BandList *list = form.list(band);
         QVERIFY(!list->verticalScrollBar()->isVisible());
         const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
         QVERIFY(list->viewport()->rect().contains(last));
     }
+}
+
+void TestBandForm::resultLineSpacing_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QList<int>>("lefts"); // value, Ohm, ±, tolerance, coefficient
+    // The four-band form's places (168, 264, 320, 336) for a short value.
+    QTest::newRow("5: 4700") << 5 << QList {4, 7, 0, 1, 0} << QList {168, 264, 320, 336};
+    QTest::newRow("6: 4700") << 6 << QList {4, 7, 0, 1, 0, 1} << QList {168, 264, 320, 336, 399};
+    QTest::newRow("5: 0,001") << 5 << QList {0, 0, 1, 12, 0} << QList {168, 264, 320, 336};
+}
+
+// Short values sit as near their unit as in the four-band form.
+void TestBandForm::resultLineSpacing()
+{
+    QFETCH(int, bands);
+    QFETCH(QList<int>, rows);
+    QFETCH(QList<int>, lefts);
+    BandForm form(layoutFor(bands));
+    form.show();
+    for (int band = 1; band <= bands; ++band)
+        clickEntry(form, band, rows[band - 1]);
+    clickButton(form, 1);
+    QList<int> shownLefts;
+    for (QLabel *l : form.findChildren<QLabel *>())
+        if (shown(l) && l->y() == form.valueLabel()->y())
+            shownLefts << l->x();
+    std::sort(shownLefts.begin(), shownLefts.end());
+    QCOMPARE(shownLefts, lefts);
+}
+
+void TestBandForm::looksAsStored_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<QList<int>>("rows"); // empty: as the form opens
+    QTest::newRow("5 start") << 5 << QList<int>();
+    QTest::newRow("5 calculated") << 5 << QList {4, 9, 9, 1, 0};
+    QTest::newRow("6 start") << 6 << QList<int>();
+    QTest::newRow("6 calculated") << 6 << QList {4, 9, 9, 1, 0, 1};
+}
+
+// The forms' pixels as stored: every control's place and look.
+void TestBandForm::looksAsStored()
+{
+    QFETCH(int, bands);
+    QFETCH(QList<int>, rows);
+    if (expectedPoint() != QLatin1String("."))
+        QSKIP("stored under the English locale");
+    BandForm form(layoutFor(bands));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (int band = 1; band <= int(rows.size()); ++band)
+        clickEntry(form, band, rows[band - 1]);
+    if (!rows.isEmpty())
+        clickButton(form, 1);
+    const QString name = QStringLiteral("bands%1-%2").arg(bands).arg(rows.isEmpty() ? "start" : "calculated");
+    const QString difference = differenceFromReference(&form, name);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void TestBandForm::tabOrder_data()

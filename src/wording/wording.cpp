@@ -1,0 +1,163 @@
+#include "wording.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace Velmora {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string point()
+{
+    return Wording::decimalPoint().toStdString();
+}
+
+int bandsOf(SchemeId scheme)
+{
+    return bandScheme(scheme).bandCount;
+}
+
+} // namespace
+
+QString Wording::decimalPoint()
+{
+    return QLocale().decimalPoint();
+}
+
+QString Wording::value(Resistance r)
+{
+    return qs(unambiguousText(r, point()));
+}
+
+QString Wording::tolerance(int hundredthsOfPercent)
+{
+    return qs(toleranceText(hundredthsOfPercent, point()));
+}
+
+QString Wording::coefficient(int ppmPerKelvin)
+{
+    return tr("%1 ppm/K").arg(ppmPerKelvin);
+}
+
+QString Wording::colour(Colour c)
+{
+    return qs(colourRow(c).listText);
+}
+
+QString Wording::resultLine(const Reading &reading)
+{
+    const auto parts = resultParts(reading, point());
+    if (!parts)
+        return QString();
+    QString line = tr("%1 Ohm ± %2").arg(qs(parts->value), qs(parts->tolerance));
+    if (parts->coefficient)
+        line += u' ' + coefficient(*parts->coefficient);
+    return line;
+}
+
+QString Wording::valuePlaceholder()
+{
+    return tr("4K7, 0R22, %1 kΩ, 470 Ohm").arg(QLatin1Char('4') + decimalPoint() + QLatin1Char('7'));
+}
+
+QString Wording::readRefusal(const ValueReading &reading, const QString &typed)
+{
+    const QString quoted = QStringLiteral("«%1»").arg(typed.trimmed());
+    switch (reading.error) {
+    case ReadError::None:
+        break;
+    case ReadError::Empty:
+        return tr("Scrivere un valore, per esempio 4K7, %1 kΩ oppure 470.")
+            .arg(QLatin1Char('4') + decimalPoint() + QLatin1Char('7'));
+    case ReadError::Negative:
+        return tr("Una resistenza non è mai negativa: scrivere il valore senza il segno meno.");
+    case ReadError::TwoSeparators:
+        return tr("%1 ha più di un separatore: scrivere il valore senza separatori delle migliaia e con un solo "
+                  "separatore decimale, per esempio 1000000 oppure 1M.")
+            .arg(quoted);
+    case ReadError::Grouping:
+        return tr("%1 è ambiguo: può voler dire %2 oppure %3. Scrivere l’uno o l’altro così, senza separatore "
+                  "delle migliaia.")
+            .arg(quoted, qs(reading.spellings[0]), qs(reading.spellings[1]));
+    case ReadError::MilliOrMega:
+        return tr("%1 è ambiguo: «m» può voler dire milli o mega. Per %2 megaohm scrivere %3; per %2 milliohm "
+                  "scrivere %4.")
+            .arg(quoted, value(reading.number), qs(reading.spellings[0]), qs(reading.spellings[1]));
+    case ReadError::Malformed:
+        return tr("%1 non è un valore valido: scrivere il numero e poi, se serve, il prefisso e l’unità (%2 kΩ, "
+                  "470 Ohm) oppure il codice a lettere (4K7, 0R22).")
+            .arg(quoted, QLatin1Char('4') + decimalPoint() + QLatin1Char('7'));
+    case ReadError::TooManyDigits:
+        return tr("%1 ha troppe cifre significative per un valore di resistenza.").arg(quoted);
+    }
+    return QString();
+}
+
+QString Wording::bandRefusal(const BandChoice &choice, Resistance r)
+{
+    const int bands = bandsOf(choice.reading.scheme);
+    QString text;
+    switch (choice.refusal) {
+    case BandRefusal::None:
+        return QString();
+    case BandRefusal::Zero:
+        return tr("Un ponticello da 0 Ohm porta una sola banda nera, che le finestre di Velmora non mostrano.");
+    case BandRefusal::TooManyDigits:
+        text = tr("%1 Ohm ha %2 cifre significative: la finestra a %3 bande ne mostra %4.")
+                   .arg(value(r))
+                   .arg(choice.digits)
+                   .arg(bands)
+                   .arg(choice.schemeDigits);
+        break;
+    case BandRefusal::OutOfRange:
+        text = tr("%1 Ohm è fuori portata: la finestra a %2 bande mostra da %3 a %4 Ohm.")
+                   .arg(value(r))
+                   .arg(bands)
+                   .arg(value(choice.lowest), value(choice.highest));
+        break;
+    }
+    if (choice.moreBands)
+        text += u' ' + tr("Quella a %1 bande lo mostra.").arg(bandsOf(*choice.moreBands));
+    else if (choice.refusal == BandRefusal::TooManyDigits)
+        text += u' ' + tr("Nessuna finestra di Velmora ne mostra di più.");
+    return text;
+}
+
+QString Wording::moreBandsButton(SchemeId scheme)
+{
+    return tr("&Passa a %1 bande").arg(bandsOf(scheme));
+}
+
+QString Wording::seriesList(const std::vector<ESeries> &series)
+{
+    QStringList names;
+    for (ESeries s : series)
+        names << qs(seriesName(s));
+    return tr("Serie %1").arg(names.join(QStringLiteral(", ")));
+}
+
+QString Wording::notStandard(std::optional<ESeries> offeredFrom)
+{
+    QString text = tr("Non è un valore normalizzato.");
+    if (offeredFrom)
+        text += u' ' + tr("I più vicini in %1:").arg(qs(seriesName(*offeredFrom)));
+    return text;
+}
+
+QString Wording::nearestButton(Resistance r)
+{
+    return tr("%1 Ohm").arg(value(r));
+}
+
+QString Wording::nearestName(bool above, Resistance r)
+{
+    return (above ? tr("Valore normalizzato superiore: %1") : tr("Valore normalizzato inferiore: %1"))
+        .arg(nearestButton(r));
+}
+
+} // namespace Velmora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "eseries.h"
+#include "reading.h"
+#include "valuebands.h"
+#include "valuereader.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <vector>
+
+namespace Velmora {
+
+// Every sentence Velmora says about a value, in one place: the engine gives
+// codes and numbers, and this turns them into Italian with the user's
+// decimal separator. The layouts' own texts stay in their tables.
+class Wording
+{
+    Q_DECLARE_TR_FUNCTIONS(Wording)
+
+public:
+    static QString decimalPoint();
+
+    // A value as the windows write it, and as the value reader reads back.
+    static QString value(Resistance r);
+    static QString tolerance(int hundredthsOfPercent); // "0,25%"
+    static QString coefficient(int ppmPerKelvin); // "100 ppm/K"
+    static QString colour(Colour c); // "arancio"
+    // "4700 Ohm ± 5%", with six bands "… 100 ppm/K"; empty unless complete.
+    static QString resultLine(const Reading &reading);
+
+    // Examples for an empty value field.
+    static QString valuePlaceholder();
+    // Why a text is not read as a value; typed is the text as given.
+    static QString readRefusal(const ValueReading &reading, const QString &typed);
+    // Why a scheme's bands cannot spell a value.
+    static QString bandRefusal(const BandChoice &choice, Resistance value);
+    static QString moreBandsButton(SchemeId scheme);
+
+    // "Serie E3, E6, E12, E24, E192".
+    static QString seriesList(const std::vector<ESeries> &series);
+    // A value in no series, and where the nearest offered ones come from.
+    static QString notStandard(std::optional<ESeries> offeredFrom);
+    static QString nearestButton(Resistance r);
+    static QString nearestName(bool above, Resistance r);
+};
+
+} // namespace Velmora
