@@ -80,6 +80,14 @@ ValueDialog::ValueDialog(QWidget *parent)
     setReading(Reading {});
 }
 
+// Centred over the window the first time, then where it was (or where the
+// person put it): QDialog would centre it anew at each opening, a pixel off.
+void ValueDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    setAttribute(Qt::WA_Moved);
+}
+
 void ValueDialog::buildControls()
 {
     auto *grid = new QGridLayout(this);
@@ -119,7 +127,7 @@ void ValueDialog::buildControls()
         auto *name = new QLabel(this);
         name->setObjectName(QStringLiteral("colourName%1").arg(i + 1));
         name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        name->setFixedWidth(64);
+        name->setFixedWidth(60);
         bands->addWidget(swatch, 0, int(i), Qt::AlignHCenter);
         bands->addWidget(name, 1, int(i));
         m_swatches[i] = swatch;

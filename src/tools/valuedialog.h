@@ -39,6 +39,9 @@ signals:
     // The person accepted the offer of a window with more bands.
     void moreBandsRequested(Velmora::SchemeId scheme);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // What the dialog holds for one scheme while another is on show.
     struct SchemeChoice {

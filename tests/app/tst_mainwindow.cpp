@@ -1,5 +1,6 @@
 #include "formdriver.h"
 #include "mainwindow.h"
+#include "valuedialog.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,9 +21,25 @@ QAction *action(const MainWindow &window, const QString &text)
     return nullptr;
 }
 
-void press(MainWindow &window, QKeyCombination keys)
+void press(QWidget &window, QKeyCombination keys)
 {
     QTest::keyClick(window.windowHandle(), keys.key(), keys.keyboardModifiers());
+}
+
+QKeyCombination ctrl(int bands)
+{
+    return QKeyCombination(Qt::CTRL, Qt::Key(Qt::Key_0 + bands));
+}
+
+// The chosen entries of a form's lists, band by band ("" where none).
+QStringList chosen(const BandForm &form)
+{
+    QStringList texts;
+    for (int band = 1; band <= form.bandCount(); ++band) {
+        const auto items = form.list(band)->selectedItems();
+        texts << (items.isEmpty() ? QString() : items.constFirst()->text());
+    }
+    return texts;
 }
 
 } // namespace
@@ -47,21 +64,51 @@ private slots:
     void valueDialog_data();
     void valueDialog();
     void closingTheDialogChangesNothing();
+    void dialogOpensOnTheWindow_data();
+    void dialogOpensOnTheWindow();
+    void applyKeepsTheWindowsTolerance_data();
+    void applyKeepsTheWindowsTolerance();
+    void dialogKeepsItsChoicePerScheme();
+    void dialogSizeFollowsTheBands();
 
 private:
+    // The value dialog, opened with Ctrl+K and active.
+    ValueDialog *openDialog();
+    QComboBox *box(const char *name) const;
+
     MainWindow *m_window = nullptr;
+    BoxAnswerer *m_boxes = nullptr;
 };
 
 void TestMainWindow::init()
 {
+    m_boxes = new BoxAnswerer;
     m_window = new MainWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
 
+// A box nothing here should raise is answered, and fails the test.
 void TestMainWindow::cleanup()
 {
     delete m_window;
+    const int boxes = m_boxes->count;
+    delete m_boxes;
+    QCOMPARE(boxes, 0);
+}
+
+ValueDialog *TestMainWindow::openDialog()
+{
+    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_K));
+    auto *dialog = m_window->findChild<ValueDialog *>();
+    if (dialog && !QTest::qWaitForWindowActive(dialog))
+        return nullptr;
+    return dialog;
+}
+
+QComboBox *TestMainWindow::box(const char *name) const
+{
+    return m_window->findChild<QComboBox *>(QLatin1String(name));
 }
 
 // The four-band window, under the menu bar, is the window it was on its own:
@@ -303,6 +350,143 @@ void TestMainWindow::closingTheDialogChangesNothing()
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QCOMPARE(m_window->grab().toImage(), before);
+}
+
+void TestMainWindow::dialogOpensOnTheWindow_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<QList<int>>("rows"); // chosen in the window first; -1 none
+    QTest::addColumn<QString>("tolerance"); // '.' stands for the locale's separator
+    QTest::addColumn<QString>("coefficient"); // empty where the dialog has none
+    QTest::newRow("4: nothing chosen") << 4 << QList<int>() << "± 5% (oro)"
+                                       << "";
+    QTest::newRow("4: marrone chosen") << 4 << QList {-1, -1, -1, 2} << "± 1% (marrone)"
+                                       << "";
+    QTest::newRow("5: nothing chosen") << 5 << QList<int>() << "± 1% (marrone)"
+                                       << "";
+    QTest::newRow("5: grigio chosen") << 5 << QList {-1, -1, -1, -1, 7} << "± 0.05% (grigio)"
+                                      << "";
+    QTest::newRow("5: arancio chosen") << 5 << QList {-1, -1, -1, -1, 2} << "± 0.05% (arancio)"
+                                       << "";
+    QTest::newRow("6: nothing chosen") << 6 << QList<int>() << "± 1% (marrone)"
+                                       << "100 ppm/K (marrone)";
+    QTest::newRow("6: both chosen apart") << 6 << QList {-1, -1, -1, -1, 6, 3} << "± 0.1% (viola)"
+                                          << "15 ppm/K (arancio)";
+}
+
+// The dialog starts from the window's tolerance and coefficient where the
+// person chose them, else from the scheme's usual part.
+void TestMainWindow::dialogOpensOnTheWindow()
+{
+    QFETCH(int, bands);
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, tolerance);
+    QFETCH(QString, coefficient);
+    press(*m_window, ctrl(bands));
+    BandForm *form = m_window->currentForm();
+    for (int band = 1; band <= int(rows.size()); ++band)
+        if (rows[band - 1] >= 0)
+            clickEntry(*form, band, rows[band - 1]);
+    QVERIFY(openDialog());
+    QCOMPARE(box("toleranceBox")->currentText(), tolerance.replace(QLatin1Char('.'), expectedPoint()));
+    QCOMPARE(shown(box("coefficientBox")) ? box("coefficientBox")->currentText() : QString(), coefficient);
+}
+
+void TestMainWindow::applyKeepsTheWindowsTolerance_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<QList<int>>("rows"); // chosen, then calculated
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("tolerances"); // chosen in the dialog first, if any
+    QTest::addColumn<QStringList>("after"); // the window's chosen entries
+    QTest::addColumn<QString>("result"); // '.' stands for the locale's separator
+    QTest::newRow("4: 4700 ± 1% on show, 5K1")
+        << 4 << QList {4, 7, 2, 2} << "5K1" << QStringList() << QStringList {"verde", "marrone", "rosso", "marrone"}
+        << "5100 Ohm ± 1%";
+    QTest::newRow("5: grigio on show, 4k99")
+        << 5 << QList {1, 0, 0, 2, 7} << "4k99" << QStringList()
+        << QStringList {"giallo", "bianco", "bianco", "marrone", "grigio"} << "4990 Ohm ± 0.05%";
+    QTest::newRow("6: tolerance and coefficient chosen apart in the dialog")
+        << 6 << QList {1, 0, 0, 2, 0, 1} << "0R249" << QStringList {"± 0.1% (viola)", "15 ppm/K (arancio)"}
+        << QStringList {"rosso", "giallo", "bianco", "rosa", "viola", "arancio"} << "0.249 Ohm ± 0.1% 15 ppm/K";
+}
+
+// Applica with a value on show: the window follows at once, and keeps the
+// tolerance the person chose unless they chose another in the dialog.
+void TestMainWindow::applyKeepsTheWindowsTolerance()
+{
+    QFETCH(int, bands);
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, tolerances);
+    QFETCH(QStringList, after);
+    QFETCH(QString, result);
+    press(*m_window, ctrl(bands));
+    BandForm *form = m_window->currentForm();
+    for (int band = 1; band <= bands; ++band)
+        clickEntry(*form, band, rows[band - 1]);
+    clickButton(*form, 1);
+    ValueDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    for (int i = 0; i < tolerances.size(); ++i) {
+        QComboBox *list = box(i == 0 ? "toleranceBox" : "coefficientBox");
+        list->setCurrentIndex(list->findText(tolerances[i].replace(QLatin1Char('.'), expectedPoint())));
+        QVERIFY(list->currentIndex() >= 0);
+    }
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit")), typed);
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+    QCOMPARE(chosen(*form), after);
+    QCOMPARE(form->resultText(), result.replace(QLatin1Char('.'), expectedPoint()));
+}
+
+// The dialog's choice stays with its scheme, whichever window comes and
+// goes, and the program's keys work from it.
+void TestMainWindow::dialogKeepsItsChoicePerScheme()
+{
+    const QString grey = QStringLiteral("± 0") + expectedPoint() + QStringLiteral("05% (grigio)");
+    press(*m_window, ctrl(5));
+    ValueDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    box("toleranceBox")->setCurrentIndex(box("toleranceBox")->findText(grey));
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit")), QStringLiteral("4k99"));
+
+    press(*dialog, ctrl(6));
+    QCOMPARE(m_window->currentForm()->bandCount(), 6);
+    QCOMPARE(box("toleranceBox")->currentText(), "± 1% (marrone)");
+    press(*dialog, ctrl(4));
+    QCOMPARE(box("toleranceBox")->currentText(), "± 5% (oro)");
+    press(*dialog, ctrl(5));
+    QCOMPARE(box("toleranceBox")->currentText(), grey);
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+    QCOMPARE(chosen(*m_window->currentForm()), (QStringList {"giallo", "bianco", "bianco", "marrone", "grigio"}));
+
+    press(*dialog, QKeyCombination(Qt::CTRL, Qt::Key_Q));
+    QTRY_VERIFY(!m_window->isVisible());
+    QVERIFY(!dialog->isVisible());
+}
+
+// Taller with the coefficient's row, shorter without; never stretched, and
+// where it was when opened again.
+void TestMainWindow::dialogSizeFollowsTheBands()
+{
+    press(*m_window, ctrl(6));
+    ValueDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit")), QStringLiteral("4k99"));
+    const QSize six = dialog->size();
+    press(*dialog, ctrl(4));
+    QTRY_VERIFY(dialog->height() < six.height());
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    QCOMPARE(dialog->width(), six.width());
+    press(*dialog, ctrl(6));
+    QTRY_COMPARE(dialog->size(), six);
+
+    const QRect before = dialog->geometry();
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("closeButton")), Qt::LeftButton);
+    m_window->activateWindow(); // no window manager here to do it
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(openDialog());
+    QCOMPARE(dialog->geometry(), before);
 }
 
 QTEST_MAIN(TestMainWindow)
