@@ -201,12 +201,17 @@ void ValueDialog::setReading(const Reading &reading)
     if (!c.seen)
         c = {true, scheme.usualTolerance, scheme.usualCoefficient, {}, {}};
     // A change the person made in the window since the dialog last saw it
-    // wins; otherwise the dialog keeps its own choice.
-    for (auto [band, own, window] : {std::tuple {scheme.bandOf(BandKind::Tolerance), &c.tolerance, &c.windowTolerance},
-             std::tuple {scheme.bandOf(BandKind::TempCoefficient), &c.coefficient, &c.windowCoefficient}}) {
+    // wins, a band cleared there brings back the usual part; otherwise the
+    // dialog keeps its own choice.
+    for (auto [band, own, window, usual] :
+        {std::tuple {scheme.bandOf(BandKind::Tolerance), &c.tolerance, &c.windowTolerance, scheme.usualTolerance},
+            std::tuple {scheme.bandOf(BandKind::TempCoefficient), &c.coefficient, &c.windowCoefficient,
+                scheme.usualCoefficient}}) {
         const std::optional<Colour> chosen = colourOf(reading, band);
         if (chosen && chosen != *window)
             *own = *chosen;
+        else if (!chosen && *window)
+            *own = usual;
         *window = chosen;
     }
     if (newScheme)

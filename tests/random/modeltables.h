@@ -56,6 +56,24 @@ constexpr std::array<Tolerance, 3> Tolerances {{
     {Marrone, "1%"},
 }};
 
+// Values as a person types them into the value dialog, and the rows of
+// bands 1 to 3 that spell them; -1 where the four-band window cannot.
+struct TypedValue {
+    const char *text;
+    int first, second, multiplier;
+};
+
+constexpr std::array<TypedValue, 8> Values {{
+    {"4K7", 4, 7, 2},
+    {"0R22", 2, 2, 8},
+    {"1M", 1, 0, 5},
+    {"R01", 0, 1, 8},
+    {"99M", 9, 9, 6},
+    {"10", 1, 0, 0},
+    {"5k1", 5, 1, 2},
+    {"4k99", -1, -1, -1},
+}};
+
 constexpr int rowCount(int band)
 {
     return band == 3 ? int(Multipliers.size()) : band == 4 ? int(Tolerances.size()) : int(Digits.size());

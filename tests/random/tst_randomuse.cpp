@@ -104,6 +104,9 @@ void TestRandomUse::details_data()
     // Focus by mouse leaves the cursor off the list; the activation that
     // follows a box parks it on the first entry, where Space chooses it.
     QTest::newRow("Space with and without a cursor") << "B2/R b4/R Space/R Return/N! Space/R";
+    QTest::newRow("other forms come and go, this one stays") << "c1:4/R Tab/R S5/R c2:7/R S6/R B1/R Tab/R S5/R";
+    QTest::newRow("values applied, live with a value on show") << "V0/R c4:2/R B1/R V1/R V7/R Tab/R V4/R";
+    QTest::newRow("after Cancella the dialog offers the usual 5 %") << "V1/N c4:2/R B2/N V5/S";
 }
 
 void TestRandomUse::details()

@@ -15,8 +15,8 @@ struct KindInfo {
     int weight; // in a hundred random actions
 };
 
-constexpr std::array<KindInfo, 20> Kinds {{
-    {UserAction::ClickEntry, "c", "click", 28},
+constexpr std::array<KindInfo, 22> Kinds {{
+    {UserAction::ClickEntry, "c", "click", 26},
     {UserAction::CtrlClickEntry, "x", "Ctrl+click", 4},
     {UserAction::DoubleClickEntry, "d", "double-click", 3},
     {UserAction::ClickBlank, "b", "click the blank below the entries of", 2},
@@ -36,6 +36,8 @@ constexpr std::array<KindInfo, 20> Kinds {{
     {UserAction::Space, "Space", "key Space", 4},
     {UserAction::CtrlSpace, "CtrlSpace", "key Ctrl+Space", 1},
     {UserAction::Escape, "Escape", "key Escape", 1},
+    {UserAction::SwitchForm, "S", "switch to the form with bands:", 1},
+    {UserAction::ApplyValue, "V", "apply through the value dialog", 1},
 }};
 
 constexpr std::array<const char *, 4> CloseTokens {"R", "N", "E", "S"};
@@ -75,7 +77,7 @@ QString UserAction::token() const
     QString t = QLatin1String(info(kind).token);
     if (hasEntry(kind))
         t += QStringLiteral("%1:%2").arg(target).arg(row);
-    else if (kind == ClickBlank || kind == ClickButton)
+    else if (kind == ClickBlank || kind == ClickButton || kind == SwitchForm || kind == ApplyValue)
         t += QString::number(target);
     t += QLatin1Char('/') + QLatin1String(CloseTokens.at(closeKey));
     if (knock)
@@ -93,6 +95,10 @@ QString UserAction::describe() const
         t += QStringLiteral(" List%1").arg(target);
     } else if (kind == ClickButton) {
         t += QStringLiteral(" Command%1").arg(target);
+    } else if (kind == SwitchForm) {
+        t += QStringLiteral(" %1, and back to 4").arg(target);
+    } else if (kind == ApplyValue) {
+        t += QStringLiteral(" \"%1\"").arg(QLatin1String(Model::Values.at(std::size_t(target)).text));
     }
     t += QStringLiteral("; a box, if any, closed with %1").arg(QLatin1String(CloseTexts.at(closeKey)));
     if (knock)
@@ -118,13 +124,16 @@ std::optional<UserAction> UserAction::fromToken(QStringView token)
     a.knock = !match.capturedView(5).isEmpty();
 
     const bool entry = hasEntry(a.kind);
-    const bool targeted = entry || a.kind == ClickBlank || a.kind == ClickButton;
+    const bool targeted
+        = entry || a.kind == ClickBlank || a.kind == ClickButton || a.kind == SwitchForm || a.kind == ApplyValue;
     if (targeted != match.hasCaptured(2) || entry != match.hasCaptured(3))
         return std::nullopt;
     if (entry && (a.target < 1 || a.target > 4 || a.row >= Model::rowCount(a.target)))
         return std::nullopt;
     if ((a.kind == ClickBlank && a.target != 3 && a.target != 4)
-        || (a.kind == ClickButton && a.target != 1 && a.target != 2))
+        || (a.kind == ClickButton && a.target != 1 && a.target != 2)
+        || (a.kind == SwitchForm && a.target != 5 && a.target != 6)
+        || (a.kind == ApplyValue && a.target >= int(Model::Values.size())))
         return std::nullopt;
     return a;
 }
@@ -157,6 +166,12 @@ UserAction UserAction::random(std::mt19937_64 &rng, const std::array<int, 4> &ch
         break;
     case ClickButton:
         a.target = below(rng, 3) == 0 ? 2 : 1; // clearing too often keeps the window shallow
+        break;
+    case SwitchForm:
+        a.target = 5 + below(rng, 2);
+        break;
+    case ApplyValue:
+        a.target = below(rng, int(Model::Values.size()));
         break;
     default:
         break;

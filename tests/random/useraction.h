@@ -35,11 +35,13 @@ struct UserAction {
         Space,
         CtrlSpace,
         Escape,
+        SwitchForm, // Ctrl+5 or Ctrl+6 (target), then Ctrl+4 back
+        ApplyValue, // Ctrl+K, a value typed (target, in Model::Values), Enter, Escape
     };
     enum CloseKey { CloseReturn, CloseEnter, CloseEscape, CloseSpace };
 
     Kind kind = Tab;
-    int target = 0; // band, or button number
+    int target = 0; // band, button number, band count or value
     int row = 0;
     CloseKey closeKey = CloseReturn;
     bool knock = false;

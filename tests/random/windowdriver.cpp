@@ -2,12 +2,15 @@
 
 #include "bandlist.h"
 #include "form1.h"
+#include "mainwindow.h"
+#include "modeltables.h"
 #include "swatch.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -38,7 +41,7 @@ QPushButton *command(const Form1 &form, int n)
 QPoint entryPoint(const Form1 &form, int band, int row)
 {
     const BandList *list = form.list(band);
-    return list->viewport()->mapTo(&form, list->visualRect(list->model()->index(row, 0)).center());
+    return list->viewport()->mapTo(form.window(), list->visualRect(list->model()->index(row, 0)).center());
 }
 
 // Halfway between the last entry and the bottom of the list.
@@ -47,13 +50,13 @@ QPoint blankPoint(const Form1 &form, int band)
     const BandList *list = form.list(band);
     const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
     const QPoint p(last.center().x(), (last.bottom() + list->viewport()->height()) / 2);
-    return list->viewport()->mapTo(&form, p);
+    return list->viewport()->mapTo(form.window(), p);
 }
 
 QPoint buttonPoint(const Form1 &form, int n)
 {
     const QPushButton *button = command(form, n);
-    return button->mapTo(&form, button->rect().center());
+    return button->mapTo(form.window(), button->rect().center());
 }
 
 QString nameOf(const QWidget *w)
@@ -72,14 +75,15 @@ WindowDriver::~WindowDriver() = default;
 
 void WindowDriver::restart()
 {
-    m_form.reset();
-    m_form = std::make_unique<Form1>();
+    m_window.reset();
+    m_window = std::make_unique<MainWindow>();
+    m_form = static_cast<Form1 *>(m_window->currentForm());
     if (m_setUp)
         m_setUp(*m_form);
-    m_form->show();
-    if (!QTest::qWaitForWindowExposed(m_form.get()))
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
         qFatal("the window never showed");
-    if (!spinUntil([this] { return QGuiApplication::focusWindow() == m_form->windowHandle(); }))
+    if (!spinUntil([this] { return QGuiApplication::focusWindow() == m_window->windowHandle(); }))
         qFatal("the window never became active");
     m_boxes = 0;
     m_boxFaults.clear();
@@ -87,7 +91,7 @@ void WindowDriver::restart()
 
 void WindowDriver::perform(const UserAction &a)
 {
-    QWindow *window = m_form->windowHandle();
+    QWindow *window = m_window->windowHandle();
     const int boxesBefore = m_boxes;
 
     // A box runs its own event loop inside the action; answer it from there.
@@ -118,6 +122,23 @@ void WindowDriver::perform(const UserAction &a)
     case UserAction::ClickButton:
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, buttonPoint(*m_form, a.target));
         break;
+    case UserAction::SwitchForm:
+        QTest::keyClick(window, Qt::Key(Qt::Key_0 + a.target), Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_4, Qt::ControlModifier);
+        break;
+    case UserAction::ApplyValue: {
+        QTest::keyClick(window, Qt::Key_K, Qt::ControlModifier);
+        auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("ValueDialog"));
+        if (!dialog || !spinUntil([&] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }))
+            qFatal("the value dialog never took the keyboard");
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit"));
+        edit->selectAll();
+        QTest::keyClicks(edit, QLatin1String(Model::Values.at(std::size_t(a.target)).text));
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
+        handBack();
+        break;
+    }
     default: {
         static const QHash<UserAction::Kind, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys {
             {UserAction::Up, {Qt::Key_Up, Qt::NoModifier}},
@@ -146,11 +167,18 @@ void WindowDriver::perform(const UserAction &a)
     answerer.stop();
     QCoreApplication::processEvents();
 
-    if (m_boxes != boxesBefore && QGuiApplication::focusWindow() != window) {
-        m_form->activateWindow();
-        if (spinUntil([&] { return QGuiApplication::focusWindow() == window; }))
-            ++m_handedBack;
-    }
+    if (m_boxes != boxesBefore)
+        handBack();
+}
+
+void WindowDriver::handBack()
+{
+    QWindow *window = m_window->windowHandle();
+    if (QGuiApplication::focusWindow() == window)
+        return;
+    m_window->activateWindow();
+    if (spinUntil([&] { return QGuiApplication::focusWindow() == window; }))
+        ++m_handedBack;
 }
 
 void WindowDriver::answerBox(QMessageBox *box, const UserAction &a)
@@ -192,7 +220,7 @@ void WindowDriver::answerBox(QMessageBox *box, const UserAction &a)
 // Clicks and types at the window behind the box, which must take none of it.
 void WindowDriver::knock()
 {
-    QWindow *window = m_form->windowHandle();
+    QWindow *window = m_window->windowHandle();
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, buttonPoint(*m_form, 2));
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, entryPoint(*m_form, 2, 5));
     QTest::keyClick(window, Qt::Key_Tab);
@@ -219,15 +247,15 @@ WindowView WindowDriver::view(bool wholeWindow) const
         const QModelIndexList rows = m_form->list(band)->selectionModel()->selectedIndexes();
         v.selected[i] = rows.isEmpty() ? -1 : rows.constFirst().row();
         v.selectedCount[i] = int(rows.size());
-        v.resultShown[i] = m_form->label(band + 10)->isVisibleTo(m_form.get());
+        v.resultShown[i] = m_form->label(band + 10)->isVisibleTo(m_form);
     }
     v.value = m_form->label(9)->text();
-    v.valueShown = m_form->label(9)->isVisibleTo(m_form.get());
+    v.valueShown = m_form->label(9)->isVisibleTo(m_form);
     v.ohm = m_form->label(11)->text();
     v.plusMinus = m_form->label(12)->text();
     v.tolerance = m_form->label(13)->text();
     v.heading = m_form->label(14)->text();
-    v.scratchShown = m_form->label(10)->isVisibleTo(m_form.get());
+    v.scratchShown = m_form->label(10)->isVisibleTo(m_form);
     v.focus = nameOf(m_form->focusWidget());
     v.keyboardFocus = nameOf(QApplication::focusWidget());
     for (int n : {1, 2})

@@ -12,13 +12,15 @@ class QMessageBox;
 
 namespace Velmora {
 class Form1;
-}
+class MainWindow;
+} // namespace Velmora
 
 namespace Velmora::Testing {
 
-// Works a real Form1 through the window system's input path (mouse and keys
-// delivered to the window as the platform would, so hit-testing, modality
-// and keyboard focus are the real ones) and reads back what it shows.
+// Works the real program's window, with its four-band Form1 under the menu
+// bar, through the window system's input path (mouse and keys delivered to
+// the window as the platform would, so hit-testing, modality and keyboard
+// focus are the real ones) and reads back what Form1 shows.
 class WindowDriver
 {
 public:
@@ -39,9 +41,11 @@ public:
 private:
     void answerBox(QMessageBox *box, const UserAction &action);
     void knock();
+    void handBack();
 
     std::function<void(Form1 &)> m_setUp;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_window;
+    Form1 *m_form = nullptr;
     int m_boxes = 0;
     QStringList m_boxFaults;
     int m_handedBack = 0;

@@ -91,6 +91,23 @@ void WindowModel::apply(const UserAction &a)
         break;
     case UserAction::Escape:
         break;
+    case UserAction::SwitchForm:
+        // Back from the other form, the focus is where it was left.
+        focusByKeyboard(m_focus);
+        break;
+    case UserAction::ApplyValue: {
+        // The dialog applies through the lists, with the window's tolerance
+        // or, with none chosen, the usual 5 %; closing it hands the keyboard back.
+        const Model::TypedValue &v = Model::Values.at(std::size_t(a.target));
+        if (v.first >= 0) {
+            const std::array<int, 4> rows {v.first, v.second, v.multiplier, m_chosen[3] >= 0 ? m_chosen[3] : 0};
+            for (int band = 1; band <= 4; ++band)
+                if (m_chosen[std::size_t(band - 1)] != rows[std::size_t(band - 1)])
+                    choose(band, rows[std::size_t(band - 1)]);
+        }
+        focusByKeyboard(m_focus);
+        break;
+    }
     }
 }
 
