@@ -121,7 +121,7 @@ void selectBand(benchmark::State &state)
     int row = 2;
     measure(
         state, [] {}, [&row] { g_form->list(3)->setCurrentRow(row = 5 - row); });
-    if (g_form->label(9)->text().isEmpty())
+    if (g_form->valueLabel()->text().isEmpty())
         state.SkipWithError("no value on show");
 }
 
@@ -147,7 +147,7 @@ void calculate(benchmark::State &state)
                 g_form->list(band)->setCurrentRow(std::array {4, 7, 2, 0}[std::size_t(band - 1)]);
         },
         [] { command(1)->click(); });
-    if (g_form->label(9)->text().isEmpty())
+    if (g_form->valueLabel()->text().isEmpty())
         state.SkipWithError("Calculate showed no value");
 }
 
@@ -156,7 +156,7 @@ void clearAll(benchmark::State &state)
 {
     measure(
         state, [] { showValue(); }, [] { command(2)->click(); });
-    if (!g_form->label(9)->text().isEmpty())
+    if (!g_form->valueLabel()->text().isEmpty())
         state.SkipWithError("ClearAll left the value");
 }
 
