@@ -2,46 +2,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QStringList>
 
-#include <array>
 #include <cstdio>
 #include <string_view>
 
 namespace Velmora {
 
 namespace {
-
-struct QtOption {
-    std::string_view name;
-    bool takesValue;
-};
-
-// The options every Qt program takes (qt6options(7)), which QApplication
-// reads and removes itself. They pass through untouched and stay out of the
-// help, which names Velmora's own.
-constexpr std::array<QtOption, 20> QtOptions {{
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"geometry", true},
-    {"qwindowicon", true},
-    {"icon", true},
-    {"qwindowtitle", true},
-    {"title", true},
-    {"session", true},
-    {"display", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"qmljsdebugger", true},
-    {"dialogs", true},
-    {"fontengine", true},
-    {"name", true},
-    {"widgetcount", false},
-    {"reverse", false},
-}};
 
 constexpr std::string_view HelpText = "Uso: velmora [opzioni]\n"
                                       "Legge il codice colori dei resistori a 4, 5 e 6 bande.\n"
@@ -64,7 +31,7 @@ int refuse(const QString &what)
     return 2;
 }
 
-// "--style=Fusion" -> "style"
+// "--colour=nero" -> "colour"
 QString optionName(const QString &argument)
 {
     qsizetype dashes = 0;
@@ -74,50 +41,44 @@ QString optionName(const QString &argument)
 }
 
 // Names the first argument the parser could not take, as the user typed it.
-int refuseOption(const QCommandLineParser &parser, const QStringList &arguments)
+int refuseOption(const QCommandLineParser &parser, const QStringList &arguments,
+    const std::function<bool(const QString &)> &takesValue)
 {
-    QStringList options;
-    for (const QString &argument : arguments.mid(1)) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
         if (argument == QLatin1String("--"))
             break;
-        if (argument.size() > 1 && argument.startsWith(QLatin1Char('-')))
-            options << argument;
+        if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        if (parser.unknownOptionNames().contains(optionName(argument))) {
+            // Qt leaves an option of its own whose value is missing, which
+            // can only happen at the end.
+            if (i == arguments.size() - 1 && typed == argument && takesValue(argument))
+                return refuse(QStringLiteral("manca il valore dell'opzione %1").arg(typed));
+            return refuse(QStringLiteral("opzione sconosciuta: %1").arg(typed));
+        }
+        if (typed != argument)
+            return refuse(QStringLiteral("l'opzione %1 non vuole un valore").arg(typed));
     }
-    for (const QString &option : options) {
-        if (parser.unknownOptionNames().contains(optionName(option)))
-            return refuse(QStringLiteral("opzione sconosciuta: %1").arg(option.section(QLatin1Char('='), 0, 0)));
-    }
-    // Otherwise a value is missing at the end or given to an option without one.
-    const QString last = options.isEmpty() ? QString() : options.constLast();
-    if (last.contains(QLatin1Char('=')))
-        return refuse(QStringLiteral("l'opzione %1 non vuole un valore").arg(last.section(QLatin1Char('='), 0, 0)));
-    return refuse(QStringLiteral("manca il valore dell'opzione %1").arg(last));
+    return refuse(parser.errorText());
 }
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char *argv[])
+std::optional<int> handleCommandLine(
+    const QStringList &arguments, const std::function<bool(const QString &option)> &takesValue)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
     QCommandLineParser parser;
-    // Qt's own options are single-dash words: -platform, not -p -l -a ...
+    // Single-dash words stay whole, as in Qt's options: -nosuch, not -n -o ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList {QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
-    for (const QtOption &o : QtOptions) {
-        QCommandLineOption option(QString::fromLatin1(o.name.data(), qsizetype(o.name.size())));
-        if (o.takesValue)
-            option.setValueName(QStringLiteral("valore"));
-        parser.addOption(option);
-    }
 
     if (!parser.parse(arguments))
-        return refuseOption(parser, arguments);
+        return refuseOption(parser, arguments, takesValue);
     if (!parser.positionalArguments().isEmpty())
         return refuse(QStringLiteral("argomento non previsto: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) {

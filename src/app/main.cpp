@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QByteArray>
 
+#include <array>
 #include <cstdio>
+#include <deque>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -43,6 +47,86 @@ bool displayMissing(int argc, char *argv[])
 #endif
 }
 
+int reportDisplayMissing()
+{
+    std::fputs("velmora: nessun display grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n", stderr);
+    return 1;
+}
+
+void ignoreMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
+
+// While it lives, Qt starts on the given platforms and says nothing: a
+// platform that cannot connect is not the user's concern here.
+class QuietPlatform
+{
+public:
+    explicit QuietPlatform(const QByteArray &platforms)
+        : m_wasSet(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        , m_was(qgetenv("QT_QPA_PLATFORM"))
+        , m_handler(qInstallMessageHandler(ignoreMessage))
+    {
+        qputenv("QT_QPA_PLATFORM", platforms);
+    }
+    ~QuietPlatform()
+    {
+        if (m_wasSet)
+            qputenv("QT_QPA_PLATFORM", m_was);
+        else
+            qunsetenv("QT_QPA_PLATFORM");
+        qInstallMessageHandler(m_handler);
+    }
+    QuietPlatform(const QuietPlatform &) = delete;
+    QuietPlatform &operator=(const QuietPlatform &) = delete;
+
+private:
+    bool m_wasSet;
+    QByteArray m_was;
+    QtMessageHandler m_handler;
+};
+
+// The command line for a stand-in application when the display is missing:
+// Qt is asked for the platforms the user chose (xcb when Qt would choose),
+// then offscreen. The chosen plugin still reads and takes out its own options
+// (xcb's -display, -visual, -nograb ...) before it fails to connect, and
+// offscreen stands in. What this cannot know is what a plugin that is not
+// installed would have taken.
+struct StandInCommandLine {
+    StandInCommandLine(int argc, char *argv[])
+        : argc(argc)
+        , argv(argv, argv + argc + 1)
+        , environment(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? "xcb" : qgetenv("QT_QPA_PLATFORM"))
+    {
+        environment += ";offscreen";
+        platforms = environment;
+        for (int i = 1; i + 1 < argc; ++i) {
+            if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0) {
+                platforms = values.emplace_back(QByteArray(argv[i + 1]) + ";offscreen");
+                this->argv[++i] = values.back().data();
+            }
+        }
+    }
+
+    int argc;
+    std::vector<char *> argv;
+    QByteArray environment; // for QT_QPA_PLATFORM
+    QByteArray platforms; // as Qt takes them in the end
+    std::deque<QByteArray> values; // what argv points to where it differs
+};
+
+// Whether Qt on these platforms takes the option with a value after it.
+// Only one application may exist at a time, so the program's must be gone.
+bool qtTakesValue(const QByteArray &platforms, const QString &option)
+{
+    QByteArray program("velmora");
+    QByteArray name = option.toLocal8Bit();
+    QByteArray value("x");
+    std::array<char *, 4> argv {program.data(), name.data(), value.data(), nullptr};
+    int argc = 3;
+    const QuietPlatform quiet(platforms);
+    const QApplication probe(argc, argv.data());
+    return argc == 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,20 +135,40 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // On Wayland the window's icon and taskbar entry come from this entry.
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
-    if (const auto status = Velmora::handleCommandLine(argc, argv))
-        return *status;
 
-    if (displayMissing(argc, argv)) {
-        std::fputs(
-            "velmora: nessun display grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n", stderr);
-        return 1;
+    const bool missing = displayMissing(argc, argv);
+    const bool hasArguments = argc > 1;
+    if (missing && !hasArguments)
+        return reportDisplayMissing();
+
+    // Qt itself takes out its options and its plugin's, which vary with the
+    // platform; Velmora judges what is left before any window shows.
+    std::optional<StandInCommandLine> standIn;
+    std::unique_ptr<QApplication> app;
+    if (missing) {
+        standIn.emplace(argc, argv);
+        const QuietPlatform quiet(standIn->environment);
+        app = Velmora::newStyledApplication(standIn->argc, standIn->argv.data());
+    } else {
+        app = Velmora::newStyledApplication(argc, argv);
+    }
+    const QByteArray platforms
+        = standIn ? standIn->platforms : QGuiApplication::platformName().toLocal8Bit() + ";offscreen";
+    const bool connected = !missing || QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (hasArguments) {
+        const auto status = Velmora::handleCommandLine(QCoreApplication::arguments(), [&](const QString &option) {
+            app.reset();
+            return qtTakesValue(platforms, option);
+        });
+        if (status)
+            return *status;
+    }
+    if (!connected) {
+        app.reset();
+        return reportDisplayMissing();
     }
 
-    QApplication app(argc, argv);
-    // The window is laid out to the pixel for one look; Fusion gives it on
-    // every desktop.
-    QApplication::setStyle(new Velmora::VelmoraStyle);
     Velmora::MainWindow window;
     window.show();
-    return app.exec();
+    return app->exec();
 }
