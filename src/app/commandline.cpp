@@ -1,35 +1,15 @@
 #include "commandline.h"
 
+#include "terminalcommands.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <string_view>
 
 namespace Velmora {
 
 namespace {
-
-constexpr std::string_view HelpText = "Uso: velmora [opzioni]\n"
-                                      "Legge il codice colori dei resistori a 4, 5 e 6 bande.\n"
-                                      "\n"
-                                      "Opzioni:\n"
-                                      "  -h, --help     Mostra questo aiuto ed esce.\n"
-                                      "  -v, --version  Mostra la versione ed esce.\n"
-                                      "\n"
-                                      "Valgono anche le opzioni comuni a tutti i programmi Qt, come\n"
-                                      "-platform NOME e -style NOME.\n";
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-int refuse(const QString &what)
-{
-    print(stderr, QStringLiteral("velmora: %1 (vedere velmora --help)\n").arg(what));
-    return 2;
-}
 
 // "--colour=nero" -> "colour"
 QString optionName(const QString &argument)
@@ -55,13 +35,13 @@ int refuseOption(const QCommandLineParser &parser, const QStringList &arguments,
             // Qt leaves an option of its own whose value is missing, which
             // can only happen at the end.
             if (i == arguments.size() - 1 && typed == argument && takesValue(argument))
-                return refuse(QStringLiteral("manca il valore dell'opzione %1").arg(typed));
-            return refuse(QStringLiteral("opzione sconosciuta: %1").arg(typed));
+                return refuseUsage(QStringLiteral("manca il valore dell'opzione %1").arg(typed));
+            return refuseUsage(QStringLiteral("opzione sconosciuta: %1").arg(typed));
         }
         if (typed != argument)
-            return refuse(QStringLiteral("l'opzione %1 non vuole un valore").arg(typed));
+            return refuseUsage(QStringLiteral("l'opzione %1 non vuole un valore").arg(typed));
     }
-    return refuse(parser.errorText());
+    return refuseUsage(parser.errorText());
 }
 
 } // namespace
@@ -72,6 +52,8 @@ std::optional<int> handleCommandLine(
     QCommandLineParser parser;
     // Single-dash words stay whole, as in Qt's options: -nosuch, not -n -o ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // A command's options are its own: "velmora -style Fusion valore -470".
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList {QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
@@ -79,11 +61,14 @@ std::optional<int> handleCommandLine(
 
     if (!parser.parse(arguments))
         return refuseOption(parser, arguments, takesValue);
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("argomento non previsto: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) {
-        std::fwrite(HelpText.data(), 1, HelpText.size(), stdout);
+        print(stdout, helpText());
         return 0;
+    }
+    if (const QStringList words = parser.positionalArguments(); !words.isEmpty()) {
+        if (!isTerminalCommand(words.constFirst()))
+            return refuseUsage(QStringLiteral("comando sconosciuto: %1").arg(words.constFirst()));
+        return runTerminalCommand(words.constFirst(), words.mid(1));
     }
     if (parser.isSet(version)) {
         print(stdout,

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "mainwindow.h"
+#include "terminalcommands.h"
 #include "velmorastyle.h"
 
 #include <QApplication>
@@ -131,6 +132,14 @@ bool qtTakesValue(const QByteArray &platforms, const QString &option)
 
 int main(int argc, char *argv[])
 {
+    // A command answers in the terminal: no display, no QApplication.
+    if (argc > 1 && Velmora::isTerminalCommand(QString::fromLocal8Bit(argv[1]))) {
+        QStringList arguments;
+        for (int i = 2; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        return Velmora::runTerminalCommand(QString::fromLocal8Bit(argv[1]), arguments);
+    }
+
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // On Wayland the window's icon and taskbar entry come from this entry.

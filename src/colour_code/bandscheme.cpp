@@ -21,6 +21,8 @@ const BandScheme &bandScheme(SchemeId id)
         return SchemeTables::FiveBands;
     case SchemeId::SixBands:
         return SchemeTables::SixBands;
+    case SchemeId::FourBandsFullCode:
+        return SchemeTables::FourBandsFullCode;
     case SchemeId::FourBands:
         break;
     }
@@ -34,6 +36,20 @@ int rowOfColour(const BandScheme &scheme, int band, Colour colour)
     const auto rows = scheme.rows(band);
     const auto it = std::find_if(rows.begin(), rows.end(), [colour](const SchemeRow &r) { return r.colour == colour; });
     return it == rows.end() ? -1 : int(it - rows.begin());
+}
+
+std::optional<Colour> colourNamed(std::string_view name)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    const auto same = [&](std::string_view a, std::string_view b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == y; });
+    };
+    if (same(name, "blu"))
+        return Colour::LightBlue;
+    for (int c = 0; c <= int(Colour::Pink); ++c)
+        if (same(name, colourRow(Colour(c)).listText))
+            return Colour(c);
+    return std::nullopt;
 }
 
 std::vector<int> tolerancesFinestFirst(const BandScheme &scheme)

@@ -4,6 +4,7 @@
 #include "resistance.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,9 +26,12 @@ struct SchemeRow {
 
 // The ways of marking a resistor that Velmora reads. An identity, not a band
 // count, so that schemes with the same number of bands and markings without
-// bands can stand beside these.
-enum class SchemeId { FourBands, FiveBands, SixBands };
+// bands can stand beside these. FourBandsFullCode is the whole colour code on
+// four bands, as parts carry it: the four-band window lists fewer colours
+// (no silver tolerance, no multiplier past blue), and no window shows it.
+enum class SchemeId { FourBands, FiveBands, SixBands, FourBandsFullCode };
 
+// The schemes the windows show, in menu order.
 inline constexpr std::array AllSchemes {SchemeId::FourBands, SchemeId::FiveBands, SchemeId::SixBands};
 
 // A way of banding a resistor: four, five or six bands, each of one kind
@@ -54,6 +58,9 @@ const BandScheme &bandScheme(SchemeId id);
 
 // The row of a band's list that shows a colour, -1 where it has none.
 int rowOfColour(const BandScheme &scheme, int band, Colour colour);
+
+// A colour by its Italian name, in any case; "blu" reads as azzurro.
+std::optional<Colour> colourNamed(std::string_view name);
 
 // The tolerance band's rows from the finest tolerance to the coarsest; rows
 // of the same tolerance (orange and grey) in list order. Empty without one.

@@ -102,6 +102,27 @@ std::optional<ResultParts> resultParts(const Reading &reading, std::string_view 
         coefficientOf(reading)};
 }
 
+std::optional<ColourReading> readColours(std::span<const Colour> colours)
+{
+    std::optional<ColourReading> best;
+    for (SchemeId id : {SchemeId::FourBands, SchemeId::FourBandsFullCode, SchemeId::FiveBands, SchemeId::SixBands}) {
+        const BandScheme &scheme = bandScheme(id);
+        if (std::size_t(scheme.bandCount) != colours.size())
+            continue;
+        ColourReading read {Reading {id}};
+        for (int band = 1; band <= scheme.bandCount; ++band) {
+            const int row = rowOfColour(scheme, band, colours[std::size_t(band - 1)]);
+            read.reading.setRow(band, row);
+            if (row < 0 && read.badBand == 0)
+                read.badBand = band;
+        }
+        // The full code's answer stands unless the window's holds.
+        if (!best || best->badBand != 0)
+            best = read;
+    }
+    return best;
+}
+
 Reading withUsualParts(Reading reading)
 {
     const BandScheme &scheme = bandScheme(reading.scheme);

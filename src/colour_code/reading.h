@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,17 @@ struct ResultParts {
     std::optional<int> coefficient;
 };
 std::optional<ResultParts> resultParts(const Reading &reading, std::string_view decimalPoint);
+
+// A resistor read from its colours, band 1 first: in the window's scheme for
+// that many bands, or with four bands the full code where the window's lists
+// lack a colour. badBand is the first band whose list lacks its colour, 0
+// when every band has its colour and the reading is complete.
+struct ColourReading {
+    Reading reading;
+    int badBand = 0;
+};
+// Nothing when no scheme has that many bands.
+std::optional<ColourReading> readColours(std::span<const Colour> colours);
 
 // The reading with the scheme's usual tolerance and coefficient wherever it
 // has none chosen.

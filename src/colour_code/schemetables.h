@@ -110,4 +110,8 @@ constexpr BandScheme SixBands {SchemeId::SixBands, 6,
     {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance, K::TempCoefficient},
     {Digits, Digits, Digits, Multipliers, Tolerances, TempCoefficients}, Colour::Brown, Colour::Brown};
 
+constexpr BandScheme FourBandsFullCode {SchemeId::FourBandsFullCode, 4,
+    {K::Digit, K::Digit, K::Multiplier, K::Tolerance}, {Digits, Digits, Multipliers, Tolerances}, Colour::Gold,
+    Colour::Brown};
+
 } // namespace Velmora::SchemeTables

@@ -98,4 +98,19 @@ BandChoice bandsFor(const Reading &base, Resistance value)
     return choice;
 }
 
+SeriesStanding seriesStanding(const Reading &base, Resistance value)
+{
+    SeriesStanding standing;
+    standing.series = seriesOf(value);
+    if (!standing.series.empty() || value.significand <= 0)
+        return standing;
+    standing.nearestFrom = seriesForTolerance(toleranceOf(base).value_or(500), bandScheme(base.scheme).digitCount());
+    const auto spelt = [&](const std::optional<Resistance> &v) {
+        return v && bandsFor(Reading {base.scheme}, *v).refusal == BandRefusal::None ? v : std::nullopt;
+    };
+    standing.below = spelt(nearestBelow(value, standing.nearestFrom));
+    standing.above = spelt(nearestAbove(value, standing.nearestFrom));
+    return standing;
+}
+
 } // namespace Velmora

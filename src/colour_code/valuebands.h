@@ -30,4 +30,14 @@ struct BandChoice {
 // marrone arancio).
 BandChoice bandsFor(const Reading &base, Resistance value);
 
+// Where a value stands among the E series: the series it is in or, in none,
+// the nearest values below and above in the series that suits base's
+// tolerance (5 % when it has none), each only where base's scheme spells it.
+struct SeriesStanding {
+    std::vector<ESeries> series;
+    ESeries nearestFrom = ESeries::E24;
+    std::optional<Resistance> below, above;
+};
+SeriesStanding seriesStanding(const Reading &base, Resistance value);
+
 } // namespace Velmora

@@ -130,6 +130,7 @@ constexpr const FormLayout &layoutOf(SchemeId scheme)
     case SchemeId::SixBands:
         return SixBands;
     case SchemeId::FourBands:
+    case SchemeId::FourBandsFullCode: // no window shows it
         break;
     }
     return FourBands;

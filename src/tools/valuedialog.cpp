@@ -318,22 +318,15 @@ void ValueDialog::showBands(const std::optional<Reading> &bands)
 
 void ValueDialog::showSeries(Resistance value)
 {
-    const std::vector<ESeries> series = seriesOf(value);
-    m_below.reset();
-    m_above.reset();
-    if (!series.empty()) {
-        m_series->setText(Wording::seriesList(series));
-    } else {
-        // Only values this window can show are offered.
-        const BandScheme &scheme = bandScheme(m_scheme);
-        const ESeries fitting = seriesForTolerance(toleranceOf(base()).value_or(500), scheme.digitCount());
-        const auto shown = [&](const std::optional<Resistance> &v) {
-            return v && bandsFor(Reading {m_scheme}, *v).refusal == BandRefusal::None ? v : std::nullopt;
-        };
-        m_below = shown(nearestBelow(value, fitting));
-        m_above = shown(nearestAbove(value, fitting));
-        m_series->setText(Wording::notStandard(m_below || m_above ? std::optional(fitting) : std::nullopt));
-    }
+    // Only values this window can show are offered.
+    const SeriesStanding standing = seriesStanding(base(), value);
+    m_below = standing.below;
+    m_above = standing.above;
+    if (!standing.series.empty())
+        m_series->setText(Wording::seriesList(standing.series));
+    else
+        m_series->setText(
+            Wording::notStandard(m_below || m_above ? std::optional(standing.nearestFrom) : std::nullopt));
     for (auto [button, nearest, above] :
         {std::tuple {m_belowButton, m_below, false}, std::tuple {m_aboveButton, m_above, true}}) {
         button->setVisible(nearest.has_value());

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace Velmora {
 
 namespace {
@@ -20,6 +22,14 @@ std::string point()
 int bandsOf(SchemeId scheme)
 {
     return bandScheme(scheme).bandCount;
+}
+
+// "a, b e c"; with "o" for choices.
+QString listed(const QStringList &items, const QString &last)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.first(items.size() - 1).join(QStringLiteral(", ")) + u' ' + last + u' ' + items.last();
 }
 
 } // namespace
@@ -158,6 +168,66 @@ QString Wording::nearestName(bool above, Resistance r)
 {
     return (above ? tr("Valore normalizzato superiore: %1") : tr("Valore normalizzato inferiore: %1"))
         .arg(nearestButton(r));
+}
+
+QString Wording::standing(const SeriesStanding &standing)
+{
+    if (!standing.series.empty())
+        return seriesList(standing.series);
+    QStringList nearest;
+    for (const auto &r : {standing.below, standing.above})
+        if (r)
+            nearest << nearestButton(*r);
+    if (nearest.isEmpty())
+        return notStandard(std::nullopt);
+    return notStandard(standing.nearestFrom) + u' ' + listed(nearest, tr("e"));
+}
+
+QString Wording::bandKind(BandKind kind)
+{
+    switch (kind) {
+    case BandKind::Digit:
+        break;
+    case BandKind::Multiplier:
+        return tr("moltiplicatore");
+    case BandKind::Tolerance:
+        return tr("tolleranza");
+    case BandKind::TempCoefficient:
+        return tr("coefficiente di temperatura");
+    }
+    return tr("cifra");
+}
+
+QString Wording::bandColourRefusal(const BandScheme &scheme, int band, const QString &typed)
+{
+    QStringList colours;
+    for (const SchemeRow &row : scheme.rows(band))
+        colours << colour(row.colour);
+    return tr("La banda %1 (%2) non può essere «%3»: può essere %4.")
+        .arg(band)
+        .arg(bandKind(scheme.kind(band)), typed, listed(colours, tr("o")));
+}
+
+QString Wording::missingRow(const BandScheme &scheme, BandKind kind, const QString &typed)
+{
+    QStringList offered;
+    if (kind == BandKind::Tolerance) {
+        for (int row : tolerancesFinestFirst(scheme))
+            offered << tolerance(scheme.rows(scheme.bandOf(kind))[std::size_t(row)].value);
+        offered.removeDuplicates();
+        return tr("La finestra a %1 bande non offre la tolleranza «%2»: offre %3.")
+            .arg(scheme.bandCount)
+            .arg(typed, listed(offered, tr("e")));
+    }
+    std::vector<int> coefficients;
+    for (const SchemeRow &row : scheme.rows(scheme.bandOf(kind)))
+        coefficients.push_back(row.value);
+    std::sort(coefficients.begin(), coefficients.end());
+    for (int c : coefficients)
+        offered << QString::number(c);
+    return tr("La finestra a %1 bande non offre il coefficiente «%2»: offre %3 ppm/K.")
+        .arg(scheme.bandCount)
+        .arg(typed, listed(offered, tr("e")));
 }
 
 } // namespace Velmora

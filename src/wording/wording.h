@@ -44,6 +44,16 @@ public:
     static QString notStandard(std::optional<ESeries> offeredFrom);
     static QString nearestButton(Resistance r);
     static QString nearestName(bool above, Resistance r);
+    // The series line as one text: the series, or the nearest values after
+    // notStandard().
+    static QString standing(const SeriesStanding &standing);
+
+    // "tolleranza": what a band of this kind says.
+    static QString bandKind(BandKind kind);
+    // Why a band cannot be the colour typed: the colours its list has.
+    static QString bandColourRefusal(const BandScheme &scheme, int band, const QString &typed);
+    // Why a scheme has no row for what an option asked of a band's kind.
+    static QString missingRow(const BandScheme &scheme, BandKind kind, const QString &typed);
 };
 
 } // namespace Velmora

@@ -28,7 +28,7 @@ cases=(
     "--colour=nero|2||velmora: opzione sconosciuta: --colour (vedere velmora --help)"
     "--version=2|2||velmora: l'opzione --version non vuole un valore (vedere velmora --help)"
     "-style|2||velmora: manca il valore dell'opzione -style (vedere velmora --help)"
-    "resistore.txt|2||velmora: argomento non previsto: resistore.txt (vedere velmora --help)"
+    "resistore.txt|2||velmora: comando sconosciuto: resistore.txt (vedere velmora --help)"
     # Qt judges its options and its plugin's: xcb's, though it cannot connect.
     "-nograb|1||velmora: nessun display grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)"
     "-visual 33 -geometry 9x9 --version|0|Velmora $version|"
@@ -46,7 +46,7 @@ done
 
 # The help names every option it offers, each once.
 env -u DISPLAY "$velmora" --help >out 2>err
-for option in "-h, --help" "-v, --version"; do
+for option in "  -h, --help" "  -v, --version" "  bande COLORE" "  valore TESTO" "  --bande N" "  --tolleranza P" "  --ppm N" "  --json"; do
     [[ $(grep -c -F -- "$option" out) -eq 1 ]] || fail "--help does not list '$option' once"
 done
 

@@ -1,0 +1,296 @@
+#include "terminalcommands.h"
+
+#include "wording.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <optional>
+#include <vector>
+
+namespace Velmora {
+
+namespace {
+
+constexpr qsizetype FewestBands = 4;
+constexpr qsizetype MostBands = 6;
+
+struct Arguments {
+    QStringList words;
+    bool json = false;
+    bool help = false;
+    std::optional<QString> bands, tolerance, ppm;
+};
+
+// Sorts the arguments into words and options; returns the misuse, if any.
+// withValues: the command takes --bande, --tolleranza and --ppm.
+QString parse(const QStringList &arguments, bool withValues, Arguments &parsed)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            parsed.words += arguments.mid(i + 1);
+            break;
+        }
+        // "-470" and "-,5" are values, which the reader refuses as negative.
+        const bool option = argument.size() > 1 && argument.front() == u'-' && !argument.at(1).isDigit()
+            && argument.at(1) != u'.' && argument.at(1) != u',';
+        if (!option) {
+            parsed.words << argument;
+            continue;
+        }
+        const QString name = argument.section(u'=', 0, 0);
+        const bool valueGiven = name.size() != argument.size();
+        if (name == QLatin1String("--json") || name == QLatin1String("-h") || name == QLatin1String("--help")) {
+            if (valueGiven)
+                return QStringLiteral("l'opzione %1 non vuole un valore").arg(name);
+            (name == QLatin1String("--json") ? parsed.json : parsed.help) = true;
+            continue;
+        }
+        std::optional<QString> *slot = nullptr;
+        if (withValues && name == QLatin1String("--bande"))
+            slot = &parsed.bands;
+        else if (withValues && name == QLatin1String("--tolleranza"))
+            slot = &parsed.tolerance;
+        else if (withValues && name == QLatin1String("--ppm"))
+            slot = &parsed.ppm;
+        else
+            return QStringLiteral("opzione sconosciuta: %1").arg(name);
+        if (valueGiven)
+            *slot = argument.mid(name.size() + 1);
+        else if (i + 1 < arguments.size())
+            *slot = arguments.at(++i);
+        else
+            return QStringLiteral("manca il valore dell'opzione %1").arg(name);
+    }
+    return QString();
+}
+
+// "5", "0,05", "0.5%", "±1": a percent in hundredths, at most two decimals.
+std::optional<int> hundredthsOfPercent(QString text)
+{
+    text = text.trimmed();
+    if (text.startsWith(u'±'))
+        text.remove(0, 1);
+    if (text.endsWith(u'%'))
+        text.chop(1);
+    const QStringList parts = text.trimmed().replace(u',', u'.').split(u'.');
+    const QString whole = parts.at(0);
+    const QString decimals = parts.size() == 2 ? parts.at(1) : QString();
+    const auto digitsOnly
+        = [](const QString &s) { return std::all_of(s.begin(), s.end(), [](QChar c) { return c.isDigit(); }); };
+    if (parts.size() > 2 || whole.isEmpty() || whole.size() > 3 || decimals.size() > 2 || !digitsOnly(whole)
+        || !digitsOnly(decimals))
+        return std::nullopt;
+    return whole.toInt() * 100 + decimals.leftJustified(2, u'0').toInt();
+}
+
+int rowOfValue(std::span<const SchemeRow> rows, std::optional<int> value)
+{
+    for (std::size_t i = 0; value && i < rows.size(); ++i)
+        if (rows[i].value == *value)
+            return int(i);
+    return NoRow;
+}
+
+// Exact, with '.' whatever the locale, as scripts read numbers.
+QString exact(Resistance r)
+{
+    return QString::fromStdString(plainText(r, "."));
+}
+
+QJsonObject json(const Reading &reading)
+{
+    QJsonArray bands;
+    for (int band = 1; band <= bandScheme(reading.scheme).bandCount; ++band)
+        bands << Wording::colour(*colourOf(reading, band));
+    const Resistance value = *valueOf(reading);
+    const Limits limits = *limitsOf(reading);
+    const std::optional<int> coefficient = coefficientOf(reading);
+    const SeriesStanding standing = seriesStanding(reading, value);
+    QJsonArray series;
+    for (ESeries s : standing.series)
+        series << QString::fromUtf8(seriesName(s).data(), qsizetype(seriesName(s).size()));
+    QJsonArray nearest;
+    for (const auto &r : {standing.below, standing.above})
+        if (r)
+            nearest << exact(*r);
+    return QJsonObject {
+        {QStringLiteral("bande"), bands},
+        {QStringLiteral("ohm"), exact(value)},
+        {QStringLiteral("tolleranza"), exact({*toleranceOf(reading), -2})},
+        {QStringLiteral("ppm"), coefficient ? QJsonValue(QString::number(*coefficient)) : QJsonValue()},
+        {QStringLiteral("min"), exact(limits.lowest)},
+        {QStringLiteral("max"), exact(limits.highest)},
+        {QStringLiteral("serie"), series},
+        {QStringLiteral("vicini"), nearest},
+        {QStringLiteral("testo"), Wording::resultLine(reading)},
+    };
+}
+
+void printJson(const QJsonObject &object)
+{
+    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
+}
+
+int answer(const Arguments &arguments, const Reading &reading, const QString &text)
+{
+    if (arguments.json)
+        printJson(json(reading));
+    else
+        print(stdout, text + u'\n');
+    return 0;
+}
+
+int refuseInput(const Arguments &arguments, const QString &message)
+{
+    if (arguments.json)
+        printJson(QJsonObject {{QStringLiteral("errore"), message}});
+    else
+        print(stderr, QStringLiteral("velmora: %1\n").arg(message));
+    return 1;
+}
+
+int bandsCommand(const Arguments &arguments)
+{
+    const QStringList &words = arguments.words;
+    if (words.size() < FewestBands || words.size() > MostBands)
+        return refuseUsage(QStringLiteral("bande vuole da %1 a %2 colori, uno per banda dalla prima, e ne ha %3")
+                               .arg(FewestBands)
+                               .arg(MostBands)
+                               .arg(words.size()));
+    // A word that names no colour stands as black, so that a band before it
+    // with a colour out of its list is still named first.
+    std::vector<Colour> colours;
+    int unknown = 0;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const std::optional<Colour> colour = colourNamed(words.at(i).toStdString());
+        if (!colour && unknown == 0)
+            unknown = int(i) + 1;
+        colours.push_back(colour.value_or(Colour::Black));
+    }
+    const ColourReading read = *readColours(colours);
+    const int bad = read.badBand != 0 && (unknown == 0 || read.badBand <= unknown) ? read.badBand : unknown;
+    if (bad != 0) {
+        // Every colour a part may carry there, not only the window's.
+        const SchemeId lists
+            = read.reading.scheme == SchemeId::FourBands ? SchemeId::FourBandsFullCode : read.reading.scheme;
+        return refuseInput(arguments, Wording::bandColourRefusal(bandScheme(lists), bad, words.at(bad - 1)));
+    }
+    return answer(arguments, read.reading, Wording::resultLine(read.reading));
+}
+
+int valueCommand(const Arguments &arguments)
+{
+    if (arguments.words.isEmpty())
+        return refuseUsage(QStringLiteral("valore vuole un valore, per esempio velmora valore 4K7"));
+    SchemeId id = SchemeId::FourBands;
+    if (arguments.bands) {
+        const auto it = std::find_if(AllSchemes.begin(), AllSchemes.end(),
+            [&](SchemeId s) { return QString::number(bandScheme(s).bandCount) == *arguments.bands; });
+        if (it == AllSchemes.end())
+            return refuseUsage(QStringLiteral("l'opzione --bande vuole 4, 5 o 6, non %1").arg(*arguments.bands));
+        id = *it;
+    }
+    const BandScheme &scheme = bandScheme(id);
+    if (arguments.ppm && scheme.bandOf(BandKind::TempCoefficient) == 0)
+        return refuseUsage(QStringLiteral("l'opzione --ppm vale solo con --bande 6"));
+
+    Reading base = withUsualParts(Reading {id});
+    for (auto [kind, asked] :
+        {std::pair {BandKind::Tolerance, arguments.tolerance}, std::pair {BandKind::TempCoefficient, arguments.ppm}}) {
+        if (!asked)
+            continue;
+        bool isNumber = false;
+        const std::optional<int> value
+            = kind == BandKind::Tolerance ? hundredthsOfPercent(*asked) : std::optional(asked->toInt(&isNumber));
+        const int band = scheme.bandOf(kind);
+        const int row = rowOfValue(scheme.rows(band), kind == BandKind::Tolerance || isNumber ? value : std::nullopt);
+        if (row == NoRow)
+            return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
+        base.setRow(band, row);
+    }
+
+    const QString typed = arguments.words.join(u' ');
+    const ValueReading read = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    if (!read.value)
+        return refuseInput(arguments, Wording::readRefusal(read, typed));
+    const BandChoice choice = bandsFor(base, *read.value);
+    if (choice.refusal != BandRefusal::None)
+        return refuseInput(arguments, Wording::bandRefusal(choice, *read.value));
+    QStringList colours;
+    for (int band = 1; band <= scheme.bandCount; ++band)
+        colours << Wording::colour(*colourOf(choice.reading, band));
+    return answer(arguments, choice.reading,
+        colours.join(u' ') + u'\n' + Wording::standing(seriesStanding(choice.reading, *read.value)));
+}
+
+} // namespace
+
+bool isTerminalCommand(const QString &word)
+{
+    return word == QLatin1String("bande") || word == QLatin1String("valore");
+}
+
+int runTerminalCommand(const QString &command, const QStringList &arguments)
+{
+    Arguments parsed;
+    const QString misuse = parse(arguments, command == QLatin1String("valore"), parsed);
+    if (!misuse.isEmpty())
+        return refuseUsage(misuse);
+    if (parsed.help) {
+        print(stdout, helpText());
+        return 0;
+    }
+    return command == QLatin1String("bande") ? bandsCommand(parsed) : valueCommand(parsed);
+}
+
+QString helpText()
+{
+    return QStringLiteral("Uso: velmora [opzioni]\n"
+                          "     velmora bande COLORE... [--json]\n"
+                          "     velmora valore TESTO [--bande N] [--tolleranza P] [--ppm N] [--json]\n"
+                          "Legge il codice colori dei resistori a 4, 5 e 6 bande. Senza comando apre\n"
+                          "la finestra; un comando risponde nel terminale, senza finestra.\n"
+                          "\n"
+                          "Comandi:\n"
+                          "  bande COLORE...   Il valore dai colori delle bande, dalla prima: nero,\n"
+                          "                    marrone, rosso, arancio, giallo, verde, azzurro (o blu),\n"
+                          "                    viola, grigio, bianco, oro, argento, rosa.\n"
+                          "                    Esempio: velmora bande giallo viola rosso oro\n"
+                          "  valore TESTO      I colori di un valore e le sue serie E.\n"
+                          "                    Esempio: velmora valore 4K7 --bande 5 --tolleranza 1\n"
+                          "\n"
+                          "Opzioni dei comandi:\n"
+                          "  --bande N         Con valore: 4, 5 o 6 bande (se manca, 4).\n"
+                          "  --tolleranza P    Con valore: la tolleranza in percento (se manca, 5 a\n"
+                          "                    4 bande, 1 a 5 e 6).\n"
+                          "  --ppm N           Con valore e 6 bande: il coefficiente di temperatura\n"
+                          "                    in ppm/K (se manca, 100).\n"
+                          "  --json            La risposta come un oggetto JSON, per gli script.\n"
+                          "\n"
+                          "Opzioni:\n"
+                          "  -h, --help        Mostra questo aiuto ed esce.\n"
+                          "  -v, --version     Mostra la versione ed esce.\n"
+                          "\n"
+                          "Valgono anche le opzioni comuni a tutti i programmi Qt, come\n"
+                          "-platform NOME e -style NOME.\n"
+                          "\n"
+                          "Stato di uscita: 0 con una risposta, 1 se il dato è rifiutato, 2 se il\n"
+                          "comando è usato male.\n");
+}
+
+int refuseUsage(const QString &what)
+{
+    print(stderr, QStringLiteral("velmora: %1 (vedere velmora --help)\n").arg(what));
+    return 2;
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace Velmora

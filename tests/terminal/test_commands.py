@@ -1,0 +1,119 @@
+#!/usr/bin/python3
+"""velmora bande / valore from a terminal: one table of command lines with the
+status, the stream and what it must show, run against the built program with
+no display, in Italian and American English. JSON is parsed, not compared as
+text. usage: test_commands.py VELMORA COMPLETION_FILE"""
+
+import json
+import os
+import subprocess
+import sys
+
+IT, EN, BOTH = ("it_IT.UTF-8",), ("en_US.UTF-8",), ("it_IT.UTF-8", "en_US.UTF-8")
+OUT, ERR = "stdout", "stderr"
+E3_E192 = ["E3", "E6", "E12", "E24", "E192"]
+HINT = " (vedere velmora --help)"
+
+# locales | arguments | status | stream | text, or the JSON object expected
+CASES = [
+    (BOTH, "bande giallo viola rosso oro", 0, OUT, "4700 Ohm ± 5%"),
+    (IT, "bande giallo viola oro oro", 0, OUT, "4,7 Ohm ± 5%"),
+    (EN, "bande giallo viola oro oro", 0, OUT, "4.7 Ohm ± 5%"),
+    # Beyond the four-band window's lists: silver tolerance, pink multiplier.
+    (BOTH, "bande marrone nero rosso argento", 0, OUT, "1000 Ohm ± 10%"),
+    (IT, "bande marrone nero rosa grigio", 0, OUT, "0,01 Ohm ± 0,05%"),
+    (BOTH, "bande GIALLO Viola blu nero marrone", 0, OUT, "476 Ohm ± 1%"),
+    (EN, "bande arancio bianco bianco argento verde rosso", 0, OUT, "3.99 Ohm ± 0.5% 50 ppm/K"),
+    (BOTH, "bande giallo viola rosso oro --json", 0, OUT,
+     {"bande": ["giallo", "viola", "rosso", "oro"], "ohm": "4700", "tolleranza": "5", "ppm": None, "min": "4465",
+      "max": "4935", "serie": E3_E192, "vicini": [], "testo": "4700 Ohm ± 5%"}),
+    (IT, "bande giallo nero oro argento --json", 0, OUT,
+     {"bande": ["giallo", "nero", "oro", "argento"], "ohm": "4", "tolleranza": "10", "ppm": None, "min": "3.6",
+      "max": "4.4", "serie": [], "vicini": ["3.9", "4.7"], "testo": "4 Ohm ± 10%"}),
+    (EN, "bande --json marrone nero nero nero marrone viola", 0, OUT,
+     {"bande": ["marrone", "nero", "nero", "nero", "marrone", "viola"], "ohm": "100", "tolleranza": "1",
+      "ppm": "5", "min": "99", "max": "101", "serie": ["E3", "E6", "E12", "E24", "E48", "E96", "E192"],
+      "vicini": [], "testo": "100 Ohm ± 1% 5 ppm/K"}),
+    (BOTH, "bande rosa nero rosso oro", 1, ERR, "velmora: La banda 1 (cifra) non può essere «rosa»: può essere "
+     "nero, marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio o bianco."),
+    (BOTH, "bande giallo viola rosso nero --json", 1, OUT, {"errore": "La banda 4 (tolleranza) non può essere "
+     "«nero»: può essere marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio, oro o argento."}),
+    (BOTH, "bande giallo blue oro bianco", 1, ERR, "velmora: La banda 2 (cifra) non può essere «blue»: può essere "
+     "nero, marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio o bianco."),
+    (BOTH, "bande giallo viola rosso", 2, ERR,
+     "velmora: bande vuole da 4 a 6 colori, uno per banda dalla prima, e ne ha 3" + HINT),
+    (BOTH, "bande giallo viola rosso oro --ppm 50", 2, ERR, "velmora: opzione sconosciuta: --ppm" + HINT),
+
+    (BOTH, "valore 4K7", 0, OUT, "giallo viola rosso oro\nSerie E3, E6, E12, E24, E192"),
+    (IT, "valore 4,7 k", 0, OUT, "giallo viola rosso oro\nSerie E3, E6, E12, E24, E192"),
+    (EN, "valore 0R22 --bande 6 --ppm 15", 0, OUT, "rosso rosso nero rosa marrone arancio\nSerie E3, E6, E12, E24"),
+    (IT, "valore 4k --tolleranza 2", 0, OUT,
+     "giallo nero rosso rosso\nNon è un valore normalizzato. I più vicini in E24: 3900 Ohm e 4300 Ohm"),
+    (BOTH, "valore 4K7 --bande 5 --tolleranza 1 --json", 0, OUT,
+     {"bande": ["giallo", "viola", "nero", "marrone", "marrone"], "ohm": "4700", "tolleranza": "1", "ppm": None,
+      "min": "4653", "max": "4747", "serie": E3_E192, "vicini": [], "testo": "4700 Ohm ± 1%"}),
+    (IT, "valore --bande=5 --tolleranza=0,05% 12K1 --json", 0, OUT,
+     {"bande": ["marrone", "rosso", "marrone", "rosso", "arancio"], "ohm": "12100", "tolleranza": "0.05",
+      "ppm": None, "min": "12093.95", "max": "12106.05", "serie": ["E48", "E96", "E192"], "vicini": [],
+      "testo": "12100 Ohm ± 0,05%"}),
+    (IT, "valore 4.700", 1, ERR, "velmora: «4.700» è ambiguo: può voler dire 4700 oppure 4,7. Scrivere l’uno o "
+     "l’altro così, senza separatore delle migliaia."),
+    (BOTH, "valore -470 --json", 1, OUT,
+     {"errore": "Una resistenza non è mai negativa: scrivere il valore senza il segno meno."}),
+    (IT, "valore 1G", 1, ERR, "velmora: 1000000000 Ohm è fuori portata: la finestra a 4 bande mostra da 0,01 a "
+     "99000000 Ohm. Quella a 5 bande lo mostra."),
+    (BOTH, "valore 1234 --bande 6", 1, ERR, "velmora: 1234 Ohm ha 4 cifre significative: la finestra a 6 bande ne "
+     "mostra 3. Nessuna finestra di Velmora ne mostra di più."),
+    (IT, "valore 4K7 --tolleranza 10", 1, ERR,
+     "velmora: La finestra a 4 bande non offre la tolleranza «10»: offre 1%, 2% e 5%."),
+    (BOTH, "valore 4K7 --ppm 50", 2, ERR, "velmora: l'opzione --ppm vale solo con --bande 6" + HINT),
+    (BOTH, "valore 4K7 --bande 3", 2, ERR, "velmora: l'opzione --bande vuole 4, 5 o 6, non 3" + HINT),
+    (BOTH, "valore 4K7 --tolleranza", 2, ERR, "velmora: manca il valore dell'opzione --tolleranza" + HINT),
+    (BOTH, "-style Fusion valore 1K", 0, OUT, "marrone nero rosso oro\nSerie E3, E6, E12, E24, E48, E96, E192"),
+    (BOTH, "valori 1K", 2, ERR, "velmora: comando sconosciuto: valori" + HINT),
+]
+
+# The words after "velmora" | what completing the last one offers
+COMPLETIONS = [
+    ("", "bande valore --help --version"),
+    ("bande giallo vi", "viola"),
+    ("valore 4K7 --bande ", "4 5 6"),
+    ("valore 4K7 --t", "--tolleranza"),
+]
+
+
+def main():
+    program, completion = sys.argv[1], sys.argv[2]
+    failures = 0
+    for locales, arguments, status, stream, expected in CASES:
+        for locale in locales:
+            env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE")}
+            env.update(LC_ALL=locale, LANG=locale, QT_QPA_PLATFORM="xcb")
+            run = subprocess.run([program] + arguments.split(), env=env, capture_output=True, text=True)
+            got = {OUT: run.stdout, ERR: run.stderr}
+            silent = got[ERR if stream == OUT else OUT]
+            shown, wanted = got[stream], expected
+            if isinstance(expected, dict):
+                try:
+                    shown = json.loads(shown)
+                except ValueError:
+                    pass
+            else:
+                wanted += "\n"
+            if run.returncode != status or shown != wanted or silent:
+                failures += 1
+                print(f"FAIL [{locale}] velmora {arguments}: status {run.returncode} (expected {status})\n"
+                      f"  {stream}: {shown!r}\n  expected: {wanted!r}\n  other stream: {silent!r}")
+    for line, expected in COMPLETIONS:
+        words = ["velmora"] + line.split() + ([""] if line.endswith(" ") or not line else [])
+        script = f'source "$1"; COMP_WORDS=({" ".join(map(repr, words))}); COMP_CWORD={len(words) - 1}; ' \
+                 '_velmora; echo "${COMPREPLY[*]}"'
+        shown = subprocess.run(["bash", "-c", script, "bash", completion], capture_output=True, text=True).stdout
+        if shown.strip() != expected:
+            failures += 1
+            print(f"FAIL completing 'velmora {line}': {shown.strip()!r}, expected {expected!r}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
