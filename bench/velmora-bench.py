@@ -7,6 +7,8 @@
             and one keystroke in the value dialog
   dialog    the value dialog's first opening, construction to first paint
   idle      CPU time and wake-ups of the shown window doing nothing
+  terminal  a command answered in the terminal against --version, with no
+            display, exec to exit
   instructions  the handlers counted in instructions under callgrind (not
             part of "all": slow, and needs valgrind)
 
@@ -26,7 +28,7 @@ import sys
 import tempfile
 import time
 
-TARGETS = {"startup": 1.65, "rss": 1.25, "handler_us": 50.0, "keystroke_us": 1000.0, "dialog_ms": 25.0}
+TARGETS = {"terminal": 1.2, "startup": 1.65, "rss": 1.25, "handler_us": 50.0, "keystroke_us": 1000.0, "dialog_ms": 25.0}
 HANDLERS = ["select band 3, live recompute", "select band 3, 5 bands", "select band 3, 6 bands", "Calculate",
             "ClearAll", "value dialog: one keystroke",
             "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
@@ -374,6 +376,36 @@ def idle(bindir, seconds, quick):
     return ok
 
 
+def run_to_exit(cmd, env):
+    """Wall time in ms from exec to exit, the output thrown away."""
+    t0 = time.monotonic_ns()
+    status = subprocess.run(cmd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+    if status != 0:
+        raise BenchError(f"{' '.join(cmd)} ended with status {status}")
+    return (time.monotonic_ns() - t0) / 1e6
+
+
+def terminal(bindir, runs, quick):
+    exe = os.path.join(bindir, "velmora")
+    programs = [("command", [exe, "bande", "giallo", "viola", "rosso", "oro"]), ("version", [exe, "--version"])]
+    times = {name: [] for name, _ in programs}
+    with tempfile.TemporaryDirectory() as rt:
+        env = clean_env(rt)  # no display, as over ssh or in a script
+        for round_ in range(runs + 2):
+            for name, cmd in (programs if round_ % 2 == 0 else programs[::-1]):
+                t = run_to_exit(cmd, env)
+                if round_ >= 2:
+                    times[name].append(t)
+    command, version = median(times["command"]), median(times["version"])
+    ratio = command / version
+    ok = ratio <= TARGETS["terminal"]
+    print(f"Terminal: exec to exit with no display, {runs} runs each, alternately; medians")
+    print(f"  velmora bande giallo viola rosso oro {command:8.1f} ms")
+    print(f"  velmora --version                    {version:8.1f} ms")
+    print(f"  command / --version {ratio:.2f} x; target <= {TARGETS['terminal']} x {verdict(ok, quick)}")
+    return ok
+
+
 def verdict(ok, quick):
     if quick:
         return "(not judged in a quick run)"
@@ -384,7 +416,8 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("command", nargs="?", default="all",
-                        choices=["all", "startup", "phases", "handlers", "dialog", "idle", "instructions"])
+                        choices=["all", "startup", "phases", "handlers", "dialog", "idle", "terminal",
+                                 "instructions"])
     parser.add_argument("--bin", default=os.path.join(here, "..", "build", "bench", "bin"),
                         help="where the bench preset put the programs (default: build/bench/bin)")
     parser.add_argument("--runs", type=int, default=30, help="start-up runs of each program (default 30)")
@@ -402,6 +435,7 @@ def main():
         "handlers": lambda: handlers(args.bin, args.quick),
         "dialog": lambda: dialog(args.bin, args.runs, args.quick),
         "idle": lambda: idle(args.bin, args.idle_seconds, args.quick),
+        "terminal": lambda: terminal(args.bin, args.runs, args.quick),
         "instructions": lambda: instructions(args.bin),
     }
     # Counting instructions takes minutes and valgrind; it runs when asked.
