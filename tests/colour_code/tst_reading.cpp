@@ -37,6 +37,10 @@ private slots:
     void usualParts();
     void tolerancesFinestFirst_data();
     void tolerancesFinestFirst();
+    void colourNamed_data();
+    void colourNamed();
+    void fromColours_data();
+    void fromColours();
 };
 
 void TestReading::says_data()
@@ -150,6 +154,66 @@ void TestReading::tolerancesFinestFirst()
         names << QString::fromUtf8(name.data(), qsizetype(name.size()));
     }
     QCOMPARE(names, order);
+}
+
+void TestReading::colourNamed_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("colour"); // order nero ... bianco, oro, argento, rosa; -1 none
+    QTest::newRow("list text") << "marrone" << 1;
+    QTest::newRow("any case") << "GiAlLo" << 4;
+    QTest::newRow("blu for azzurro") << "BLU" << 6;
+    QTest::newRow("rosa") << "rosa" << 12;
+    for (const char *name : {"blue", "ner", "neroo", "", "azzurri"})
+        QTest::newRow(name) << name << -1;
+}
+
+void TestReading::colourNamed()
+{
+    QFETCH(QString, name);
+    QFETCH(int, colour);
+    const auto named = Velmora::colourNamed(name.toStdString());
+    QCOMPARE(named ? int(*named) : -1, colour);
+}
+
+void TestReading::fromColours_data()
+{
+    QTest::addColumn<QString>("colours");
+    QTest::addColumn<int>("scheme"); // -1 none has that many bands
+    QTest::addColumn<int>("badBand");
+    QTest::addColumn<QString>("value"); // once no band is bad
+
+    const int window = int(SchemeId::FourBands);
+    const int fullCode = int(SchemeId::FourBandsFullCode);
+    QTest::newRow("the window's colours") << "giallo viola rosso oro" << window << 0 << "4700";
+    QTest::newRow("silver tolerance") << "marrone nero rosso argento" << fullCode << 0 << "1000";
+    QTest::newRow("violet multiplier") << "marrone nero viola oro" << fullCode << 0 << "100000000";
+    QTest::newRow("pink multiplier") << "marrone nero rosa oro" << fullCode << 0 << "0.01";
+    QTest::newRow("black tolerance") << "giallo viola rosso nero" << fullCode << 4 << "";
+    QTest::newRow("pink digit") << "rosa nero rosso oro" << fullCode << 1 << "";
+    QTest::newRow("five") << "giallo viola azzurro nero marrone" << int(SchemeId::FiveBands) << 0 << "476";
+    QTest::newRow("white coefficient") << "marrone nero nero nero marrone bianco" << int(SchemeId::SixBands) << 6 << "";
+    QTest::newRow("three") << "giallo viola rosso" << -1 << 0 << "";
+    QTest::newRow("seven") << "nero nero nero nero nero nero nero" << -1 << 0 << "";
+}
+
+void TestReading::fromColours()
+{
+    QFETCH(QString, colours);
+    QFETCH(int, scheme);
+    QFETCH(int, badBand);
+    QFETCH(QString, value);
+    std::vector<Colour> bands;
+    for (const QString &name : colours.split(u' '))
+        bands.push_back(*Velmora::colourNamed(name.toStdString()));
+    const auto read = readColours(bands);
+    QCOMPARE(read ? int(read->reading.scheme) : -1, scheme);
+    if (!read)
+        return;
+    QCOMPARE(read->badBand, badBand);
+    QCOMPARE(complete(read->reading), badBand == 0);
+    if (badBand == 0)
+        QCOMPARE(qs(plainText(*valueOf(read->reading), ".")), value);
 }
 
 QTEST_APPLESS_MAIN(TestReading)
