@@ -1,0 +1,56 @@
+#pragma once
+
+#include "resistance.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Velmora {
+
+// The ways a surface-mount resistor prints its value.
+enum class SmdFormat {
+    Jumper, // "0", "00", "000": a 0 Ω link
+    ThreeDigits, // "472": two digits and the number of zeros
+    FourDigits, // "4701": three digits and the number of zeros
+    RNotation, // "4R7", "R47", "0R22", "R010": R where the decimal point is
+    LNotation, // "6L8": L where the decimal point is, in milliohms
+    Eia96, // "01C": the value's place in E96 and a multiplier letter
+};
+
+struct SmdReading {
+    Resistance value;
+    SmdFormat format = SmdFormat::ThreeDigits;
+    std::optional<int> tolerance; // hundredths of a percent, where the marking says it
+    std::optional<int> usualTolerance; // what such parts usually are, where it does not
+};
+
+// Why a marking is not read.
+enum class SmdError {
+    None,
+    Empty,
+    Malformed, // no format writes it so
+    Eia96Number, // two digits and a multiplier letter, but not 01 to 96
+    Eia96Letter, // two digits and a letter that is no multiplier
+};
+
+struct SmdCode {
+    std::vector<SmdReading> readings; // every reading, when more than one format writes it so
+    SmdError error = SmdError::None;
+};
+
+// Reads a marking as printed, in any case, spaces around it ignored.
+SmdCode readSmdCode(std::string_view code);
+
+struct SmdMarking {
+    std::string text;
+    SmdFormat format;
+};
+
+// Every marking that writes a value exactly, in SmdFormat's order: a
+// jumper's two, the digit codes, R in three characters and in four, L in
+// three, the E96 code.
+std::vector<SmdMarking> smdMarkings(Resistance value);
+
+} // namespace Velmora
