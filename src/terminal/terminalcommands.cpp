@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -227,11 +228,42 @@ int valueCommand(const Arguments &arguments)
         colours.join(u' ') + u'\n' + Wording::standing(seriesStanding(choice.reading, *read.value)));
 }
 
+// The format as scripts compare it: short, and never reworded.
+QString formatKey(SmdFormat format)
+{
+    constexpr std::array<const char *, 6> keys {"ponticello", "3cifre", "4cifre", "R", "L", "EIA-96"};
+    return QLatin1String(keys.at(std::size_t(format)));
+}
+
+int smdCommand(const Arguments &arguments)
+{
+    if (arguments.words.size() != 1)
+        return refuseUsage(QStringLiteral("smd vuole un codice, per esempio velmora smd 472"));
+    const QString &typed = arguments.words.constFirst();
+    const SmdCode code = readSmdCode(typed.toStdString());
+    if (code.readings.empty())
+        return refuseInput(arguments, Wording::smdRefusal(code, typed));
+    if (arguments.json) {
+        QJsonArray readings;
+        for (const SmdReading &r : code.readings)
+            readings << QJsonObject {{QStringLiteral("ohm"), exact(r.value)},
+                {QStringLiteral("formato"), formatKey(r.format)},
+                {QStringLiteral("tolleranza"), r.tolerance ? QJsonValue(exact({*r.tolerance, -2})) : QJsonValue()}};
+        printJson(QJsonObject {{QStringLiteral("letture"), readings}});
+        return 0;
+    }
+    QStringList lines;
+    for (const SmdReading &r : code.readings)
+        lines << Wording::smdReadingLine(r);
+    print(stdout, lines.join(u'\n') + u'\n');
+    return 0;
+}
+
 } // namespace
 
 bool isTerminalCommand(const QString &word)
 {
-    return word == QLatin1String("bande") || word == QLatin1String("valore");
+    return word == QLatin1String("bande") || word == QLatin1String("valore") || word == QLatin1String("smd");
 }
 
 int runTerminalCommand(const QString &command, const QStringList &arguments)
@@ -244,6 +276,8 @@ int runTerminalCommand(const QString &command, const QStringList &arguments)
         print(stdout, helpText());
         return 0;
     }
+    if (command == QLatin1String("smd"))
+        return smdCommand(parsed);
     return command == QLatin1String("bande") ? bandsCommand(parsed) : valueCommand(parsed);
 }
 
@@ -252,6 +286,7 @@ QString helpText()
     return QStringLiteral("Uso: velmora [opzioni]\n"
                           "     velmora bande COLORE... [--json]\n"
                           "     velmora valore TESTO [--bande N] [--tolleranza P] [--ppm N] [--json]\n"
+                          "     velmora smd CODICE [--json]\n"
                           "Legge il codice colori dei resistori a 4, 5 e 6 bande. Senza comando apre\n"
                           "la finestra; un comando risponde nel terminale, senza finestra.\n"
                           "\n"
@@ -262,6 +297,10 @@ QString helpText()
                           "                    Esempio: velmora bande giallo viola rosso oro\n"
                           "  valore TESTO      I colori di un valore e le sue serie E.\n"
                           "                    Esempio: velmora valore 4K7 --bande 5 --tolleranza 1\n"
+                          "  smd CODICE        Il valore di un resistore SMD dal codice stampato: 3 o 4\n"
+                          "                    cifre, R o L al posto della virgola, EIA-96; ogni\n"
+                          "                    lettura se il codice ne ha più d'una.\n"
+                          "                    Esempio: velmora smd 01C\n"
                           "\n"
                           "Opzioni dei comandi:\n"
                           "  --bande N         Con valore: 4, 5 o 6 bande (se manca, 4).\n"

@@ -7,8 +7,9 @@
 
 namespace Velmora {
 
-// Velmora's commands for a terminal, "velmora bande ..." and "velmora valore
-// ...": the colour code both ways, as text in the user's locale or as JSON.
+// Velmora's commands for a terminal, "velmora bande ...", "velmora valore
+// ..." and "velmora smd ...": the colour code both ways and SMD markings, as
+// text in the user's locale or as JSON.
 // They need no display and no QApplication.
 
 bool isTerminalCommand(const QString &word);

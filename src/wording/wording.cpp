@@ -230,4 +230,70 @@ QString Wording::missingRow(const BandScheme &scheme, BandKind kind, const QStri
         .arg(typed, listed(offered, tr("e")));
 }
 
+QString Wording::smdFormat(SmdFormat format)
+{
+    switch (format) {
+    case SmdFormat::Jumper:
+        return tr("ponticello");
+    case SmdFormat::ThreeDigits:
+        return tr("3 cifre");
+    case SmdFormat::FourDigits:
+        return tr("4 cifre");
+    case SmdFormat::RNotation:
+        return tr("R al posto della virgola");
+    case SmdFormat::LNotation:
+        return tr("L al posto della virgola, in milliohm");
+    case SmdFormat::Eia96:
+        break;
+    }
+    return tr("EIA-96");
+}
+
+QString Wording::smdTolerance(const SmdReading &reading)
+{
+    if (reading.tolerance)
+        return QStringLiteral("± ") + tolerance(*reading.tolerance);
+    if (reading.usualTolerance)
+        return tr("non indicata (di solito %1)").arg(tolerance(*reading.usualTolerance));
+    return tr("non indicata");
+}
+
+QString Wording::smdReadingLine(const SmdReading &reading)
+{
+    QString line = tr("%1 Ohm").arg(value(reading.value));
+    if (reading.tolerance)
+        line += u' ' + smdTolerance(reading);
+    return line + QStringLiteral(" (%1)").arg(smdFormat(reading.format));
+}
+
+QString Wording::smdRefusal(const SmdCode &code, const QString &typed)
+{
+    const QString quoted = QStringLiteral("«%1»").arg(typed.trimmed());
+    switch (code.error) {
+    case SmdError::None:
+        break;
+    case SmdError::Empty:
+        return tr("Scrivere il codice stampato sul resistore, per esempio 472, 4701, 4R7 oppure 01C.");
+    case SmdError::Malformed:
+        return tr("%1 non è un codice SMD: si scrive con 3 o 4 cifre (472, 4701), con R o L al posto della "
+                  "virgola (4R7, R010, 6L8) oppure con due cifre e una lettera (01C).")
+            .arg(quoted);
+    case SmdError::Eia96Number:
+        return tr("%1 non è un codice EIA-96: le due cifre vanno da 01 a 96.").arg(quoted);
+    case SmdError::Eia96Letter:
+        return tr("%1 non è un codice EIA-96: la lettera è una di A, B, C, D, E, F, G, H, X, Y, Z, R e S.").arg(quoted);
+    }
+    return QString();
+}
+
+QString Wording::smdMarkings(Resistance r, const std::vector<SmdMarking> &markings)
+{
+    if (markings.empty())
+        return tr("Nessun codice SMD scrive %1 Ohm.").arg(value(r));
+    QStringList codes;
+    for (const SmdMarking &m : markings)
+        codes << QStringLiteral("%1 (%2)").arg(QString::fromStdString(m.text), smdFormat(m.format));
+    return tr("%1 Ohm si marca %2.").arg(value(r), listed(codes, tr("oppure")));
+}
+
 } // namespace Velmora

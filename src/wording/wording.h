@@ -2,6 +2,7 @@
 
 #include "eseries.h"
 #include "reading.h"
+#include "smdcode.h"
 #include "valuebands.h"
 #include "valuereader.h"
 
@@ -54,6 +55,17 @@ public:
     static QString bandColourRefusal(const BandScheme &scheme, int band, const QString &typed);
     // Why a scheme has no row for what an option asked of a band's kind.
     static QString missingRow(const BandScheme &scheme, BandKind kind, const QString &typed);
+
+    // "3 cifre", "EIA-96" ...
+    static QString smdFormat(SmdFormat format);
+    // "± 1%", or "non indicata (di solito 5%)" where the marking does not say it.
+    static QString smdTolerance(const SmdReading &reading);
+    // "3,01 Ohm ± 1% (EIA-96)", "4700 Ohm (3 cifre)": one reading on a line.
+    static QString smdReadingLine(const SmdReading &reading);
+    // Why a marking is not read; typed is the text as given.
+    static QString smdRefusal(const SmdCode &code, const QString &typed);
+    // "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre)."
+    static QString smdMarkings(Resistance value, const std::vector<SmdMarking> &markings);
 };
 
 } // namespace Velmora
