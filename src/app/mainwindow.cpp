@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "layoutfont.h"
 #include "morebandslayout.h"
+#include "smddialog.h"
 #include "valuedialog.h"
 #include "wording.h"
 
@@ -46,6 +47,8 @@ void MainWindow::buildMenus()
     QAction *quit = file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
         if (m_valueDialog)
             m_valueDialog->close();
+        if (m_smdDialog)
+            m_smdDialog->close();
         close();
     });
     // These work from the tools' windows too.
@@ -73,6 +76,7 @@ void MainWindow::buildMenus()
         ->addAction(QStringLiteral("Da &valore a colori…"), QKeySequence(Qt::CTRL | Qt::Key_K), this,
             &MainWindow::openValueDialog)
         ->setShortcutContext(Qt::ApplicationShortcut);
+    tools->addAction(QStringLiteral("Codice &SMD…"), this, &MainWindow::openSmdDialog);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("&Informazioni su Velmora"), this, &MainWindow::showAbout);
@@ -158,6 +162,17 @@ void MainWindow::openValueDialog()
     m_valueDialog->show();
     m_valueDialog->raise();
     m_valueDialog->activateWindow();
+}
+
+// Built on first use; modeless, like the value dialog. It needs nothing of
+// the window.
+void MainWindow::openSmdDialog()
+{
+    if (!m_smdDialog)
+        m_smdDialog = new SmdDialog(this);
+    m_smdDialog->show();
+    m_smdDialog->raise();
+    m_smdDialog->activateWindow();
 }
 
 } // namespace Velmora

@@ -15,6 +15,7 @@ class QVBoxLayout;
 namespace Velmora {
 
 class BandForm;
+class SmdDialog;
 class ValueDialog;
 
 // The program's window: a menu bar over the band form on show. A plain
@@ -41,6 +42,7 @@ private:
     void updateCopyAction();
     void showAbout();
     void openValueDialog();
+    void openSmdDialog();
     void readingChanged(BandForm *form, const Reading &reading);
 
     QVBoxLayout *m_layout = nullptr;
@@ -53,6 +55,7 @@ private:
     QAction *m_copy = nullptr;
     QActionGroup *m_bands = nullptr;
     ValueDialog *m_valueDialog = nullptr;
+    SmdDialog *m_smdDialog = nullptr;
 };
 
 } // namespace Velmora

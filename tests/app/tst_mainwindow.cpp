@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "valuedialog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -70,6 +71,8 @@ private slots:
     void applyKeepsTheWindowsTolerance();
     void dialogKeepsItsChoicePerScheme();
     void dialogSizeFollowsTheBands();
+    void smdDialog_data();
+    void smdDialog();
 
 private:
     // The value dialog, opened with Ctrl+K and active.
@@ -151,7 +154,8 @@ void TestMainWindow::menus_data()
     QTest::newRow("Modifica") << 1 << "&Modifica" << QStringList {"&Copia valore", "Ctrl+C"};
     QTest::newRow("Bande") << 2 << "&Bande"
                            << QStringList {"&4 bande", "Ctrl+4", "&5 bande", "Ctrl+5", "&6 bande", "Ctrl+6"};
-    QTest::newRow("Strumenti") << 3 << "&Strumenti" << QStringList {"Da &valore a colori…", "Ctrl+K"};
+    QTest::newRow("Strumenti") << 3 << "&Strumenti"
+                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", ""};
     QTest::newRow("?") << 4 << "&?" << QStringList {"&Informazioni su Velmora", ""};
 }
 
@@ -487,6 +491,56 @@ void TestMainWindow::dialogSizeFollowsTheBands()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QVERIFY(openDialog());
     QCOMPARE(dialog->geometry(), before);
+}
+
+void TestMainWindow::smdDialog_data()
+{
+    // Shown: the two readings ("." for the locale's decimal point), their
+    // details, the value's codes, the message.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("68B") << "68B"
+                         << QStringList {"4990 Ohm", "", "EIA-96; tolleranza ± 1%; Serie E96, E192", "", "", ""};
+    QTest::newRow("47r") << "47r"
+                         << QStringList {"47 Ohm", "3.01 Ohm",
+                                "R al posto della virgola; tolleranza non indicata; Serie E3, E6, E12, E24, E192",
+                                "EIA-96; tolleranza ± 1%; Serie E48, E96, E192", "", ""};
+    QTest::newRow("472, also a value")
+        << "472"
+        << QStringList {"4700 Ohm", "", "3 cifre; tolleranza non indicata (di solito 5%); Serie E3, E6, E12, E24, E192",
+               "", "472 Ohm si marca 4720 (4 cifre).", ""};
+    QTest::newRow("4K7, a value") << "4K7"
+                                  << QStringList {
+                                         "", "", "", "", "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre).", ""};
+    QTest::newRow("97A") << "97A"
+                         << QStringList {
+                                "", "", "", "", "", "«97A» non è un codice EIA-96: le due cifre vanno da 01 a 96."};
+    QTest::newRow("-470") << "-470"
+                          << QStringList {"", "", "", "", "",
+                                 "Una resistenza non è mai negativa: scrivere il valore senza il segno meno."};
+}
+
+// From the Strumenti menu, typed from the keyboard into the field that has
+// the focus; judged on what the labels show and a screen reader says.
+void TestMainWindow::smdDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    action(*m_window, QStringLiteral("Codice &SMD…"))->trigger();
+    auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("SmdDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isActiveWindow());
+    auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("codeEdit"));
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    QTest::keyClicks(field, typed);
+    QStringList texts;
+    for (const char *name :
+        {"reading1Value", "reading2Value", "reading1Details", "reading2Details", "markingsLabel", "messageLabel"}) {
+        auto *label = dialog->findChild<QLabel *>(QLatin1String(name));
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
+        texts << (texts.size() < 2 ? label->text().replace(expectedPoint(), QStringLiteral(".")) : label->text());
+    }
+    QCOMPARE(texts, shown);
 }
 
 QTEST_MAIN(TestMainWindow)

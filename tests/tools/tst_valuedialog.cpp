@@ -4,6 +4,7 @@
 #include "swatch.h"
 #include "valuedialog.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -341,6 +342,9 @@ void TestValueDialog::moreBandsOffered()
     d.setReading(Reading {SchemeId::FiveBands});
     QCOMPARE(names(d), (QStringList {"GIALLO", "BIANCO", "BIANCO", "MARRONE", "MARRONE"}));
     QCOMPARE(control<QLabel>(d, "readBackLabel")->text(), QStringLiteral("4990 Ohm ± 1%"));
+    // What a screen reader says of it.
+    QCOMPARE(QAccessible::queryAccessibleInterface(control<QLabel>(d, "readBackLabel"))->text(QAccessible::Name),
+        QStringLiteral("4990 Ohm ± 1%"));
     QVERIFY(!control<QPushButton>(d, "moreBandsButton")->isVisible());
     QTest::keyClick(control<QLineEdit>(d, "valueEdit"), Qt::Key_Return);
     QCOMPARE(applied.count(), 1);

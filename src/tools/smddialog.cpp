@@ -1,0 +1,141 @@
+#include "smddialog.h"
+
+#include "eseries.h"
+#include "layoutfont.h"
+#include "smdcode.h"
+#include "valuereader.h"
+#include "wording.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace Velmora {
+
+namespace {
+
+QLabel *wrappingLabel(const char *name, const QString &description, int lines, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    // A screen reader says its text as its name; what it is, as its description.
+    label->setAccessibleDescription(description);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room kept for its longest text, so that the dialog keeps its size.
+    label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
+    return label;
+}
+
+} // namespace
+
+SmdDialog::SmdDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SmdDialog"));
+    setWindowTitle(tr("Codice SMD"));
+    setFont(layoutFont(Layout::Font::Default));
+    buildControls();
+    connect(m_code, &QLineEdit::textChanged, this, &SmdDialog::refresh);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    refresh();
+}
+
+// Centred over the window the first time, then where the person left it.
+void SmdDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    setAttribute(Qt::WA_Moved);
+}
+
+void SmdDialog::buildControls()
+{
+    auto *grid = new QGridLayout(this);
+
+    auto *title = new QLabel(tr("CODICE SMD"), this);
+    title->setObjectName(QStringLiteral("titleLabel"));
+    title->setFont(layoutFont(Layout::Font::Bold12));
+    grid->addWidget(title, 0, 0, 1, 2);
+
+    m_code = new QLineEdit(this);
+    m_code->setObjectName(QStringLiteral("codeEdit"));
+    m_code->setPlaceholderText(tr("472, 4701, 4R7, 01C oppure un valore, 4K7"));
+    m_code->setMaxLength(40);
+    m_code->setAccessibleName(tr("Codice"));
+    auto *caption = new QLabel(tr("&Codice:"), this);
+    caption->setObjectName(QStringLiteral("codeCaption"));
+    caption->setBuddy(m_code);
+    grid->addWidget(caption, 1, 0);
+    grid->addWidget(m_code, 1, 1);
+
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        const int n = int(i) + 1;
+        m_values[i] = new QLabel(this);
+        m_values[i]->setObjectName(QStringLiteral("reading%1Value").arg(n));
+        m_values[i]->setAccessibleDescription(tr("Lettura %1").arg(n));
+        m_values[i]->setFont(layoutFont(Layout::Font::Bold13_5));
+        m_details[i] = wrappingLabel("", tr("Lettura %1: formato, tolleranza e serie").arg(n), 2, this);
+        m_details[i]->setObjectName(QStringLiteral("reading%1Details").arg(n));
+        grid->addWidget(m_values[i], 2 + 2 * n - 2, 0, 1, 2);
+        grid->addWidget(m_details[i], 2 + 2 * n - 1, 0, 1, 2);
+    }
+
+    m_markings = wrappingLabel("markingsLabel", tr("Codici del valore"), 3, this);
+    grid->addWidget(m_markings, 6, 0, 1, 2);
+    m_message = wrappingLabel("messageLabel", tr("Messaggio"), 3, this);
+    grid->addWidget(m_message, 7, 0, 1, 2);
+
+    m_close = new QPushButton(tr("C&hiudi"), this);
+    m_close->setObjectName(QStringLiteral("closeButton"));
+    m_close->setAccessibleName(tr("Chiudi"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_close);
+    grid->addLayout(buttons, 8, 0, 1, 2);
+
+    // As wide as the four-band window, like the value dialog.
+    const QMargins margins = grid->contentsMargins();
+    for (QLabel *label : {m_details[0], m_details[1], m_markings, m_message})
+        label->setFixedWidth(433 - margins.left() - margins.right());
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void SmdDialog::refresh()
+{
+    const QString typed = m_code->text();
+    const SmdCode code = readSmdCode(typed.toStdString());
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        const bool shown = i < code.readings.size();
+        const SmdReading *r = shown ? &code.readings[i] : nullptr;
+        m_values[i]->setText(shown ? tr("%1 Ohm").arg(Wording::value(r->value)) : QString());
+        const std::vector<ESeries> series = shown ? seriesOf(r->value) : std::vector<ESeries> {};
+        m_details[i]->setText(shown
+                ? tr("%1; tolleranza %2; %3")
+                      .arg(Wording::smdFormat(r->format), Wording::smdTolerance(*r),
+                          series.empty() ? Wording::notStandard(std::nullopt) : Wording::seriesList(series))
+                : QString());
+    }
+
+    // A value typed here gets its codes, unless it is what the code says.
+    const ValueReading value = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    const bool sameAsCode = value.value
+        && std::any_of(code.readings.begin(), code.readings.end(),
+            [&](const SmdReading &r) { return sameValue(r.value, *value.value); });
+    m_markings->setText(
+        value.value && !sameAsCode ? Wording::smdMarkings(*value.value, smdMarkings(*value.value)) : QString());
+
+    // Neither a code nor a value: the code's refusal, or the value reader's
+    // where the text was plainly meant as a value ("4.700", "-470").
+    QString message;
+    if (code.readings.empty() && !value.value)
+        message = value.error == ReadError::Malformed || value.error == ReadError::Empty
+            ? Wording::smdRefusal(code, typed)
+            : Wording::readRefusal(value, typed);
+    m_message->setText(message);
+}
+
+} // namespace Velmora
