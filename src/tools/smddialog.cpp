@@ -18,12 +18,10 @@ namespace Velmora {
 
 namespace {
 
-QLabel *wrappingLabel(const char *name, const QString &description, int lines, QWidget *parent)
+QLabel *wrappingLabel(const char *name, int lines, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    // A screen reader says its text as its name; what it is, as its description.
-    label->setAccessibleDescription(description);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Room kept for its longest text, so that the dialog keeps its size.
@@ -52,6 +50,8 @@ void SmdDialog::showEvent(QShowEvent *event)
     setAttribute(Qt::WA_Moved);
 }
 
+// The labels that change carry no accessible name or description: a screen
+// reader then says their text, and hears when it changes.
 void SmdDialog::buildControls()
 {
     auto *grid = new QGridLayout(this);
@@ -76,17 +76,16 @@ void SmdDialog::buildControls()
         const int n = int(i) + 1;
         m_values[i] = new QLabel(this);
         m_values[i]->setObjectName(QStringLiteral("reading%1Value").arg(n));
-        m_values[i]->setAccessibleDescription(tr("Lettura %1").arg(n));
         m_values[i]->setFont(layoutFont(Layout::Font::Bold13_5));
-        m_details[i] = wrappingLabel("", tr("Lettura %1: formato, tolleranza e serie").arg(n), 2, this);
+        m_details[i] = wrappingLabel("", 2, this);
         m_details[i]->setObjectName(QStringLiteral("reading%1Details").arg(n));
         grid->addWidget(m_values[i], 2 + 2 * n - 2, 0, 1, 2);
         grid->addWidget(m_details[i], 2 + 2 * n - 1, 0, 1, 2);
     }
 
-    m_markings = wrappingLabel("markingsLabel", tr("Codici del valore"), 3, this);
+    m_markings = wrappingLabel("markingsLabel", 3, this);
     grid->addWidget(m_markings, 6, 0, 1, 2);
-    m_message = wrappingLabel("messageLabel", tr("Messaggio"), 3, this);
+    m_message = wrappingLabel("messageLabel", 3, this);
     grid->addWidget(m_message, 7, 0, 1, 2);
 
     m_close = new QPushButton(tr("C&hiudi"), this);

@@ -135,17 +135,15 @@ void ValueDialog::buildControls()
     }
     grid->addLayout(bands, 4, 0, 1, 2);
 
-    // A label's accessible name is what a screen reader says of it: its text,
-    // which changes; what it is goes in the description.
+    // The labels that change carry no accessible name or description: a
+    // screen reader then says their text, and hears when it changes.
     m_readBack = new QLabel(this);
     m_readBack->setObjectName(QStringLiteral("readBackLabel"));
     m_readBack->setFont(layoutFont(Layout::Font::Bold13_5));
-    m_readBack->setAccessibleDescription(tr("Valore letto"));
     grid->addWidget(m_readBack, 5, 0, 1, 2);
 
     m_series = new QLabel(this);
     m_series->setObjectName(QStringLiteral("seriesLabel"));
-    m_series->setAccessibleDescription(tr("Serie"));
     m_belowButton = new QPushButton(this);
     m_belowButton->setObjectName(QStringLiteral("nearestBelowButton"));
     m_aboveButton = new QPushButton(this);
@@ -159,7 +157,6 @@ void ValueDialog::buildControls()
     // Room for three lines, so that the dialog keeps its size as messages come and go.
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("messageLabel"));
-    m_message->setAccessibleDescription(tr("Messaggio"));
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_message->setMinimumHeight(3 * m_message->fontMetrics().lineSpacing());

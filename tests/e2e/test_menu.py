@@ -1,6 +1,6 @@
 """The menu bar in the real window: the five-band form chosen from the
 keyboard through the Bande menu, read and worked as a user would, and the
-four-band form back as it was left."""
+four-band form back as it was left; the SMD dialog from the Strumenti menu."""
 
 from velmoradesktop import VelmoraTestCase, main
 
@@ -49,6 +49,16 @@ class BandsMenu(VelmoraTestCase):
         self.assertEqual(self.app.result(), "4700 Ohm ± 5%")
         self.assertEqual(self.app.extents(self.app.window)[2:], (433, 421))
         self.assertIsNone(self.client(5))
+
+    def test_smd_code_from_the_tools_menu(self):
+        self.app.key("alt+s", "s")
+        dialog = self.app.wait_window("Codice SMD")
+        # No window manager hands it the keyboard; the test does.
+        self.desktop.run("xdotool", "windowfocus", "--sync", self.app.x_windows("Codice SMD", sync=True)[0])
+        self.app.key("6", "8", "B")
+        labels = lambda: [c.name for c in dialog if c is not None and c.getRoleName() == "label"]
+        self.app.wait_for(lambda: "4990 Ohm" in labels(), "68B read as 4990 Ohm")
+        self.assertIn("EIA-96; tolleranza ± 1%; Serie E96, E192", labels())
 
 
 if __name__ == "__main__":

@@ -571,6 +571,14 @@ class Velmora:
         except AssertionError:
             raise AssertionError("%s reads %r, expected %r" % (name, self.text(name), text)) from None
 
+    def wait_window(self, title):
+        """Waits for one of the program's other windows, a tool's, to show
+        and returns its accessible."""
+        self._box_expected = True
+        return self.wait_for(
+            lambda: next((w for w in self.app if w is not None and w.name == title and self.showing(w)), None), title
+        )
+
     def wait_box(self):
         """Waits for the missing-data box and returns its accessible."""
         self._box_expected = True
