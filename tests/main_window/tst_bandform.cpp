@@ -27,8 +27,10 @@ const std::vector<Entry> Tolerances {{"marrone", 100}, {"rosso", 200}, {"arancio
 const std::vector<Entry> Coefficients {{"nero", 250}, {"marrone", 100}, {"rosso", 50}, {"arancio", 15}, {"giallo", 25},
     {"verde", 20}, {"azzurro", 10}, {"viola", 5}, {"grigio", 1}};
 
-const std::vector<Entry> &listOf(int band)
+const std::vector<Entry> &listOf(int bands, int band)
 {
+    if (bands == 3)
+        return band == 3 ? Multipliers : Digits;
     if (band <= 3)
         return Digits;
     return band == 4 ? Multipliers : band == 5 ? Tolerances : Coefficients;
@@ -51,7 +53,7 @@ QString exactText(int n, int power)
 
 const Layout::FormLayout &layoutFor(int bands)
 {
-    return bands == 5 ? Layout::FiveBands : Layout::SixBands;
+    return bands == 3 ? Layout::ThreeBands : bands == 5 ? Layout::FiveBands : Layout::SixBands;
 }
 
 // What the result line shows, left to right.
@@ -99,7 +101,7 @@ private slots:
 void TestBandForm::lists_data()
 {
     QTest::addColumn<int>("bands");
-    for (int bands : {5, 6})
+    for (int bands : {3, 5, 6})
         QTest::addRow("%d bands", bands) << bands;
 }
 
@@ -107,9 +109,9 @@ void TestBandForm::lists()
 {
     QFETCH(int, bands);
     BandForm form(layoutFor(bands));
-    QCOMPARE(form.objectName(), bands == 5 ? "Form2" : "Form3");
+    QCOMPARE(form.objectName(), bands == 3 ? "Form4" : bands == 5 ? "Form2" : "Form3");
     for (int band = 1; band <= bands; ++band) {
-        const std::vector<Entry> &want = listOf(band);
+        const std::vector<Entry> &want = listOf(bands, band);
         BandList *list = form.list(band);
         QCOMPARE(list->count(), int(want.size()));
         for (int row = 0; row < list->count(); ++row)
@@ -122,37 +124,31 @@ void TestBandForm::everyValue_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<int>("multiplierRow");
-    for (int bands : {5, 6})
+    for (int bands : {3, 5, 6})
         for (std::size_t m = 0; m < Multipliers.size(); ++m)
             QTest::addRow("%d bands, %s", bands, Multipliers[m].text) << bands << int(m);
 }
 
-// Every value of three digits and one multiplier, clicked in as a user would
-// with a value on show, against integer arithmetic.
+// Every value of the form's digits and one multiplier, clicked in as a user
+// would with a value on show, against integer arithmetic.
 void TestBandForm::everyValue()
 {
     QFETCH(int, bands);
     QFETCH(int, multiplierRow);
     BandForm form(layoutFor(bands));
     form.show();
-    chooseBands(form, {0, 0, 0, multiplierRow, 0, 0});
-    if (bands == 5)
-        form.chooseRow(5, 0);
+    const int digits = bands == 3 ? 2 : 3;
+    for (int band = 1; band <= bands; ++band)
+        clickEntry(form, band, band == digits + 1 ? multiplierRow : 0);
     clickButton(form, 1);
     QLabel *value = form.valueLabel();
     const int power = Multipliers[std::size_t(multiplierRow)].value;
-    for (int d1 = 0; d1 < 10; ++d1) {
-        clickEntry(form, 1, d1);
-        for (int d2 = 0; d2 < 10; ++d2) {
-            clickEntry(form, 2, d2);
-            for (int d3 = 0; d3 < 10; ++d3) {
-                clickEntry(form, 3, d3);
-                const QString want = exactText(d1 * 100 + d2 * 10 + d3, power);
-                if (value->text() != want)
-                    QFAIL(qPrintable(
-                        QStringLiteral("%1%2%3: %4, expected %5").arg(d1).arg(d2).arg(d3).arg(value->text(), want)));
-            }
-        }
+    for (int n = 0; n < (digits == 2 ? 100 : 1000); ++n) {
+        for (int band = 1, rest = n; band <= digits; ++band)
+            clickEntry(form, digits + 1 - band, std::exchange(rest, rest / 10) % 10);
+        const QString want = exactText(n, power);
+        if (value->text() != want)
+            QFAIL(qPrintable(QStringLiteral("%1: %2, expected %3").arg(n).arg(value->text(), want)));
     }
 }
 
@@ -166,8 +162,8 @@ void TestBandForm::toleranceAndCoefficient_data()
     // Every row of the test's own tables, in both forms that list it.
     for (int bands : {5, 6})
         for (int band = 5; band <= bands; ++band)
-            for (std::size_t row = 0; row < listOf(band).size(); ++row) {
-                const Entry &e = listOf(band)[row];
+            for (std::size_t row = 0; row < listOf(bands, band).size(); ++row) {
+                const Entry &e = listOf(bands, band)[row];
                 const QString text = band == 5 ? exactText(e.value, -2).replace(expectedPoint(), ".") + "%"
                                                : QStringLiteral("%1 ppm/K").arg(e.value);
                 QTest::addRow("%d: band %d, %s", bands, band, e.text)
@@ -204,7 +200,7 @@ void TestBandForm::missingBand_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<int>("missing");
-    for (int bands : {5, 6})
+    for (int bands : {3, 5, 6})
         for (int missing = 1; missing <= bands; ++missing)
             QTest::addRow("%d bands, band %d", bands, missing) << bands << missing;
 }
@@ -238,9 +234,11 @@ void TestBandForm::clearAll()
     BandForm form(layoutFor(bands));
     form.show();
     const QImage start = form.grab().toImage();
-    chooseBands(form, {4, 9, 9, 2, 0, 1});
+    const auto choose = [&] { bands == 3 ? chooseBands(form, {4, 9, 3}) : chooseBands(form, {4, 9, 9, 2, 0, 1}); };
+    choose();
     clickButton(form, 1);
-    QCOMPARE(resultLine(form).left(12), "49900 Ohm ± ");
+    const QString line = resultLine(form);
+    QCOMPARE(line.left(12), bands == 3 ? "49000 Ohm ± " : "49900 Ohm ± ");
 
     BoxAnswerer boxes;
     clickButton(form, 2);
@@ -255,6 +253,10 @@ void TestBandForm::clearAll()
     form.list(1)->setFocus();
     QCOMPARE(form.grab().toImage(), start);
     QCOMPARE(boxes.count, 0);
+    // Chosen again, the bands say all they said.
+    choose();
+    clickButton(form, 1);
+    QCOMPARE(resultLine(form), line);
 }
 
 void TestBandForm::everythingFits_data()
@@ -262,6 +264,7 @@ void TestBandForm::everythingFits_data()
     QTest::addColumn<int>("bands");
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<QString>("line"); // with '.' for the locale's separator
+    QTest::newRow("3: widest line") << 3 << QList {9, 9, 9} << "99000000000 Ohm ± 20%";
     QTest::newRow("5: widest line") << 5 << QList {9, 9, 9, 9, 2} << "999000000000 Ohm ± 0.05%";
     QTest::newRow("5: smallest fraction") << 5 << QList {0, 0, 1, 12, 9} << "0.001 Ohm ± 10%";
     QTest::newRow("6: widest line") << 6 << QList {9, 9, 9, 9, 7, 0} << "999000000000 Ohm ± 0.05% 250 ppm/K";
@@ -314,6 +317,7 @@ void TestBandForm::resultLineSpacing_data()
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<QList<int>>("lefts"); // value, Ohm, ±, tolerance, coefficient
     // The four-band form's places (168, 264, 320, 336) for a short value.
+    QTest::newRow("3: 4700") << 3 << QList {4, 7, 2} << QList {168, 264, 320, 336};
     QTest::newRow("5: 4700") << 5 << QList {4, 7, 0, 1, 0} << QList {168, 264, 320, 336};
     QTest::newRow("6: 4700") << 6 << QList {4, 7, 0, 1, 0, 1} << QList {168, 264, 320, 336, 399};
     QTest::newRow("5: 0,001") << 5 << QList {0, 0, 1, 12, 0} << QList {168, 264, 320, 336};
@@ -342,6 +346,8 @@ void TestBandForm::looksAsStored_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<QList<int>>("rows"); // empty: as the form opens
+    QTest::newRow("3 start") << 3 << QList<int>();
+    QTest::newRow("3 calculated") << 3 << QList {4, 7, 2};
     QTest::newRow("5 start") << 5 << QList<int>();
     QTest::newRow("5 calculated") << 5 << QList {4, 9, 9, 1, 0};
     QTest::newRow("6 start") << 6 << QList<int>();
