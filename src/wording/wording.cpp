@@ -214,6 +214,8 @@ QString Wording::missingRow(const BandScheme &scheme, BandKind kind, const QStri
     if (kind == BandKind::Tolerance) {
         for (int row : tolerancesFinestFirst(scheme))
             offered << tolerance(scheme.rows(scheme.bandOf(kind))[std::size_t(row)].value);
+        if (scheme.impliedTolerance)
+            offered << tolerance(*scheme.impliedTolerance);
         offered.removeDuplicates();
         return tr("La finestra a %1 bande non offre la tolleranza «%2»: offre %3.")
             .arg(scheme.bandCount)
