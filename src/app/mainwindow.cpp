@@ -18,6 +18,9 @@
 
 namespace Velmora {
 
+// The forms are kept by SchemeId: the windows' schemes come first.
+static_assert(std::size_t(SchemeId::FourBandsFullCode) == AllSchemes.size());
+
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
     , m_layout(new QVBoxLayout(this))
@@ -143,7 +146,7 @@ void MainWindow::showAbout()
 {
     QMessageBox::about(this, QStringLiteral("Informazioni su Velmora"),
         QStringLiteral("<p><b>Velmora</b> %1</p>"
-                       "<p>Legge il codice colori dei resistori a 4, 5 e 6 bande e ne mostra il valore.</p>"
+                       "<p>Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e ne mostra il valore.</p>"
                        "<p>Qt %2</p>")
             .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
 }

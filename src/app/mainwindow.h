@@ -21,7 +21,8 @@ class ValueDialog;
 // The program's window: a menu bar over the band form on show. A plain
 // widget with a layout, not a QMainWindow, whose dock and toolbar machinery
 // would cost start-up time for nothing. The four-band
-// form is built at start; the five- and six-band forms when first chosen.
+// form is built at start; the three-, five- and six-band forms when first
+// chosen.
 // Each keeps its choices and result while another is shown, and the window
 // holds each one's reading for the tools, which know the forms through it.
 class MainWindow : public QWidget
@@ -47,10 +48,15 @@ private:
 
     QVBoxLayout *m_layout = nullptr;
     QMenuBar *m_menuBar = nullptr;
-    std::array<BandForm *, 3> m_forms {};
-    std::array<Reading, 3> m_readings {
-        Reading {SchemeId::FourBands}, Reading {SchemeId::FiveBands}, Reading {SchemeId::SixBands}};
-    std::array<QPointer<QWidget>, 3> m_lastFocus {}; // per form, while another is shown
+    // Per form, indexed by its SchemeId.
+    std::array<BandForm *, AllSchemes.size()> m_forms {};
+    std::array<Reading, AllSchemes.size()> m_readings = [] {
+        std::array<Reading, AllSchemes.size()> readings {};
+        for (std::size_t i = 0; i < readings.size(); ++i)
+            readings[i].scheme = SchemeId(i);
+        return readings;
+    }();
+    std::array<QPointer<QWidget>, AllSchemes.size()> m_lastFocus {}; // while another is shown
     BandForm *m_current = nullptr;
     QAction *m_copy = nullptr;
     QActionGroup *m_bands = nullptr;

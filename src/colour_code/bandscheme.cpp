@@ -14,9 +14,19 @@ int BandScheme::bandOf(BandKind wanted) const
     return 0;
 }
 
+int BandScheme::digitCount() const
+{
+    int digits = 0;
+    for (int band = 1; band <= bandCount; ++band)
+        digits += kind(band) == BandKind::Digit ? 1 : 0;
+    return digits;
+}
+
 const BandScheme &bandScheme(SchemeId id)
 {
     switch (id) {
+    case SchemeId::ThreeBands:
+        return SchemeTables::ThreeBands;
     case SchemeId::FiveBands:
         return SchemeTables::FiveBands;
     case SchemeId::SixBands:

@@ -29,13 +29,14 @@ struct SchemeRow {
 // bands can stand beside these. FourBandsFullCode is the whole colour code on
 // four bands, as parts carry it: the four-band window lists fewer colours
 // (no silver tolerance, no multiplier past blue), and no window shows it.
-enum class SchemeId { FourBands, FiveBands, SixBands, FourBandsFullCode };
+enum class SchemeId { FourBands, FiveBands, SixBands, ThreeBands, FourBandsFullCode };
 
 // The schemes the windows show, in menu order.
-inline constexpr std::array AllSchemes {SchemeId::FourBands, SchemeId::FiveBands, SchemeId::SixBands};
+inline constexpr std::array AllSchemes {
+    SchemeId::ThreeBands, SchemeId::FourBands, SchemeId::FiveBands, SchemeId::SixBands};
 
-// A way of banding a resistor: four, five or six bands, each of one kind
-// and with its own list of colours.
+// A way of banding a resistor: three to six bands, each of one kind and
+// with its own list of colours.
 struct BandScheme {
     SchemeId id;
     int bandCount;
@@ -46,10 +47,13 @@ struct BandScheme {
     // 100 ppm/K.
     Colour usualTolerance;
     Colour usualCoefficient;
+    // The tolerance a scheme without a tolerance band stands for, in
+    // hundredths of a percent: three bands are ± 20 %.
+    std::optional<int> impliedTolerance {};
 
     BandKind kind(int band) const { return kinds.at(std::size_t(band - 1)); }
     std::span<const SchemeRow> rows(int band) const { return lists.at(std::size_t(band - 1)); }
-    int digitCount() const { return bandCount == 4 ? 2 : 3; }
+    int digitCount() const;
     // The band of a kind, 0 when the scheme has none.
     int bandOf(BandKind kind) const;
 };

@@ -69,6 +69,9 @@ std::optional<Resistance> valueOf(const Reading &reading)
 
 std::optional<int> toleranceOf(const Reading &reading)
 {
+    const BandScheme &scheme = bandScheme(reading.scheme);
+    if (scheme.bandOf(BandKind::Tolerance) == 0)
+        return scheme.impliedTolerance;
     return valueOfKind(reading, BandKind::Tolerance);
 }
 
@@ -105,7 +108,8 @@ std::optional<ResultParts> resultParts(const Reading &reading, std::string_view 
 std::optional<ColourReading> readColours(std::span<const Colour> colours)
 {
     std::optional<ColourReading> best;
-    for (SchemeId id : {SchemeId::FourBands, SchemeId::FourBandsFullCode, SchemeId::FiveBands, SchemeId::SixBands}) {
+    for (SchemeId id : {SchemeId::ThreeBands, SchemeId::FourBands, SchemeId::FourBandsFullCode, SchemeId::FiveBands,
+             SchemeId::SixBands}) {
         const BandScheme &scheme = bandScheme(id);
         if (std::size_t(scheme.bandCount) != colours.size())
             continue;

@@ -37,7 +37,8 @@ bool complete(const Reading &reading);
 
 // What the reading says, each as soon as the bands it needs are chosen: the
 // value once the digits and the multiplier are; the tolerance in hundredths
-// of a percent; the temperature coefficient in ppm/K (never without its band).
+// of a percent (always, where the scheme implies it without a band); the
+// temperature coefficient in ppm/K (never without its band).
 std::optional<Resistance> valueOf(const Reading &reading);
 std::optional<int> toleranceOf(const Reading &reading);
 std::optional<int> coefficientOf(const Reading &reading);
@@ -63,7 +64,7 @@ struct ResultParts {
 std::optional<ResultParts> resultParts(const Reading &reading, std::string_view decimalPoint);
 
 // A resistor read from its colours, band 1 first: in the window's scheme for
-// that many bands, or with four bands the full code where the window's lists
+// that many bands (three bands: ± 20 %), or with four bands the full code where the window's lists
 // lack a colour. badBand is the first band whose list lacks its colour, 0
 // when every band has its colour and the reading is complete.
 struct ColourReading {

@@ -102,6 +102,9 @@ constexpr std::array<SchemeRow, 9> TempCoefficients {{
 
 using K = BandKind;
 
+// No tolerance band: the usual parts are never read.
+constexpr BandScheme ThreeBands {SchemeId::ThreeBands, 3, {K::Digit, K::Digit, K::Multiplier},
+    {Digits, Digits, Multipliers}, Colour::Gold, Colour::Brown, 2000};
 constexpr BandScheme FourBands {SchemeId::FourBands, 4, {K::Digit, K::Digit, K::Multiplier, K::Tolerance},
     {Digits, Digits, FourBandMultipliers, FourBandTolerances}, Colour::Gold, Colour::Brown};
 constexpr BandScheme FiveBands {SchemeId::FiveBands, 5, {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance},

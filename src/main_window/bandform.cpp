@@ -134,6 +134,15 @@ void BandForm::buildControls()
         m_shapes.push_back(swatch);
         updateSwatchName(band);
     }
+    showImpliedTolerance();
+}
+
+// Without a tolerance band the tolerance is known from the start; it shows
+// with the value, as a chosen one does.
+void BandForm::showImpliedTolerance()
+{
+    if (m_scheme.impliedTolerance)
+        m_tolerance->setText(qs(toleranceText(*m_scheme.impliedTolerance, decimalPoint())));
 }
 
 QLabel *BandForm::addLabel(const Layout::Control &c)
@@ -330,6 +339,7 @@ void BandForm::ClearAll()
     for (QLabel *l : {m_scratch, m_tolerance, m_tempCoefficient})
         if (l)
             l->setText(QString());
+    showImpliedTolerance();
     for (QLabel *l : m_resultLine)
         if (l)
             l->setVisible(false);

@@ -14,7 +14,7 @@ namespace Velmora {
 
 namespace {
 
-constexpr qsizetype FewestBands = 4;
+constexpr qsizetype FewestBands = 3;
 constexpr qsizetype MostBands = 6;
 
 struct Arguments {
@@ -192,7 +192,7 @@ int valueCommand(const Arguments &arguments)
         const auto it = std::find_if(AllSchemes.begin(), AllSchemes.end(),
             [&](SchemeId s) { return QString::number(bandScheme(s).bandCount) == *arguments.bands; });
         if (it == AllSchemes.end())
-            return refuseUsage(QStringLiteral("l'opzione --bande vuole 4, 5 o 6, non %1").arg(*arguments.bands));
+            return refuseUsage(QStringLiteral("l'opzione --bande vuole 3, 4, 5 o 6, non %1").arg(*arguments.bands));
         id = *it;
     }
     const BandScheme &scheme = bandScheme(id);
@@ -208,6 +208,11 @@ int valueCommand(const Arguments &arguments)
         const std::optional<int> value
             = kind == BandKind::Tolerance ? hundredthsOfPercent(*asked) : std::optional(asked->toInt(&isNumber));
         const int band = scheme.bandOf(kind);
+        if (band == 0) { // three bands: the tolerance the scheme implies, or none
+            if (value != scheme.impliedTolerance)
+                return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
+            continue;
+        }
         const int row = rowOfValue(scheme.rows(band), kind == BandKind::Tolerance || isNumber ? value : std::nullopt);
         if (row == NoRow)
             return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
@@ -287,13 +292,14 @@ QString helpText()
                           "     velmora bande COLORE... [--json]\n"
                           "     velmora valore TESTO [--bande N] [--tolleranza P] [--ppm N] [--json]\n"
                           "     velmora smd CODICE [--json]\n"
-                          "Legge il codice colori dei resistori a 4, 5 e 6 bande. Senza comando apre\n"
-                          "la finestra; un comando risponde nel terminale, senza finestra.\n"
+                          "Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e i codici dei\n"
+                          "resistori SMD. Senza comando apre la finestra; un comando risponde nel\n"
+                          "terminale, senza finestra.\n"
                           "\n"
                           "Comandi:\n"
-                          "  bande COLORE...   Il valore dai colori delle bande, dalla prima: nero,\n"
-                          "                    marrone, rosso, arancio, giallo, verde, azzurro (o blu),\n"
-                          "                    viola, grigio, bianco, oro, argento, rosa.\n"
+                          "  bande COLORE...   Il valore dai colori delle bande, da 3 a 6, dalla prima:\n"
+                          "                    nero, marrone, rosso, arancio, giallo, verde, azzurro\n"
+                          "                    (o blu), viola, grigio, bianco, oro, argento, rosa.\n"
                           "                    Esempio: velmora bande giallo viola rosso oro\n"
                           "  valore TESTO      I colori di un valore e le sue serie E.\n"
                           "                    Esempio: velmora valore 4K7 --bande 5 --tolleranza 1\n"
@@ -303,9 +309,9 @@ QString helpText()
                           "                    Esempio: velmora smd 01C\n"
                           "\n"
                           "Opzioni dei comandi:\n"
-                          "  --bande N         Con valore: 4, 5 o 6 bande (se manca, 4).\n"
-                          "  --tolleranza P    Con valore: la tolleranza in percento (se manca, 5 a\n"
-                          "                    4 bande, 1 a 5 e 6).\n"
+                          "  --bande N         Con valore: 3, 4, 5 o 6 bande (se manca, 4).\n"
+                          "  --tolleranza P    Con valore: la tolleranza in percento (se manca, 20 a\n"
+                          "                    3 bande, 5 a 4, 1 a 5 e 6).\n"
                           "  --ppm N           Con valore e 6 bande: il coefficiente di temperatura\n"
                           "                    in ppm/K (se manca, 100).\n"
                           "  --json            La risposta come un oggetto JSON, per gli script.\n"

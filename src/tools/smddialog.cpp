@@ -130,7 +130,9 @@ void SmdDialog::refresh()
     // Neither a code nor a value: the code's refusal, or the value reader's
     // where the text was plainly meant as a value ("4.700", "-470").
     QString message;
-    if (code.readings.empty() && !value.value)
+    if (code.readings.size() > 1)
+        message = Wording::smdAmbiguous();
+    else if (code.readings.empty() && !value.value)
         message = value.error == ReadError::Malformed || value.error == ReadError::Empty
             ? Wording::smdRefusal(code, typed)
             : Wording::readRefusal(value, typed);

@@ -108,8 +108,13 @@ void ValueDialog::buildControls()
     m_tolerance = new QComboBox(this);
     m_tolerance->setObjectName(QStringLiteral("toleranceBox"));
     m_tolerance->setAccessibleName(tr("Tolleranza"));
+    m_fixedTolerance = new QLabel(this);
+    m_fixedTolerance->setObjectName(QStringLiteral("fixedToleranceLabel"));
+    m_fixedTolerance->setAccessibleName(tr("Tolleranza"));
+    m_fixedTolerance->hide();
     grid->addWidget(caption(tr("&Tolleranza:"), m_tolerance, "toleranceCaption", this), 2, 0);
     grid->addWidget(m_tolerance, 2, 1);
+    grid->addWidget(m_fixedTolerance, 2, 1);
 
     m_coefficient = new QComboBox(this);
     m_coefficient->setObjectName(QStringLiteral("coefficientBox"));
@@ -224,8 +229,14 @@ void ValueDialog::fillLists()
 {
     const BandScheme &scheme = bandScheme(m_scheme);
     const SchemeChoice &c = choice();
-    fill(m_tolerance, scheme, scheme.bandOf(BandKind::Tolerance), tolerancesFinestFirst(scheme), toleranceEntry,
-        c.tolerance);
+    const int toleranceBand = scheme.bandOf(BandKind::Tolerance);
+    if (toleranceBand != 0)
+        fill(m_tolerance, scheme, toleranceBand, tolerancesFinestFirst(scheme), toleranceEntry, c.tolerance);
+    // Three bands carry no tolerance to choose: the part is ± 20 %.
+    m_tolerance->setVisible(toleranceBand != 0);
+    m_fixedTolerance->setVisible(toleranceBand == 0);
+    if (scheme.impliedTolerance)
+        m_fixedTolerance->setText(toleranceEntry(*scheme.impliedTolerance));
     const int coefficientBand = scheme.bandOf(BandKind::TempCoefficient);
     if (coefficientBand != 0) {
         std::vector<int> order(scheme.rows(coefficientBand).size());
@@ -244,7 +255,8 @@ void ValueDialog::fillLists()
 void ValueDialog::choiceChanged()
 {
     SchemeChoice &c = choice();
-    c.tolerance = Colour(m_tolerance->currentData().toInt());
+    if (bandScheme(m_scheme).bandOf(BandKind::Tolerance) != 0)
+        c.tolerance = Colour(m_tolerance->currentData().toInt());
     if (bandScheme(m_scheme).bandOf(BandKind::TempCoefficient) != 0)
         c.coefficient = Colour(m_coefficient->currentData().toInt());
     refresh();

@@ -66,7 +66,7 @@ private:
     SchemeChoice &choice() { return m_choices[std::size_t(m_scheme)]; }
 
     SchemeId m_scheme = SchemeId::FourBands;
-    std::array<SchemeChoice, 3> m_choices {};
+    std::array<SchemeChoice, AllSchemes.size()> m_choices {}; // by SchemeId
     std::optional<Reading> m_applicable; // what Applica sends
     std::optional<SchemeId> m_offered;
     std::optional<Resistance> m_below;
@@ -74,6 +74,7 @@ private:
 
     QLineEdit *m_value = nullptr;
     QComboBox *m_tolerance = nullptr;
+    QLabel *m_fixedTolerance = nullptr; // in its place where no band chooses one
     QLabel *m_coefficientCaption = nullptr;
     QComboBox *m_coefficient = nullptr;
     std::array<Swatch *, 6> m_swatches {};

@@ -214,6 +214,8 @@ QString Wording::missingRow(const BandScheme &scheme, BandKind kind, const QStri
     if (kind == BandKind::Tolerance) {
         for (int row : tolerancesFinestFirst(scheme))
             offered << tolerance(scheme.rows(scheme.bandOf(kind))[std::size_t(row)].value);
+        if (scheme.impliedTolerance)
+            offered << tolerance(*scheme.impliedTolerance);
         offered.removeDuplicates();
         return tr("La finestra a %1 bande non offre la tolleranza «%2»: offre %3.")
             .arg(scheme.bandCount)
@@ -264,6 +266,11 @@ QString Wording::smdReadingLine(const SmdReading &reading)
     if (reading.tolerance)
         line += u' ' + smdTolerance(reading);
     return line + QStringLiteral(" (%1)").arg(smdFormat(reading.format));
+}
+
+QString Wording::smdAmbiguous()
+{
+    return tr("Il codice si legge in due modi: la marcatura non dice quale, il circuito o una misura sì.");
 }
 
 QString Wording::smdRefusal(const SmdCode &code, const QString &typed)

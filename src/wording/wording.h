@@ -62,6 +62,8 @@ public:
     static QString smdTolerance(const SmdReading &reading);
     // "3,01 Ohm ± 1% (EIA-96)", "4700 Ohm (3 cifre)": one reading on a line.
     static QString smdReadingLine(const SmdReading &reading);
+    // A marking with more than one reading.
+    static QString smdAmbiguous();
     // Why a marking is not read; typed is the text as given.
     static QString smdRefusal(const SmdCode &code, const QString &typed);
     // "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre)."

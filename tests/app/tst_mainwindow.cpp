@@ -153,7 +153,8 @@ void TestMainWindow::menus_data()
     QTest::newRow("File") << 0 << "&File" << QStringList {"&Esci", "Ctrl+Q"};
     QTest::newRow("Modifica") << 1 << "&Modifica" << QStringList {"&Copia valore", "Ctrl+C"};
     QTest::newRow("Bande") << 2 << "&Bande"
-                           << QStringList {"&4 bande", "Ctrl+4", "&5 bande", "Ctrl+5", "&6 bande", "Ctrl+6"};
+                           << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "&5 bande", "Ctrl+5", "&6 bande",
+                                  "Ctrl+6"};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
                                << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", ""};
     QTest::newRow("?") << 4 << "&?" << QStringList {"&Informazioni su Velmora", ""};
@@ -187,6 +188,7 @@ void TestMainWindow::switching_data()
     QTest::addColumn<QString>("title");
     QTest::newRow("Ctrl+5") << QKeyCombination(Qt::CTRL, Qt::Key_5) << QSize(537, 460) << "VELMORA a 5 bande";
     QTest::newRow("Ctrl+6") << QKeyCombination(Qt::CTRL, Qt::Key_6) << QSize(641, 460) << "VELMORA a 6 bande";
+    QTest::newRow("Ctrl+3") << QKeyCombination(Qt::CTRL, Qt::Key_3) << QSize(433, 460) << "VELMORA a 3 bande";
     QTest::newRow("Ctrl+4") << QKeyCombination(Qt::CTRL, Qt::Key_4) << QSize(433, 421) << "VELMORA a 4 bande";
 }
 
@@ -209,7 +211,7 @@ void TestMainWindow::switching()
     QVERIFY(titles.contains(title));
     const int bands = QString(title.at(10)).toInt();
     QCOMPARE(action(*m_window, QStringLiteral("&%1 bande").arg(bands))->isChecked(), true);
-    for (int n : {4, 5, 6})
+    for (int n : {3, 4, 5, 6})
         if (n != bands)
             QCOMPARE(action(*m_window, QStringLiteral("&%1 bande").arg(n))->isChecked(), false);
     QCOMPARE(QApplication::focusWidget(), form->list(1));
@@ -407,6 +409,8 @@ void TestMainWindow::applyKeepsTheWindowsTolerance_data()
     QTest::newRow("4: 4700 ± 1% on show, 5K1")
         << 4 << QList {4, 7, 2, 2} << "5K1" << QStringList() << QStringList {"verde", "marrone", "rosso", "marrone"}
         << "5100 Ohm ± 1%";
+    QTest::newRow("3: 4700 on show, 6K8") << 3 << QList {4, 7, 2} << "6K8" << QStringList()
+                                          << QStringList {"azzurro", "grigio", "rosso"} << "6800 Ohm ± 20%";
     QTest::newRow("5: grigio on show, 4k99")
         << 5 << QList {1, 0, 0, 2, 7} << "4k99" << QStringList()
         << QStringList {"giallo", "bianco", "bianco", "marrone", "grigio"} << "4990 Ohm ± 0.05%";
@@ -501,10 +505,12 @@ void TestMainWindow::smdDialog_data()
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("68B") << "68B"
                          << QStringList {"4990 Ohm", "", "EIA-96; tolleranza ± 1%; Serie E96, E192", "", "", ""};
-    QTest::newRow("47r") << "47r"
-                         << QStringList {"47 Ohm", "3.01 Ohm",
-                                "R al posto della virgola; tolleranza non indicata; Serie E3, E6, E12, E24, E192",
-                                "EIA-96; tolleranza ± 1%; Serie E48, E96, E192", "", ""};
+    QTest::newRow("47r")
+        << "47r"
+        << QStringList {"47 Ohm", "3.01 Ohm",
+               "R al posto della virgola; tolleranza non indicata; Serie E3, E6, E12, E24, E192",
+               "EIA-96; tolleranza ± 1%; Serie E48, E96, E192", "",
+               "Il codice si legge in due modi: la marcatura non dice quale, il circuito o una misura sì."};
     QTest::newRow("472, also a value")
         << "472"
         << QStringList {"4700 Ohm", "", "3 cifre; tolleranza non indicata (di solito 5%); Serie E3, E6, E12, E24, E192",

@@ -56,6 +56,7 @@ void TestReading::says_data()
     const auto F = SchemeId::FourBands;
     const auto V = SchemeId::FiveBands;
     const auto S = SchemeId::SixBands;
+    const auto T = SchemeId::ThreeBands;
     QTest::newRow("giallo viola rosso oro") << F << QList {4, 7, 2, 0} << "4700"
                                             << "5%" << -1 << "4465 4935" << true;
     QTest::newRow("no tolerance yet") << F << QList {4, 7, 2, -1} << "4700"
@@ -76,6 +77,8 @@ void TestReading::says_data()
                                                      << "0,02%" << 1 << "24,89502 24,90498" << true;
     QTest::newRow("six: coefficient alone") << S << QList {-1, -1, -1, -1, -1, 0} << ""
                                             << "" << 250 << "" << false;
+    QTest::newRow("three: marrone nero rosso") << T << QList {1, 0, 2} << "1000"
+                                               << "20%" << -1 << "800 1200" << true;
     QTest::newRow("row past its list") << F << QList {4, 7, 9, 0} << ""
                                        << "5%" << -1 << "" << false;
 }
@@ -193,7 +196,8 @@ void TestReading::fromColours_data()
     QTest::newRow("pink digit") << "rosa nero rosso oro" << fullCode << 1 << "";
     QTest::newRow("five") << "giallo viola azzurro nero marrone" << int(SchemeId::FiveBands) << 0 << "476";
     QTest::newRow("white coefficient") << "marrone nero nero nero marrone bianco" << int(SchemeId::SixBands) << 6 << "";
-    QTest::newRow("three") << "giallo viola rosso" << -1 << 0 << "";
+    QTest::newRow("three") << "giallo viola rosa" << int(SchemeId::ThreeBands) << 0 << "0.047";
+    QTest::newRow("two") << "giallo viola" << -1 << 0 << "";
     QTest::newRow("seven") << "nero nero nero nero nero nero nero" << -1 << 0 << "";
 }
 

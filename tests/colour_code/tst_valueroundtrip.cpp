@@ -68,7 +68,7 @@ void TestValueRoundTrip::everyShownValue_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<char>("point");
-    for (int bands : {4, 5, 6})
+    for (int bands : {3, 4, 5, 6})
         for (char point : {',', '.'})
             QTest::addRow("%d bands, '%c'", bands, point) << bands << point;
 }
@@ -77,9 +77,9 @@ void TestValueRoundTrip::everyShownValue()
 {
     QFETCH(int, bands);
     QFETCH(char, point);
-    const int digitBands = bands == 4 ? 2 : 3;
+    const int digitBands = bands <= 4 ? 2 : 3;
     const std::vector<int> &powers = bands == 4 ? FourBandPowers : MorePowers;
-    const SchemeId scheme = bands == 4 ? SchemeId::FourBands : bands == 5 ? SchemeId::FiveBands : SchemeId::SixBands;
+    const SchemeId scheme = AllSchemes.at(std::size_t(bands - 3)); // the windows, by band count
     const std::string pointText(1, point);
     Reading base {scheme};
     base.setRow(digitBands + 2, 1); // tolerance

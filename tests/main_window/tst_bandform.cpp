@@ -51,7 +51,7 @@ QString exactText(int n, int power)
 
 const Layout::FormLayout &layoutFor(int bands)
 {
-    return bands == 5 ? Layout::FiveBands : Layout::SixBands;
+    return bands == 3 ? Layout::ThreeBands : bands == 5 ? Layout::FiveBands : Layout::SixBands;
 }
 
 // What the result line shows, left to right.
@@ -99,7 +99,7 @@ private slots:
 void TestBandForm::lists_data()
 {
     QTest::addColumn<int>("bands");
-    for (int bands : {5, 6})
+    for (int bands : {3, 5, 6})
         QTest::addRow("%d bands", bands) << bands;
 }
 
@@ -107,9 +107,9 @@ void TestBandForm::lists()
 {
     QFETCH(int, bands);
     BandForm form(layoutFor(bands));
-    QCOMPARE(form.objectName(), bands == 5 ? "Form2" : "Form3");
+    QCOMPARE(form.objectName(), bands == 3 ? "Form4" : bands == 5 ? "Form2" : "Form3");
     for (int band = 1; band <= bands; ++band) {
-        const std::vector<Entry> &want = listOf(band);
+        const std::vector<Entry> &want = bands == 3 && band == 3 ? Multipliers : listOf(band);
         BandList *list = form.list(band);
         QCOMPARE(list->count(), int(want.size()));
         for (int row = 0; row < list->count(); ++row)
@@ -204,7 +204,7 @@ void TestBandForm::missingBand_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<int>("missing");
-    for (int bands : {5, 6})
+    for (int bands : {3, 5, 6})
         for (int missing = 1; missing <= bands; ++missing)
             QTest::addRow("%d bands, band %d", bands, missing) << bands << missing;
 }
@@ -240,7 +240,8 @@ void TestBandForm::clearAll()
     const QImage start = form.grab().toImage();
     chooseBands(form, {4, 9, 9, 2, 0, 1});
     clickButton(form, 1);
-    QCOMPARE(resultLine(form).left(12), "49900 Ohm ± ");
+    const QString line = resultLine(form);
+    QVERIFY(line.startsWith(bands == 3 ? "49000000000 Ohm ± 20%" : "49900 Ohm ± 1%"));
 
     BoxAnswerer boxes;
     clickButton(form, 2);
@@ -255,6 +256,9 @@ void TestBandForm::clearAll()
     form.list(1)->setFocus();
     QCOMPARE(form.grab().toImage(), start);
     QCOMPARE(boxes.count, 0);
+    chooseBands(form, {4, 9, 9, 2, 0, 1});
+    clickButton(form, 1);
+    QCOMPARE(resultLine(form), line);
 }
 
 void TestBandForm::everythingFits_data()
@@ -262,6 +266,7 @@ void TestBandForm::everythingFits_data()
     QTest::addColumn<int>("bands");
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<QString>("line"); // with '.' for the locale's separator
+    QTest::newRow("3: widest line") << 3 << QList {9, 9, 9} << "99000000000 Ohm ± 20%";
     QTest::newRow("5: widest line") << 5 << QList {9, 9, 9, 9, 2} << "999000000000 Ohm ± 0.05%";
     QTest::newRow("5: smallest fraction") << 5 << QList {0, 0, 1, 12, 9} << "0.001 Ohm ± 10%";
     QTest::newRow("6: widest line") << 6 << QList {9, 9, 9, 9, 7, 0} << "999000000000 Ohm ± 0.05% 250 ppm/K";
@@ -314,6 +319,7 @@ void TestBandForm::resultLineSpacing_data()
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<QList<int>>("lefts"); // value, Ohm, ±, tolerance, coefficient
     // The four-band form's places (168, 264, 320, 336) for a short value.
+    QTest::newRow("3: 4700") << 3 << QList {4, 7, 2} << QList {168, 264, 320, 336};
     QTest::newRow("5: 4700") << 5 << QList {4, 7, 0, 1, 0} << QList {168, 264, 320, 336};
     QTest::newRow("6: 4700") << 6 << QList {4, 7, 0, 1, 0, 1} << QList {168, 264, 320, 336, 399};
     QTest::newRow("5: 0,001") << 5 << QList {0, 0, 1, 12, 0} << QList {168, 264, 320, 336};
@@ -342,6 +348,8 @@ void TestBandForm::looksAsStored_data()
 {
     QTest::addColumn<int>("bands");
     QTest::addColumn<QList<int>>("rows"); // empty: as the form opens
+    QTest::newRow("3 start") << 3 << QList<int>();
+    QTest::newRow("3 calculated") << 3 << QList {4, 7, 2};
     QTest::newRow("5 start") << 5 << QList<int>();
     QTest::newRow("5 calculated") << 5 << QList {4, 9, 9, 1, 0};
     QTest::newRow("6 start") << 6 << QList<int>();

@@ -17,6 +17,7 @@ HINT = " (vedere velmora --help)"
 # locales | arguments | status | stream | text, or the JSON object expected
 CASES = [
     (BOTH, "bande giallo viola rosso oro", 0, OUT, "4700 Ohm ± 5%"),
+    (BOTH, "bande marrone nero rosso", 0, OUT, "1000 Ohm ± 20%"),
     (IT, "bande giallo viola oro oro", 0, OUT, "4,7 Ohm ± 5%"),
     (EN, "bande giallo viola oro oro", 0, OUT, "4.7 Ohm ± 5%"),
     # Beyond the four-band window's lists: silver tolerance, pink multiplier.
@@ -40,8 +41,8 @@ CASES = [
      "«nero»: può essere marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio, oro o argento."}),
     (BOTH, "bande giallo blue oro bianco", 1, ERR, "velmora: La banda 2 (cifra) non può essere «blue»: può essere "
      "nero, marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio o bianco."),
-    (BOTH, "bande giallo viola rosso", 2, ERR,
-     "velmora: bande vuole da 4 a 6 colori, uno per banda dalla prima, e ne ha 3" + HINT),
+    (BOTH, "bande giallo viola", 2, ERR,
+     "velmora: bande vuole da 3 a 6 colori, uno per banda dalla prima, e ne ha 2" + HINT),
     (BOTH, "bande giallo viola rosso oro --ppm 50", 2, ERR, "velmora: opzione sconosciuta: --ppm" + HINT),
 
     (BOTH, "valore 4K7", 0, OUT, "giallo viola rosso oro\nSerie E3, E6, E12, E24, E192"),
@@ -56,6 +57,10 @@ CASES = [
      {"bande": ["marrone", "rosso", "marrone", "rosso", "arancio"], "ohm": "12100", "tolleranza": "0.05",
       "ppm": None, "min": "12093.95", "max": "12106.05", "serie": ["E48", "E96", "E192"], "vicini": [],
       "testo": "12100 Ohm ± 0,05%"}),
+    (BOTH, "valore 5k --bande 3 --tolleranza 20", 0, OUT,
+     "verde nero rosso\nNon è un valore normalizzato. I più vicini in E6: 4700 Ohm e 6800 Ohm"),
+    (IT, "valore 100G --bande 3", 1, ERR, "velmora: 100000000000 Ohm è fuori portata: la finestra a 3 bande "
+     "mostra da 0,001 a 99000000000 Ohm. Quella a 5 bande lo mostra."),
     (IT, "valore 4.700", 1, ERR, "velmora: «4.700» è ambiguo: può voler dire 4700 oppure 4,7. Scrivere l’uno o "
      "l’altro così, senza separatore delle migliaia."),
     (BOTH, "valore -470 --json", 1, OUT,
@@ -64,10 +69,12 @@ CASES = [
      "99000000 Ohm. Quella a 5 bande lo mostra."),
     (BOTH, "valore 1234 --bande 6", 1, ERR, "velmora: 1234 Ohm ha 4 cifre significative: la finestra a 6 bande ne "
      "mostra 3. Nessuna finestra di Velmora ne mostra di più."),
+    (BOTH, "valore 4K7 --bande 3 --tolleranza 5", 1, ERR,
+     "velmora: La finestra a 3 bande non offre la tolleranza «5»: offre 20%."),
     (IT, "valore 4K7 --tolleranza 10", 1, ERR,
      "velmora: La finestra a 4 bande non offre la tolleranza «10»: offre 1%, 2% e 5%."),
     (BOTH, "valore 4K7 --ppm 50", 2, ERR, "velmora: l'opzione --ppm vale solo con --bande 6" + HINT),
-    (BOTH, "valore 4K7 --bande 3", 2, ERR, "velmora: l'opzione --bande vuole 4, 5 o 6, non 3" + HINT),
+    (BOTH, "valore 4K7 --bande 7", 2, ERR, "velmora: l'opzione --bande vuole 3, 4, 5 o 6, non 7" + HINT),
     (BOTH, "valore 4K7 --tolleranza", 2, ERR, "velmora: manca il valore dell'opzione --tolleranza" + HINT),
     (BOTH, "-style Fusion valore 1K", 0, OUT, "marrone nero rosso oro\nSerie E3, E6, E12, E24, E48, E96, E192"),
     (BOTH, "valori 1K", 2, ERR, "velmora: comando sconosciuto: valori" + HINT),
@@ -87,7 +94,7 @@ CASES = [
 COMPLETIONS = [
     ("", "bande valore smd --help --version"),
     ("bande giallo vi", "viola"),
-    ("valore 4K7 --bande ", "4 5 6"),
+    ("valore 4K7 --bande ", "3 4 5 6"),
     ("valore 4K7 --t", "--tolleranza"),
 ]
 

@@ -267,6 +267,7 @@ void TestValueDialog::toleranceList_data()
 {
     QTest::addColumn<SchemeId>("scheme");
     QTest::addColumn<QStringList>("entries"); // '.' stands for the locale's separator
+    QTest::newRow("three: fixed") << SchemeId::ThreeBands << QStringList {"± 20%"};
     QTest::newRow("four") << SchemeId::FourBands << QStringList {"± 1% (marrone)", "± 2% (rosso)", "± 5% (oro)"};
     QTest::newRow("five") << SchemeId::FiveBands
                           << QStringList {"± 0.02% (giallo)", "± 0.05% (arancio)", "± 0.05% (grigio)", "± 0.1% (viola)",
@@ -279,11 +280,14 @@ void TestValueDialog::toleranceList()
 {
     QFETCH(SchemeId, scheme);
     QFETCH(QStringList, entries);
+    m_dialog->setReading(Reading {SchemeId::ThreeBands}); // the one window with nothing to choose
     m_dialog->setReading(Reading {scheme});
     QComboBox *box = control<QComboBox>(*m_dialog, "toleranceBox");
     QStringList shownEntries;
-    for (int i = 0; i < box->count(); ++i)
+    for (int i = 0; shown(box) && i < box->count(); ++i)
         shownEntries << box->itemText(i);
+    if (QLabel *fixed = control<QLabel>(*m_dialog, "fixedToleranceLabel"); shown(fixed))
+        shownEntries << fixed->text(); // where no band chooses it
     QCOMPARE(shownEntries, entries.replaceInStrings(QStringLiteral("."), point()));
 }
 
