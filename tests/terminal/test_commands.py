@@ -80,12 +80,10 @@ CASES = [
     (BOTH, "valori 1K", 2, ERR, "velmora: comando sconosciuto: valori" + HINT),
 
     (BOTH, "smd 01C", 0, OUT, "10000 Ohm ± 1% (EIA-96)"),
-    (IT, "smd 4r7", 0, OUT, "4,7 Ohm (R al posto della virgola)"),
     (EN, "smd 47R", 0, OUT, "47 Ohm (R al posto della virgola)\n3.01 Ohm ± 1% (EIA-96)"),
     (BOTH, "smd 4R7 --json", 0, OUT, {"letture": [{"ohm": "4.7", "formato": "R", "tolleranza": None}]}),
     (BOTH, "smd --json 47R", 0, OUT, {"letture": [{"ohm": "47", "formato": "R", "tolleranza": None},
                                                   {"ohm": "3.01", "formato": "EIA-96", "tolleranza": "1"}]}),
-    (BOTH, "smd 0 --json", 0, OUT, {"letture": [{"ohm": "0", "formato": "ponticello", "tolleranza": None}]}),
     (BOTH, "smd 97A", 1, ERR, "velmora: «97A» non è un codice EIA-96: le due cifre vanno da 01 a 96."),
     (BOTH, "smd 472 473", 2, ERR, "velmora: smd vuole un codice, per esempio velmora smd 472" + HINT),
 ]
