@@ -110,9 +110,9 @@ void ValueDialog::buildControls()
     m_tolerance->setAccessibleName(tr("Tolleranza"));
     m_fixedTolerance = new QLabel(this);
     m_fixedTolerance->setObjectName(QStringLiteral("fixedToleranceLabel"));
-    m_fixedTolerance->setAccessibleName(tr("Tolleranza"));
     m_fixedTolerance->hide();
-    grid->addWidget(caption(tr("&Tolleranza:"), m_tolerance, "toleranceCaption", this), 2, 0);
+    m_toleranceCaption = caption(tr("&Tolleranza:"), m_tolerance, "toleranceCaption", this);
+    grid->addWidget(m_toleranceCaption, 2, 0);
     grid->addWidget(m_tolerance, 2, 1);
     grid->addWidget(m_fixedTolerance, 2, 1);
 
@@ -235,6 +235,8 @@ void ValueDialog::fillLists()
     // Three bands carry no tolerance to choose: the part is ± 20 %.
     m_tolerance->setVisible(toleranceBand != 0);
     m_fixedTolerance->setVisible(toleranceBand == 0);
+    // No Alt+T where there is nothing to choose.
+    m_toleranceCaption->setText(toleranceBand != 0 ? tr("&Tolleranza:") : tr("Tolleranza:"));
     if (scheme.impliedTolerance)
         m_fixedTolerance->setText(toleranceEntry(*scheme.impliedTolerance));
     const int coefficientBand = scheme.bandOf(BandKind::TempCoefficient);

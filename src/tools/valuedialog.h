@@ -74,6 +74,7 @@ private:
 
     QLineEdit *m_value = nullptr;
     QComboBox *m_tolerance = nullptr;
+    QLabel *m_toleranceCaption = nullptr;
     QLabel *m_fixedTolerance = nullptr; // in its place where no band chooses one
     QLabel *m_coefficientCaption = nullptr;
     QComboBox *m_coefficient = nullptr;
