@@ -2,6 +2,7 @@
 
 #include "bandlist.h"
 #include "form1.h"
+#include "identifydialog.h"
 #include "layoutfont.h"
 #include "morebandslayout.h"
 #include "smddialog.h"
@@ -52,6 +53,8 @@ void MainWindow::buildMenus()
             m_valueDialog->close();
         if (m_smdDialog)
             m_smdDialog->close();
+        if (m_identifyDialog)
+            m_identifyDialog->close();
         close();
     });
     // These work from the tools' windows too.
@@ -80,6 +83,10 @@ void MainWindow::buildMenus()
             &MainWindow::openValueDialog)
         ->setShortcutContext(Qt::ApplicationShortcut);
     tools->addAction(QStringLiteral("Codice &SMD…"), this, &MainWindow::openSmdDialog);
+    tools
+        ->addAction(QStringLiteral("&Identifica resistore…"), QKeySequence(Qt::CTRL | Qt::Key_I), this,
+            &MainWindow::openIdentifyDialog)
+        ->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("&Informazioni su Velmora"), this, &MainWindow::showAbout);
@@ -176,6 +183,29 @@ void MainWindow::openSmdDialog()
     m_smdDialog->show();
     m_smdDialog->raise();
     m_smdDialog->activateWindow();
+}
+
+// Built on first use; modeless, so the person can apply one reading, look
+// at its window and try the next.
+void MainWindow::openIdentifyDialog()
+{
+    if (!m_identifyDialog) {
+        m_identifyDialog = new IdentifyDialog(this);
+        connect(m_identifyDialog, &IdentifyDialog::applyRequested, this, &MainWindow::applyIdentified);
+    }
+    m_identifyDialog->show();
+    m_identifyDialog->raise();
+    m_identifyDialog->activateWindow();
+}
+
+// The reading goes to the window of its scheme, chosen as clicks would.
+void MainWindow::applyIdentified(const Reading &reading)
+{
+    // No window shows the whole four-band code; the dialog sends only what one does.
+    if (std::size_t(reading.scheme) >= AllSchemes.size())
+        return;
+    showForm(reading.scheme);
+    m_current->setReading(reading);
 }
 
 } // namespace Velmora

@@ -15,6 +15,7 @@ class QVBoxLayout;
 namespace Velmora {
 
 class BandForm;
+class IdentifyDialog;
 class SmdDialog;
 class ValueDialog;
 
@@ -44,6 +45,8 @@ private:
     void showAbout();
     void openValueDialog();
     void openSmdDialog();
+    void openIdentifyDialog();
+    void applyIdentified(const Reading &reading);
     void readingChanged(BandForm *form, const Reading &reading);
 
     QVBoxLayout *m_layout = nullptr;
@@ -62,6 +65,7 @@ private:
     QActionGroup *m_bands = nullptr;
     ValueDialog *m_valueDialog = nullptr;
     SmdDialog *m_smdDialog = nullptr;
+    IdentifyDialog *m_identifyDialog = nullptr;
 };
 
 } // namespace Velmora

@@ -303,4 +303,93 @@ QString Wording::smdMarkings(Resistance r, const std::vector<SmdMarking> &markin
     return tr("%1 Ohm si marca %2.").arg(value(r), listed(codes, tr("oppure")));
 }
 
+QString Wording::rank(Rank rank)
+{
+    switch (rank) {
+    case Rank::Confirmed:
+        return tr("confermata dalla misura");
+    case Rank::Standard:
+        return tr("valore normalizzato");
+    case Rank::NotStandard:
+        break;
+    case Rank::Contradicted:
+        return tr("esclusa dalla misura");
+    }
+    return tr("non normalizzato");
+}
+
+QString Wording::identifiedValue(const Identified &identified)
+{
+    QString line = tr("%1 Ohm ± %2").arg(value(identified.value), tolerance(identified.tolerance));
+    if (identified.coefficient)
+        line += u' ' + coefficient(*identified.coefficient);
+    return line;
+}
+
+QString Wording::identifiedDetails(const Identified &identified)
+{
+    QStringList parts;
+    if (const std::vector<ESeries> series = seriesOf(identified.value); !series.empty())
+        parts << seriesList(series);
+    parts << rank(identified.rank);
+    if (identified.reversed)
+        parts << tr("letta dall’altro lato");
+    return parts.join(QStringLiteral(" · "));
+}
+
+QString Wording::identifiedSentence(const Identified &identified)
+{
+    QStringList colours;
+    for (int band = 1; band <= bandsOf(identified.reading.scheme); ++band)
+        if (const std::optional<Colour> c = colourOf(identified.reading, band))
+            colours << colour(*c);
+    return tr("%1: %2; %3.")
+        .arg(colours.join(QStringLiteral(" ")), identifiedValue(identified),
+            identifiedDetails(identified).replace(QStringLiteral(" · "), QStringLiteral(", ")));
+}
+
+QString Wording::identifyPrompt()
+{
+    return tr("Scegliere, banda per banda, il colore che si vede, o i colori tra cui si è incerti; una banda "
+              "senza colore può essere di qualsiasi colore.");
+}
+
+QString Wording::verdict(const Identification &identification, bool measured)
+{
+    const auto found = qsizetype(identification.found);
+    QString text;
+    switch (identification.verdict) {
+    case Verdict::None:
+        return tr("Nessun resistore porta questi colori: il codice non ne ammette nessuna lettura.");
+    case Verdict::One:
+        text = tr("Una sola lettura.");
+        break;
+    case Verdict::OneMeasured:
+        text = tr("%1 letture: la misura ne lascia una sola.").arg(found);
+        break;
+    case Verdict::Several:
+        text = measured ? tr("%1 letture, che la misura non distingue: può farlo solo il corpo del resistore, dove "
+                             "lo spazio più largo viene prima della banda di tolleranza.")
+                              .arg(found)
+                        : tr("%1 letture: possono distinguerle solo una misura o il corpo del resistore, dove lo "
+                             "spazio più largo viene prima della banda di tolleranza.")
+                              .arg(found);
+        break;
+    case Verdict::TooMany:
+        text = tr("Troppe letture (%1): indicare il colore di qualche banda in più.").arg(found);
+        break;
+    }
+    const qsizetype hidden = found - qsizetype(identification.readings.size());
+    if (hidden > 0)
+        text += u' ' + tr("Ne sono elencate %1, %2 no.").arg(identification.readings.size()).arg(hidden);
+    return text;
+}
+
+QString Wording::notInFourBandWindow(int band, Colour c)
+{
+    return tr("La finestra a 4 bande non elenca %1 nella %2° banda: questa lettura non si può applicare.")
+        .arg(colour(c))
+        .arg(band);
+}
+
 } // namespace Velmora

@@ -1,0 +1,335 @@
+#include "identifydialog.h"
+
+#include "layoutfont.h"
+#include "valuereader.h"
+#include "wording.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace Velmora {
+
+namespace {
+
+constexpr int ColourCount = int(Colour::Pink) + 1;
+constexpr int BandWidth = 10; // a band in a reading's picture
+constexpr QSize PictureSize(6 * BandWidth + 2, 22);
+
+QLabel *caption(const QString &text, QWidget *buddy, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Room kept for its longest text, so that the dialog keeps its size.
+QLabel *wrappingLabel(const char *name, int lines, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
+    return label;
+}
+
+// A band as the windows paint it: filled, with a thin dark outline so that
+// white and silver show on the background.
+void paintBand(QPainter &painter, const QRect &r, Colour colour, const QColor &outline)
+{
+    const ColourRef fill = colourRow(colour).display;
+    painter.fillRect(r, outline);
+    painter.fillRect(r.adjusted(1, 1, -1, -1), QColor(redOf(fill), greenOf(fill), blueOf(fill)));
+}
+
+// The same pixmap chosen or not: a style would tint a chosen colour with
+// the highlight.
+QIcon untinted(const QPixmap &pixmap)
+{
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);
+    return icon;
+}
+
+QIcon colourIcon(Colour colour, const QColor &outline)
+{
+    QPixmap pixmap(12, 12);
+    QPainter painter(&pixmap);
+    paintBand(painter, pixmap.rect(), colour, outline);
+    painter.end();
+    return untinted(pixmap);
+}
+
+// A reading's bands side by side from band 1, left-aligned in room for six.
+QIcon readingIcon(const Reading &reading, const QColor &outline)
+{
+    QPixmap pixmap(PictureSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    for (int band = 1; band <= bandScheme(reading.scheme).bandCount; ++band)
+        if (const std::optional<Colour> c = colourOf(reading, band))
+            paintBand(
+                painter, QRect((band - 1) * BandWidth + 1, 1, BandWidth - 2, PictureSize.height() - 2), *c, outline);
+    painter.end();
+    return untinted(pixmap);
+}
+
+// The four-band window lists fewer colours than parts carry: a reading of
+// the whole code goes there only when its list has every colour. Otherwise
+// the first band whose list lacks its colour.
+struct WindowReading {
+    std::optional<Reading> reading;
+    int missingBand = 0;
+};
+
+WindowReading forWindow(const Reading &reading)
+{
+    if (reading.scheme != SchemeId::FourBandsFullCode)
+        return {reading};
+    const BandScheme &window = bandScheme(SchemeId::FourBands);
+    Reading four {SchemeId::FourBands};
+    for (int band = 1; band <= window.bandCount; ++band) {
+        const std::optional<Colour> colour = colourOf(reading, band);
+        const int row = colour ? rowOfColour(window, band, *colour) : NoRow;
+        if (row == NoRow)
+            return {std::nullopt, band};
+        four.setRow(band, row);
+    }
+    return {four};
+}
+
+} // namespace
+
+IdentifyDialog::IdentifyDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("IdentifyDialog"));
+    setWindowTitle(tr("Identifica resistore"));
+    setFont(layoutFont(Layout::Font::Default));
+    buildControls();
+
+    connect(m_bandCount, &QSpinBox::valueChanged, this, &IdentifyDialog::showBandCount);
+    for (QListWidget *list : m_bands)
+        connect(list, &QListWidget::itemSelectionChanged, this, &IdentifyDialog::refresh);
+    connect(m_eitherEnd, &QCheckBox::toggled, this, &IdentifyDialog::refresh);
+    connect(m_measured, &QLineEdit::textChanged, this, &IdentifyDialog::refresh);
+    connect(m_accuracy, &QComboBox::currentIndexChanged, this, &IdentifyDialog::refresh);
+    connect(m_readings, &QListWidget::currentRowChanged, this, &IdentifyDialog::currentChanged);
+    connect(m_apply, &QPushButton::clicked, this, [this] {
+        if (const std::optional<Reading> applied = m_applicable)
+            emit applyRequested(*applied);
+    });
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    showBandCount();
+}
+
+// Centred over the window the first time, then where the person left it.
+void IdentifyDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    setAttribute(Qt::WA_Moved);
+}
+
+// Controls are made in tab order. The labels that change carry no
+// accessible name or description: a screen reader then says their text.
+void IdentifyDialog::buildControls()
+{
+    auto *grid = new QGridLayout(this);
+
+    auto *title = new QLabel(tr("IDENTIFICA RESISTORE"), this);
+    title->setObjectName(QStringLiteral("titleLabel"));
+    title->setFont(layoutFont(Layout::Font::Bold12));
+    grid->addWidget(title, 0, 0, 1, 4);
+
+    m_bandCount = new QSpinBox(this);
+    m_bandCount->setObjectName(QStringLiteral("bandCountBox"));
+    m_bandCount->setRange(3, 6);
+    m_bandCount->setValue(4);
+    m_bandCount->setAccessibleName(tr("Bande"));
+    grid->addWidget(caption(tr("&Bande:"), m_bandCount, QStringLiteral("bandCountCaption"), this), 1, 0);
+    grid->addWidget(m_bandCount, 1, 1, Qt::AlignLeft);
+
+    grid->addLayout(buildBandLists(), 2, 0, 1, 4);
+
+    m_eitherEnd = new QCheckBox(tr("&Non so da quale lato si comincia"), this);
+    m_eitherEnd->setObjectName(QStringLiteral("eitherEndBox"));
+    m_eitherEnd->setChecked(true);
+    grid->addWidget(m_eitherEnd, 3, 0, 1, 4);
+
+    m_measured = new QLineEdit(this);
+    m_measured->setObjectName(QStringLiteral("measuredEdit"));
+    m_measured->setPlaceholderText(tr("facoltativa, per esempio 4K7"));
+    m_measured->setMaxLength(40);
+    m_measured->setAccessibleName(tr("Misura"));
+    m_accuracy = new QComboBox(this);
+    m_accuracy->setObjectName(QStringLiteral("accuracyBox"));
+    m_accuracy->setAccessibleName(tr("Precisione dello strumento"));
+    for (int accuracy : {50, 100, 200, 500})
+        m_accuracy->addItem(QStringLiteral("± ") + Wording::tolerance(accuracy), accuracy);
+    m_accuracy->setCurrentIndex(1);
+    grid->addWidget(caption(tr("&Misura:"), m_measured, QStringLiteral("measuredCaption"), this), 4, 0);
+    grid->addWidget(m_measured, 4, 1);
+    grid->addWidget(caption(tr("&Precisione:"), m_accuracy, QStringLiteral("accuracyCaption"), this), 4, 2);
+    grid->addWidget(m_accuracy, 4, 3);
+    m_refusal = wrappingLabel("refusalLabel", 2, this);
+    grid->addWidget(m_refusal, 5, 0, 1, 4);
+
+    m_readings = new QListWidget(this);
+    m_readings->setObjectName(QStringLiteral("readingsList"));
+    m_readings->setAccessibleName(tr("Letture"));
+    m_readings->setIconSize(PictureSize);
+    m_readings->setUniformItemSizes(true);
+    m_readings->setFixedHeight(7 * (2 * fontMetrics().lineSpacing() + 6));
+    m_verdict = wrappingLabel("verdictLabel", 3, this);
+    grid->addWidget(m_verdict, 6, 0, 1, 4);
+    grid->addWidget(caption(tr("&Letture:"), m_readings, QStringLiteral("readingsCaption"), this), 7, 0, 1, 4);
+    grid->addWidget(m_readings, 8, 0, 1, 4);
+    m_message = wrappingLabel("messageLabel", 2, this);
+    grid->addWidget(m_message, 9, 0, 1, 4);
+
+    m_apply = new QPushButton(tr("&Applica"), this);
+    m_apply->setObjectName(QStringLiteral("applyButton"));
+    m_apply->setAccessibleName(tr("Applica"));
+    m_apply->setDefault(true);
+    m_close = new QPushButton(tr("C&hiudi"), this);
+    m_close->setObjectName(QStringLiteral("closeButton"));
+    m_close->setAccessibleName(tr("Chiudi"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_apply);
+    buttons->addWidget(m_close);
+    grid->addLayout(buttons, 10, 0, 1, 4);
+
+    grid->setColumnStretch(1, 1);
+    // As wide as six bands need whatever the count, so that the texts keep
+    // their wrapping.
+    const int width = 6 * m_bands[0]->width() + 5 * grid->horizontalSpacing();
+    for (QLabel *label : {m_refusal, m_verdict, m_message})
+        label->setFixedWidth(width);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// One list per band, every colour in the code's order, painted and named;
+// several may be chosen, and none means any.
+QLayout *IdentifyDialog::buildBandLists()
+{
+    auto *bands = new QGridLayout;
+    const QColor outline = palette().color(QPalette::WindowText);
+    for (std::size_t i = 0; i < m_bands.size(); ++i) {
+        const int band = int(i) + 1;
+        auto *list = new QListWidget(this);
+        list->setObjectName(QStringLiteral("band%1List").arg(band));
+        list->setAccessibleName(tr("%1° banda").arg(band));
+        list->setSelectionMode(QAbstractItemView::MultiSelection);
+        list->setUniformItemSizes(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        for (int c = 0; c < ColourCount; ++c) {
+            auto *item = new QListWidgetItem(colourIcon(Colour(c), outline), Wording::colour(Colour(c)), list);
+            item->setData(Qt::UserRole, c);
+        }
+        list->setFixedSize(84, ColourCount * list->sizeHintForRow(0) + 2 * list->frameWidth());
+        m_bandCaptions[i] = caption(tr("&%1° banda").arg(band), list, QStringLiteral("band%1Caption").arg(band), this);
+        bands->addWidget(m_bandCaptions[i], 0, int(i));
+        bands->addWidget(list, 1, int(i));
+        m_bands[i] = list;
+    }
+    bands->setColumnStretch(int(m_bands.size()), 1);
+    return bands;
+}
+
+void IdentifyDialog::showBandCount()
+{
+    for (std::size_t i = 0; i < m_bands.size(); ++i) {
+        m_bands[i]->setVisible(int(i) < m_bandCount->value());
+        m_bandCaptions[i]->setVisible(int(i) < m_bandCount->value());
+    }
+    refresh();
+}
+
+std::optional<Measurement> IdentifyDialog::measurement()
+{
+    const QString typed = m_measured->text();
+    const ValueReading read = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    // An empty field is no measurement, not a refusal.
+    m_refusal->setText(read.value || typed.trimmed().isEmpty() ? QString() : Wording::readRefusal(read, typed));
+    if (!read.value)
+        return std::nullopt;
+    return Measurement {*read.value, m_accuracy->currentData().toInt()};
+}
+
+void IdentifyDialog::refresh()
+{
+    Sighting sighting;
+    sighting.firstIsBand1 = !m_eitherEnd->isChecked();
+    sighting.measured = measurement();
+    bool chosen = false;
+    for (int i = 0; i < m_bandCount->value(); ++i) {
+        ColourSet colours = 0;
+        for (const QListWidgetItem *item : m_bands[std::size_t(i)]->selectedItems())
+            colours |= colourBit(Colour(item->data(Qt::UserRole).toInt()));
+        chosen |= colours != 0;
+        sighting.bands.push_back(colours != 0 ? colours : AnyColour);
+    }
+    // Nothing chosen would list every resistor there is.
+    if (!chosen) {
+        m_verdict->setText(Wording::identifyPrompt());
+        showReadings({});
+        return;
+    }
+    Identification found = identify(sighting);
+    m_verdict->setText(Wording::verdict(found, sighting.measured.has_value()));
+    showReadings(found.readings);
+}
+
+// The list is rebuilt; the reading chosen stays chosen while it is listed,
+// else the best one is.
+void IdentifyDialog::showReadings(const std::vector<Identified> &readings)
+{
+    const int before = m_readings->currentRow();
+    const std::optional<Identified> chosen = before >= 0 && std::size_t(before) < m_shown.size()
+        ? std::optional(m_shown[std::size_t(before)])
+        : std::nullopt;
+    m_shown = readings;
+    int row = 0;
+    {
+        const QSignalBlocker block(m_readings);
+        m_readings->clear();
+        const QColor outline = palette().color(QPalette::WindowText);
+        for (const Identified &r : m_shown) {
+            if (chosen && r.reading == chosen->reading && r.reversed == chosen->reversed)
+                row = m_readings->count();
+            auto *item = new QListWidgetItem(readingIcon(r.reading, outline),
+                Wording::identifiedValue(r) + u'\n' + Wording::identifiedDetails(r), m_readings);
+            item->setData(Qt::AccessibleTextRole, Wording::identifiedSentence(r));
+        }
+        m_readings->setCurrentRow(m_shown.empty() ? -1 : row);
+    }
+    currentChanged();
+}
+
+void IdentifyDialog::currentChanged()
+{
+    const int row = m_readings->currentRow();
+    const WindowReading target = row >= 0 && std::size_t(row) < m_shown.size()
+        ? forWindow(m_shown[std::size_t(row)].reading)
+        : WindowReading {};
+    m_applicable = target.reading;
+    const QString why = target.missingBand == 0 ? QString()
+                                                : Wording::notInFourBandWindow(target.missingBand,
+                                                    *colourOf(m_shown[std::size_t(row)].reading, target.missingBand));
+    m_apply->setEnabled(m_applicable.has_value());
+    m_apply->setToolTip(why);
+    m_message->setText(why);
+}
+
+} // namespace Velmora
