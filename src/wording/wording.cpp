@@ -317,10 +317,10 @@ QString Wording::exclusions(const Identification &identification)
     }
     if (total == 0)
         return QString();
-    return (
-        total == 1 ? tr("Il codice colori esclude 1 sequenza: %2.") : tr("Il codice colori esclude %1 sequenze: %2."))
-        .arg(qsizetype(total))
-        .arg(parts.join(QStringLiteral("; ")));
+    const QString why = parts.join(QStringLiteral("; "));
+    if (total == 1)
+        return tr("Il codice colori esclude 1 sequenza: %1.").arg(why);
+    return tr("Il codice colori esclude %1 sequenze: %2.").arg(qsizetype(total)).arg(why);
 }
 
 QString Wording::smdFormat(SmdFormat format)
