@@ -9,6 +9,7 @@
   idle      CPU time and wake-ups of the shown window doing nothing
   terminal  a command answered in the terminal against --version, with no
             display, exec to exit
+  identify  the identification's worst case a person can enter, in process
   instructions  the handlers counted in instructions under callgrind (not
             part of "all": slow, and needs valgrind)
 
@@ -28,7 +29,7 @@ import sys
 import tempfile
 import time
 
-TARGETS = {"terminal": 1.2, "startup": 1.65, "rss": 1.25, "handler_us": 50.0, "keystroke_us": 1000.0, "dialog_ms": 25.0}
+TARGETS = {"identify_ms": 50.0, "terminal": 1.2, "startup": 1.65, "rss": 1.25, "handler_us": 50.0, "keystroke_us": 1000.0, "dialog_ms": 25.0}
 HANDLERS = ["select band 3, live recompute", "select band 3, 5 bands", "select band 3, 6 bands", "Calculate",
             "ClearAll", "value dialog: one keystroke",
             "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
@@ -406,6 +407,24 @@ def terminal(bindir, runs, quick):
     return ok
 
 
+def identify(bindir, quick):
+    exe = os.path.join(bindir, "identify_worst")
+    args = [exe, "--benchmark_format=json"] + (["--benchmark_min_time=0.01"] if quick else
+                                               ["--benchmark_repetitions=15", "--benchmark_min_time=0.2"])
+    run = subprocess.run(args, capture_output=True, text=True)
+    if run.returncode != 0:
+        raise BenchError(f"identify_worst ended with status {run.returncode}:\n{run.stderr}")
+    first_line = run.stderr.strip().splitlines()[0]
+    rows = [b for b in json.loads(run.stdout)["benchmarks"] if b.get("run_type") == "iteration"]
+    wall = median([b["real_time"] for b in rows])
+    cpu = median([b["cpu_time"] for b in rows])
+    ok = wall <= TARGETS["identify_ms"]
+    print(f"Identification, in process: six bands, two unknown, four red or orange, both ends, measured;")
+    print(f"  {first_line}; median of {len(rows)} repetitions")
+    print(f"  {wall:.2f} ms wall, {cpu:.2f} ms CPU; target <= {TARGETS['identify_ms']:g} ms {verdict(ok, quick)}")
+    return ok
+
+
 def verdict(ok, quick):
     if quick:
         return "(not judged in a quick run)"
@@ -416,7 +435,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("command", nargs="?", default="all",
-                        choices=["all", "startup", "phases", "handlers", "dialog", "idle", "terminal",
+                        choices=["all", "startup", "phases", "handlers", "dialog", "idle", "terminal", "identify",
                                  "instructions"])
     parser.add_argument("--bin", default=os.path.join(here, "..", "build", "bench", "bin"),
                         help="where the bench preset put the programs (default: build/bench/bin)")
@@ -436,6 +455,7 @@ def main():
         "dialog": lambda: dialog(args.bin, args.runs, args.quick),
         "idle": lambda: idle(args.bin, args.idle_seconds, args.quick),
         "terminal": lambda: terminal(args.bin, args.runs, args.quick),
+        "identify": lambda: identify(args.bin, args.quick),
         "instructions": lambda: instructions(args.bin),
     }
     # Counting instructions takes minutes and valgrind; it runs when asked.

@@ -1,15 +1,236 @@
 #include "identification.h"
 
+#include "eseries.h"
+
+#include <algorithm>
+#include <bit>
+#include <string>
+#include <tuple>
+#include <unordered_set>
+
 namespace Velmora {
 
-Identification identify(const Sighting &, std::size_t)
+namespace {
+
+// The whole colour code for a number of bands; four bands are not limited
+// to the four-band window's lists.
+std::optional<SchemeId> codeScheme(std::size_t bands)
 {
-    return {};
+    switch (bands) {
+    case 3:
+        return SchemeId::ThreeBands;
+    case 4:
+        return SchemeId::FourBandsFullCode;
+    case 5:
+        return SchemeId::FiveBands;
+    case 6:
+        return SchemeId::SixBands;
+    default:
+        return std::nullopt;
+    }
 }
 
-bool standardFor(Resistance, int)
+Exclusion exclusionOf(BandKind kind)
 {
-    return false;
+    switch (kind) {
+    case BandKind::Digit:
+        break;
+    case BandKind::Multiplier:
+        return Exclusion::Multiplier;
+    case BandKind::Tolerance:
+        return Exclusion::Tolerance;
+    case BandKind::TempCoefficient:
+        return Exclusion::Coefficient;
+    }
+    return Exclusion::Digit;
+}
+
+ColourSet listColours(std::span<const SchemeRow> rows)
+{
+    ColourSet set = 0;
+    for (const SchemeRow &row : rows)
+        set |= colourBit(row.colour);
+    return set;
+}
+
+// Exact order of two values, as the E series compare them.
+int compare(Resistance a, Resistance b)
+{
+    a = normalised(a);
+    b = normalised(b);
+    if (a.significand == 0 || b.significand == 0)
+        return (a.significand > 0) - (b.significand > 0);
+    std::string da = std::to_string(a.significand);
+    std::string db = std::to_string(b.significand);
+    const int magnitudeA = int(da.size()) + a.exponent;
+    const int magnitudeB = int(db.size()) + b.exponent;
+    if (magnitudeA != magnitudeB)
+        return magnitudeA < magnitudeB ? -1 : 1;
+    const std::size_t n = std::max(da.size(), db.size());
+    da.resize(n, '0');
+    db.resize(n, '0');
+    return da.compare(db) < 0 ? -1 : (da == db ? 0 : 1);
+}
+
+Resistance scaled(Resistance r, int partsInTenThousand)
+{
+    return {r.significand * partsInTenThousand, r.exponent - 4};
+}
+
+// One direction's bands against the scheme's lists.
+struct Direction {
+    std::vector<ColourSet> sets;
+    bool reversed = false;
+};
+
+// Counts what one direction allows and what the code rules out there, by
+// the first band that breaks a rule.
+std::size_t count(const BandScheme &scheme, const Direction &d, std::array<std::size_t, ExclusionCount> &excluded)
+{
+    std::size_t allowedBefore = 1;
+    for (int band = 1; band <= scheme.bandCount; ++band) {
+        const ColourSet seen = d.sets[std::size_t(band - 1)];
+        const ColourSet inList = seen & listColours(scheme.rows(band));
+        const ColourSet allowed = band == 1 ? ColourSet(inList & ~colourBit(Colour::Black)) : inList;
+        std::size_t after = 1;
+        for (int later = band + 1; later <= scheme.bandCount; ++later)
+            after *= std::size_t(std::popcount(d.sets[std::size_t(later - 1)]));
+        excluded[std::size_t(exclusionOf(scheme.kind(band)))]
+            += allowedBefore * std::size_t(std::popcount(ColourSet(seen & ~inList))) * after;
+        excluded[std::size_t(Exclusion::LeadingZero)]
+            += allowedBefore * std::size_t(std::popcount(ColourSet(inList & ~allowed))) * after;
+        allowedBefore *= std::size_t(std::popcount(allowed));
+    }
+    return allowedBefore;
+}
+
+Identified judged(const Reading &reading, bool reversed, const std::optional<Measurement> &measured)
+{
+    Identified id;
+    id.reading = reading;
+    id.reversed = reversed;
+    id.value = *valueOf(reading);
+    id.tolerance = *toleranceOf(reading);
+    id.coefficient = coefficientOf(reading);
+    id.limits = *limitsOf(reading);
+    id.standard = standardFor(id.value, id.tolerance);
+    if (measured) {
+        const Resistance low = scaled(measured->value, 10000 - measured->accuracy);
+        const Resistance high = scaled(measured->value, 10000 + measured->accuracy);
+        id.measuredWithin = compare(low, id.limits.highest) <= 0 && compare(id.limits.lowest, high) <= 0;
+        id.rank = *id.measuredWithin ? Rank::Confirmed : Rank::Contradicted;
+    } else {
+        id.rank = id.standard ? Rank::Standard : Rank::NotStandard;
+    }
+    return id;
+}
+
+// Every reading of one direction, odometer-wise over each band's rows.
+void enumerate(const BandScheme &scheme, const Direction &d, const std::optional<Measurement> &measured,
+    std::unordered_set<std::uint32_t> &seen, std::vector<Identified> &out)
+{
+    std::array<std::vector<int>, 6> rows;
+    for (int band = 1; band <= scheme.bandCount; ++band) {
+        const auto list = scheme.rows(band);
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (d.sets[std::size_t(band - 1)] & colourBit(list[i].colour)
+                && !(band == 1 && list[i].colour == Colour::Black))
+                rows[std::size_t(band - 1)].push_back(int(i));
+        if (rows[std::size_t(band - 1)].empty())
+            return;
+    }
+    std::array<std::size_t, 6> at {};
+    const std::size_t bands = std::size_t(scheme.bandCount);
+    while (true) {
+        Reading reading {scheme.id};
+        std::uint32_t key = 0;
+        for (std::size_t b = 0; b < bands; ++b) {
+            const int row = rows[b][at[b]];
+            reading.setRow(int(b) + 1, row);
+            key = key << 4 | std::uint32_t(row);
+        }
+        // A sequence that reads the same from both ends is one resistor.
+        if (seen.insert(key).second)
+            out.push_back(judged(reading, d.reversed, measured));
+        std::size_t b = bands;
+        while (b > 0 && ++at[b - 1] == rows[b - 1].size())
+            at[--b] = 0;
+        if (b == 0)
+            return;
+    }
+}
+
+} // namespace
+
+bool standardFor(Resistance value, int tolerance)
+{
+    value = normalised(value);
+    const std::string digits = std::to_string(value.significand);
+    if (value.significand <= 0 || digits.size() > 3)
+        return false;
+    const int three = std::stoi(digits + std::string(3 - digits.size(), '0'));
+    const auto in = [](ESeries series, int v) {
+        const auto values = seriesValues(series);
+        return std::binary_search(values.begin(), values.end(), v);
+    };
+    const bool twoDigits = three % 10 == 0;
+    if (tolerance >= 2000)
+        return twoDigits && in(ESeries::E6, three / 10);
+    if (tolerance >= 1000)
+        return twoDigits && in(ESeries::E12, three / 10);
+    if (twoDigits && in(ESeries::E24, three / 10))
+        return true;
+    if (tolerance >= 500)
+        return false;
+    return in(tolerance >= 200 ? ESeries::E48 : tolerance >= 100 ? ESeries::E96 : ESeries::E192, three);
+}
+
+Identification identify(const Sighting &sighting, std::size_t cap)
+{
+    Identification result;
+    const auto id = codeScheme(sighting.bands.size());
+    if (!id)
+        return result;
+    const BandScheme &scheme = bandScheme(*id);
+
+    std::vector<Direction> directions {{sighting.bands, false}};
+    std::vector<ColourSet> back(sighting.bands.rbegin(), sighting.bands.rend());
+    // Bands seen alike from both ends give the same readings either way.
+    if (!sighting.firstIsBand1 && back != sighting.bands)
+        directions.push_back({back, true});
+
+    std::size_t allowed = 0;
+    for (const Direction &d : directions)
+        allowed += count(scheme, d, result.excluded);
+    if (allowed > MostReadings) {
+        result.found = allowed;
+        result.verdict = Verdict::TooMany;
+        return result;
+    }
+
+    std::vector<Identified> readings;
+    readings.reserve(allowed);
+    std::unordered_set<std::uint32_t> seen;
+    for (const Direction &d : directions)
+        enumerate(scheme, d, sighting.measured, seen, readings);
+    std::stable_sort(readings.begin(), readings.end(), [](const Identified &a, const Identified &b) {
+        return std::tuple(a.rank, !a.standard, a.reversed) < std::tuple(b.rank, !b.standard, b.reversed);
+    });
+
+    result.found = readings.size();
+    result.confirmed = std::size_t(
+        std::count_if(readings.begin(), readings.end(), [](const Identified &r) { return r.rank == Rank::Confirmed; }));
+    if (readings.empty())
+        result.verdict = Verdict::None;
+    else if (readings.size() == 1)
+        result.verdict = Verdict::One;
+    else if (result.confirmed == 1)
+        result.verdict = Verdict::OneMeasured;
+    else
+        result.verdict = Verdict::Several;
+    readings.resize(std::min(readings.size(), cap));
+    result.readings = std::move(readings);
+    return result;
 }
 
 } // namespace Velmora

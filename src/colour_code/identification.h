@@ -54,10 +54,12 @@ struct Identified {
     Rank rank = Rank::NotStandard;
 };
 
-// The colour code's rule that rules a sequence out: a band whose kind has
-// no such colour in IEC 60062's tables (the first such band counts).
-enum class Exclusion { Digit, Multiplier, Tolerance, Coefficient };
-inline constexpr std::size_t ExclusionCount = 4;
+// The colour code's rule that rules a sequence out (the first band that
+// breaks one counts): a band whose kind has no such colour in IEC 60062's
+// tables, or a black first band, since the digit bands carry the value's
+// significant figures and a leading zero is none.
+enum class Exclusion { Digit, Multiplier, Tolerance, Coefficient, LeadingZero };
+inline constexpr std::size_t ExclusionCount = 5;
 
 enum class Verdict {
     None, // nothing the code allows
@@ -70,6 +72,7 @@ enum class Verdict {
 struct Identification {
     std::vector<Identified> readings; // best first, at most the cap
     std::size_t found = 0; // every reading, shown or not
+    std::size_t confirmed = 0; // of those, the ones the measurement confirms
     std::array<std::size_t, ExclusionCount> excluded {}; // sequences ruled out, by rule
     Verdict verdict = Verdict::None;
 };

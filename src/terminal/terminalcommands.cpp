@@ -1,5 +1,6 @@
 #include "terminalcommands.h"
 
+#include "identification.h"
 #include "wording.h"
 
 #include <QJsonArray>
@@ -21,13 +22,16 @@ struct Arguments {
     QStringList words;
     bool json = false;
     bool help = false;
-    std::optional<QString> bands, tolerance, ppm;
+    bool knownEnd = false; // identifica --verso-noto
+    std::optional<QString> bands, tolerance, ppm, measured, accuracy;
 };
 
-// Sorts the arguments into words and options; returns the misuse, if any.
-// withValues: the command takes --bande, --tolleranza and --ppm.
-QString parse(const QStringList &arguments, bool withValues, Arguments &parsed)
+// Sorts a command's arguments into words and options; returns the misuse,
+// if any.
+QString parse(const QString &command, const QStringList &arguments, Arguments &parsed)
 {
+    const bool value = command == QLatin1String("valore");
+    const bool identify = command == QLatin1String("identifica");
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument == QLatin1String("--")) {
@@ -43,19 +47,30 @@ QString parse(const QStringList &arguments, bool withValues, Arguments &parsed)
         }
         const QString name = argument.section(u'=', 0, 0);
         const bool valueGiven = name.size() != argument.size();
-        if (name == QLatin1String("--json") || name == QLatin1String("-h") || name == QLatin1String("--help")) {
+        bool *flag = nullptr;
+        if (name == QLatin1String("--json"))
+            flag = &parsed.json;
+        else if (name == QLatin1String("-h") || name == QLatin1String("--help"))
+            flag = &parsed.help;
+        else if (identify && name == QLatin1String("--verso-noto"))
+            flag = &parsed.knownEnd;
+        if (flag) {
             if (valueGiven)
                 return QStringLiteral("l'opzione %1 non vuole un valore").arg(name);
-            (name == QLatin1String("--json") ? parsed.json : parsed.help) = true;
+            *flag = true;
             continue;
         }
         std::optional<QString> *slot = nullptr;
-        if (withValues && name == QLatin1String("--bande"))
+        if (value && name == QLatin1String("--bande"))
             slot = &parsed.bands;
-        else if (withValues && name == QLatin1String("--tolleranza"))
+        else if (value && name == QLatin1String("--tolleranza"))
             slot = &parsed.tolerance;
-        else if (withValues && name == QLatin1String("--ppm"))
+        else if (value && name == QLatin1String("--ppm"))
             slot = &parsed.ppm;
+        else if (identify && name == QLatin1String("--misurato"))
+            slot = &parsed.measured;
+        else if (identify && name == QLatin1String("--precisione"))
+            slot = &parsed.accuracy;
         else
             return QStringLiteral("opzione sconosciuta: %1").arg(name);
         if (valueGiven)
@@ -264,17 +279,98 @@ int smdCommand(const Arguments &arguments)
     return 0;
 }
 
+QJsonObject json(const Identified &id)
+{
+    QJsonArray bands;
+    for (int band = 1; band <= bandScheme(id.reading.scheme).bandCount; ++band)
+        bands << Wording::colour(*colourOf(id.reading, band));
+    return QJsonObject {
+        {QStringLiteral("bande"), bands},
+        {QStringLiteral("ohm"), exact(id.value)},
+        {QStringLiteral("tolleranza"), exact({id.tolerance, -2})},
+        {QStringLiteral("ppm"), id.coefficient ? QJsonValue(QString::number(*id.coefficient)) : QJsonValue()},
+        {QStringLiteral("min"), exact(id.limits.lowest)},
+        {QStringLiteral("max"), exact(id.limits.highest)},
+        {QStringLiteral("normalizzato"), id.standard},
+        {QStringLiteral("misura"), id.measuredWithin ? QJsonValue(*id.measuredWithin) : QJsonValue()},
+        {QStringLiteral("rovesciata"), id.reversed},
+    };
+}
+
+int identifyCommand(const Arguments &arguments)
+{
+    const QStringList &words = arguments.words;
+    if (words.size() < 3 || words.size() > 6)
+        return refuseUsage(QStringLiteral("identifica vuole da 3 a 6 bande (un colore, più colori uniti da / "
+                                          "oppure ?), e ne ha %1")
+                               .arg(words.size()));
+    Sighting sighting;
+    sighting.firstIsBand1 = arguments.knownEnd;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        ColourSet seen = 0;
+        for (const QString &name : words.at(i).split(u'/')) {
+            const std::optional<Colour> colour = colourNamed(name.toStdString());
+            if (name == QLatin1String("?"))
+                seen |= AnyColour;
+            else if (colour)
+                seen |= colourBit(*colour);
+            else
+                return refuseInput(arguments, Wording::notAColour(int(i) + 1, name));
+        }
+        sighting.bands.push_back(seen);
+    }
+    if (arguments.accuracy && !arguments.measured)
+        return refuseUsage(QStringLiteral("l'opzione --precisione vale solo con --misurato"));
+    if (arguments.measured) {
+        const ValueReading read = readValue(arguments.measured->toStdString(), Wording::decimalPoint().toStdString());
+        if (!read.value)
+            return refuseInput(arguments, Wording::readRefusal(read, *arguments.measured));
+        Measurement measured {*read.value};
+        if (arguments.accuracy) {
+            const std::optional<int> accuracy = hundredthsOfPercent(*arguments.accuracy);
+            if (!accuracy || *accuracy >= 10000)
+                return refuseUsage(
+                    QStringLiteral("l'opzione --precisione vuole una percentuale, per esempio 1 oppure 0,5"));
+            measured.accuracy = *accuracy;
+        }
+        sighting.measured = measured;
+    }
+
+    const Identification found = identify(sighting);
+    const QString verdict = Wording::verdict(found, sighting.measured.has_value());
+    if (found.readings.empty())
+        return refuseInput(arguments, verdict);
+    if (arguments.json) {
+        QJsonArray readings;
+        for (const Identified &id : found.readings)
+            readings << json(id);
+        printJson(QJsonObject {{QStringLiteral("letture"), readings}, {QStringLiteral("trovate"), qint64(found.found)},
+            {QStringLiteral("escluse"), qint64(found.found - found.readings.size())},
+            {QStringLiteral("verdetto"), verdict}});
+        return 0;
+    }
+    QStringList lines;
+    for (const Identified &id : found.readings)
+        lines << Wording::identifiedLine(id);
+    lines << QString() << verdict;
+    if (const QString ruledOut = Wording::exclusions(found); !ruledOut.isEmpty())
+        lines << ruledOut;
+    print(stdout, lines.join(u'\n') + u'\n');
+    return 0;
+}
+
 } // namespace
 
 bool isTerminalCommand(const QString &word)
 {
-    return word == QLatin1String("bande") || word == QLatin1String("valore") || word == QLatin1String("smd");
+    return word == QLatin1String("bande") || word == QLatin1String("valore") || word == QLatin1String("smd")
+        || word == QLatin1String("identifica");
 }
 
 int runTerminalCommand(const QString &command, const QStringList &arguments)
 {
     Arguments parsed;
-    const QString misuse = parse(arguments, command == QLatin1String("valore"), parsed);
+    const QString misuse = parse(command, arguments, parsed);
     if (!misuse.isEmpty())
         return refuseUsage(misuse);
     if (parsed.help) {
@@ -283,6 +379,8 @@ int runTerminalCommand(const QString &command, const QStringList &arguments)
     }
     if (command == QLatin1String("smd"))
         return smdCommand(parsed);
+    if (command == QLatin1String("identifica"))
+        return identifyCommand(parsed);
     return command == QLatin1String("bande") ? bandsCommand(parsed) : valueCommand(parsed);
 }
 
@@ -292,6 +390,8 @@ QString helpText()
                           "     velmora bande COLORE... [--json]\n"
                           "     velmora valore TESTO [--bande N] [--tolleranza P] [--ppm N] [--json]\n"
                           "     velmora smd CODICE [--json]\n"
+                          "     velmora identifica BANDA... [--verso-noto] [--misurato VALORE]\n"
+                          "                        [--precisione P] [--json]\n"
                           "Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e i codici dei\n"
                           "resistori SMD. Senza comando apre la finestra; un comando risponde nel\n"
                           "terminale, senza finestra.\n"
@@ -307,6 +407,10 @@ QString helpText()
                           "                    cifre, R o L al posto della virgola, EIA-96; ogni\n"
                           "                    lettura se il codice ne ha più d'una.\n"
                           "                    Esempio: velmora smd 01C\n"
+                          "  identifica BANDA...  Ogni lettura di ciò che si vede, in entrambi i versi,\n"
+                          "                    la migliore per prima: una banda è un colore, più\n"
+                          "                    colori uniti da / se incerti, oppure ? se illeggibile.\n"
+                          "                    Esempio: velmora identifica rosso rosso nero nero marrone\n"
                           "\n"
                           "Opzioni dei comandi:\n"
                           "  --bande N         Con valore: 3, 4, 5 o 6 bande (se manca, 4).\n"
@@ -314,6 +418,10 @@ QString helpText()
                           "                    3 bande, 5 a 4, 1 a 5 e 6).\n"
                           "  --ppm N           Con valore e 6 bande: il coefficiente di temperatura\n"
                           "                    in ppm/K (se manca, 100).\n"
+                          "  --verso-noto      Con identifica: la prima banda data è la 1ª.\n"
+                          "  --misurato VALORE Con identifica: il valore letto dal tester.\n"
+                          "  --precisione P    Con identifica: la precisione del tester in percento\n"
+                          "                    (se manca, 1).\n"
                           "  --json            La risposta come un oggetto JSON, per gli script.\n"
                           "\n"
                           "Opzioni:\n"

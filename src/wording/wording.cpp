@@ -232,6 +232,97 @@ QString Wording::missingRow(const BandScheme &scheme, BandKind kind, const QStri
         .arg(typed, listed(offered, tr("e")));
 }
 
+QString Wording::notAColour(int band, const QString &typed)
+{
+    QStringList colours;
+    for (int c = 0; c <= int(Colour::Pink); ++c)
+        colours << colour(Colour(c));
+    return tr("Banda %1: «%2» non è un colore; i colori sono %3.").arg(band).arg(typed, listed(colours, tr("e")));
+}
+
+QString Wording::rank(const Identified &reading)
+{
+    QString text;
+    switch (reading.rank) {
+    case Rank::Confirmed:
+        text = tr("confermata dalla misura");
+        break;
+    case Rank::Standard:
+        text = tr("valore normalizzato");
+        break;
+    case Rank::NotStandard:
+        text = tr("valore non normalizzato");
+        break;
+    case Rank::Contradicted:
+        text = tr("esclusa dalla misura");
+        break;
+    }
+    return reading.reversed ? tr("%1, letta dall'altro lato").arg(text) : text;
+}
+
+QString Wording::identifiedLine(const Identified &reading)
+{
+    QStringList colours;
+    for (int band = 1; band <= bandScheme(reading.reading.scheme).bandCount; ++band)
+        colours << colour(*colourOf(reading.reading, band));
+    return tr("%1: %2; %3").arg(resultLine(reading.reading), colours.join(u' '), rank(reading));
+}
+
+QString Wording::verdict(const Identification &identification, bool measured)
+{
+    const auto found = qsizetype(identification.found);
+    QString text;
+    switch (identification.verdict) {
+    case Verdict::None:
+        return tr("Nessuna lettura: il codice colori non ammette questi colori, in nessuno dei due versi.");
+    case Verdict::TooMany:
+        return tr("%1 letture possibili, troppe da elencare: indicare il colore di più bande.").arg(found);
+    case Verdict::One:
+        return tr("Una sola lettura.");
+    case Verdict::OneMeasured:
+        text = tr("%1 letture; la misura ne conferma una.").arg(found);
+        break;
+    case Verdict::Several:
+        if (!measured)
+            text = tr("%1 letture: solo una misura, o il corpo (lo spazio più largo prima della banda di "
+                      "tolleranza), le distingue.")
+                       .arg(found);
+        else if (identification.confirmed == 0)
+            text = tr("%1 letture, nessuna confermata dalla misura: ricontrollare i colori e la misura.").arg(found);
+        else
+            text = tr("%1 letture; la misura ne conferma %2: solo il corpo (lo spazio più largo prima della banda "
+                      "di tolleranza) le distingue.")
+                       .arg(found)
+                       .arg(qsizetype(identification.confirmed));
+        break;
+    }
+    if (identification.readings.size() < identification.found)
+        text += u' ' + tr("Ne sono elencate %1.").arg(qsizetype(identification.readings.size()));
+    return text;
+}
+
+QString Wording::exclusions(const Identification &identification)
+{
+    const std::array<QString, ExclusionCount> rules {tr("una cifra non è mai oro, argento o rosa"),
+        tr("il moltiplicatore non è mai quel colore"), tr("la tolleranza non è mai nero, bianco o rosa"),
+        tr("il coefficiente di temperatura non è mai bianco, oro, argento o rosa"),
+        tr("la prima cifra non è mai nera")};
+    QStringList parts;
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        if (const std::size_t n = identification.excluded[i]) {
+            parts << tr("%1 perché %2").arg(qsizetype(n)).arg(rules[i]);
+            total += n;
+        }
+    }
+    if (total == 0)
+        return QString();
+    const QString why = parts.join(QStringLiteral("; "));
+    if (total == 1)
+        return tr("Il codice colori esclude 1 sequenza: %1.").arg(why);
+    return tr("Il codice colori esclude %1 sequenze: %2.").arg(qsizetype(total)).arg(why);
+}
+
 QString Wording::smdFormat(SmdFormat format)
 {
     switch (format) {

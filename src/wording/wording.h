@@ -57,6 +57,17 @@ public:
     // Why a scheme has no row for what an option asked of a band's kind.
     static QString missingRow(const BandScheme &scheme, BandKind kind, const QString &typed);
 
+    // "Banda 2: «blue» non è un colore; ..." for a band of unknown kind.
+    static QString notAColour(int band, const QString &typed);
+    // "confermata dalla misura", "valore normalizzato, letta dall'altro lato".
+    static QString rank(const Identified &reading);
+    // "220 Ohm ± 1%: rosso rosso nero nero marrone; valore normalizzato".
+    static QString identifiedLine(const Identified &reading);
+    // What the readings come to, and how many are not shown.
+    static QString verdict(const Identification &identification, bool measured);
+    // What the colour code ruled out, rule by rule; empty when nothing.
+    static QString exclusions(const Identification &identification);
+
     // "3 cifre", "EIA-96" ...
     static QString smdFormat(SmdFormat format);
     // "± 1%", or "non indicata (di solito 5%)" where the marking does not say it.
