@@ -287,7 +287,7 @@ void IdentifyDialog::refresh()
         return;
     }
     Identification found = identify(sighting);
-    m_verdict->setText(Wording::verdict(found, sighting.measured.has_value()));
+    m_verdict->setText(Wording::identifyVerdict(found, sighting.measured.has_value()));
     showReadings(found.readings);
 }
 
@@ -309,8 +309,8 @@ void IdentifyDialog::showReadings(const std::vector<Identified> &readings)
             if (chosen && r.reading == chosen->reading && r.reversed == chosen->reversed)
                 row = m_readings->count();
             auto *item = new QListWidgetItem(readingIcon(r.reading, outline),
-                Wording::identifiedValue(r) + u'\n' + Wording::identifiedDetails(r), m_readings);
-            item->setData(Qt::AccessibleTextRole, Wording::identifiedSentence(r));
+                Wording::resultLine(r.reading) + u'\n' + Wording::identifiedDetails(r), m_readings);
+            item->setData(Qt::AccessibleTextRole, Wording::identifiedLine(r));
         }
         m_readings->setCurrentRow(m_shown.empty() ? -1 : row);
     }

@@ -394,49 +394,12 @@ QString Wording::smdMarkings(Resistance r, const std::vector<SmdMarking> &markin
     return tr("%1 Ohm si marca %2.").arg(value(r), listed(codes, tr("oppure")));
 }
 
-QString Wording::rank(Rank rank)
-{
-    switch (rank) {
-    case Rank::Confirmed:
-        return tr("confermata dalla misura");
-    case Rank::Standard:
-        return tr("valore normalizzato");
-    case Rank::NotStandard:
-        break;
-    case Rank::Contradicted:
-        return tr("esclusa dalla misura");
-    }
-    return tr("non normalizzato");
-}
-
-QString Wording::identifiedValue(const Identified &identified)
-{
-    QString line = tr("%1 Ohm ± %2").arg(value(identified.value), tolerance(identified.tolerance));
-    if (identified.coefficient)
-        line += u' ' + coefficient(*identified.coefficient);
-    return line;
-}
-
 QString Wording::identifiedDetails(const Identified &identified)
 {
     QStringList parts;
     if (const std::vector<ESeries> series = seriesOf(identified.value); !series.empty())
         parts << seriesList(series);
-    parts << rank(identified.rank);
-    if (identified.reversed)
-        parts << tr("letta dall’altro lato");
-    return parts.join(QStringLiteral(" · "));
-}
-
-QString Wording::identifiedSentence(const Identified &identified)
-{
-    QStringList colours;
-    for (int band = 1; band <= bandsOf(identified.reading.scheme); ++band)
-        if (const std::optional<Colour> c = colourOf(identified.reading, band))
-            colours << colour(*c);
-    return tr("%1: %2; %3.")
-        .arg(colours.join(QStringLiteral(" ")), identifiedValue(identified),
-            identifiedDetails(identified).replace(QStringLiteral(" · "), QStringLiteral(", ")));
+    return (parts << rank(identified)).join(QStringLiteral(" · "));
 }
 
 QString Wording::identifyPrompt()
@@ -445,7 +408,7 @@ QString Wording::identifyPrompt()
               "senza colore può essere di qualsiasi colore.");
 }
 
-QString Wording::verdict(const Identification &identification, bool measured)
+QString Wording::identifyVerdict(const Identification &identification, bool measured)
 {
     const auto found = qsizetype(identification.found);
     QString text;
@@ -459,20 +422,25 @@ QString Wording::verdict(const Identification &identification, bool measured)
         text = tr("%1 letture: la misura ne lascia una sola.").arg(found);
         break;
     case Verdict::Several:
-        text = measured ? tr("%1 letture, che la misura non distingue: può farlo solo il corpo del resistore, dove "
-                             "lo spazio più largo viene prima della banda di tolleranza.")
-                              .arg(found)
-                        : tr("%1 letture: possono distinguerle solo una misura o il corpo del resistore, dove lo "
-                             "spazio più largo viene prima della banda di tolleranza.")
-                              .arg(found);
+        if (!measured)
+            text = tr("%1 letture: possono distinguerle solo una misura o il corpo del resistore, dove lo spazio più "
+                      "largo viene prima della banda di tolleranza.")
+                       .arg(found);
+        else if (identification.confirmed == 0)
+            text = tr("%1 letture, nessuna confermata dalla misura: ricontrollare i colori e la misura.").arg(found);
+        else
+            text = tr("%1 letture; la misura ne conferma %2: solo il corpo del resistore, dove lo spazio più largo "
+                      "viene prima della banda di tolleranza, può distinguerle.")
+                       .arg(found)
+                       .arg(qsizetype(identification.confirmed));
         break;
     case Verdict::TooMany:
         text = tr("Troppe letture (%1): indicare il colore di qualche banda in più.").arg(found);
         break;
     }
     const qsizetype hidden = found - qsizetype(identification.readings.size());
-    if (hidden > 0)
-        text += u' ' + tr("Ne sono elencate %1, %2 no.").arg(identification.readings.size()).arg(hidden);
+    if (hidden > 0 && !identification.readings.empty())
+        text += u' ' + tr("Ne sono elencate %1, %2 no.").arg(qsizetype(identification.readings.size())).arg(hidden);
     return text;
 }
 

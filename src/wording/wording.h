@@ -81,19 +81,14 @@ public:
     // "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre)."
     static QString smdMarkings(Resistance value, const std::vector<SmdMarking> &markings);
 
-    // The identify window. A reading's rank in a few words.
-    static QString rank(Rank rank);
-    // "220 Ohm ± 1%", with six bands "… 100 ppm/K".
-    static QString identifiedValue(const Identified &identified);
-    // "Serie E12, E24 · valore normalizzato · letta dall'altro lato".
+    // The identify window. "Serie E12, E24 · valore normalizzato, letta
+    // dall'altro lato": what a reading's line says under its value.
     static QString identifiedDetails(const Identified &identified);
-    // The reading as one sentence, its colours first, for screen readers.
-    static QString identifiedSentence(const Identified &identified);
     // Before any colour is chosen.
     static QString identifyPrompt();
-    // How many readings there are, how many are not listed, and what could
-    // tell them apart.
-    static QString verdict(const Identification &identification, bool measured);
+    // How many readings there are, how many the window does not list, and
+    // what could tell them apart.
+    static QString identifyVerdict(const Identification &identification, bool measured);
     // Why a four-band reading cannot go to the four-band window.
     static QString notInFourBandWindow(int band, Colour colour);
 };

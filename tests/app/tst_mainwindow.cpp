@@ -1,4 +1,5 @@
 #include "formdriver.h"
+#include "identifydialog.h"
 #include "mainwindow.h"
 #include "valuedialog.h"
 
@@ -7,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 
 using namespace Velmora;
@@ -73,6 +75,8 @@ private slots:
     void dialogSizeFollowsTheBands();
     void smdDialog_data();
     void smdDialog();
+    void identifyDialog_data();
+    void identifyDialog();
 
 private:
     // The value dialog, opened with Ctrl+K and active.
@@ -156,7 +160,8 @@ void TestMainWindow::menus_data()
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "&5 bande", "Ctrl+5", "&6 bande",
                                   "Ctrl+6"};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
-                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", ""};
+                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "",
+                                      "&Identifica resistore…", "Ctrl+I"};
     QTest::newRow("?") << 4 << "&?" << QStringList {"&Informazioni su Velmora", ""};
 }
 
@@ -543,6 +548,82 @@ void TestMainWindow::smdDialog()
         texts << (texts.size() < 2 ? label->text().replace(expectedPoint(), QStringLiteral(".")) : label->text());
     }
     QCOMPARE(texts, shown);
+}
+
+void TestMainWindow::identifyDialog_data()
+{
+    QTest::addColumn<QStringList>("seen"); // a colour per band, from the end the person starts at
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<QStringList>("listed"); // the readings' values, best first
+    QTest::addColumn<QStringList>("picked"); // the colours of the reading chosen, band 1 first
+    QTest::addColumn<QString>("result"); // after Applica and CALCOLA; empty where Applica is refused
+    const QStringList fiveBands {"rosso", "rosso", "nero", "nero", "marrone"};
+    const QStringList reversed {"marrone", "nero", "nero", "rosso", "rosso"};
+    QTest::newRow("220 Ohm") << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << fiveBands
+                             << "220 Ohm ± 1%";
+    QTest::newRow("10 kOhm, read from the other end")
+        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << reversed << "10000 Ohm ± 2%";
+    QTest::newRow("measured 9,9k: 10 kOhm first")
+        << fiveBands << "9,9k" << QStringList {"10000 Ohm ± 2%", "220 Ohm ± 1%"} << reversed << "10000 Ohm ± 2%";
+    // Silver as a tolerance is not in the four-band window's list.
+    QTest::newRow("4: ± 10% not applicable")
+        << QStringList {"giallo", "viola", "rosso", "argento"} << "" << QStringList {"4700 Ohm ± 10%"}
+        << QStringList {"giallo", "viola", "rosso", "argento"} << "";
+}
+
+// Ctrl+I, the colours chosen from the keyboard, a reading clicked and
+// applied; judged on the list, what a screen reader hears, and the window.
+void TestMainWindow::identifyDialog()
+{
+    QFETCH(QStringList, seen);
+    QFETCH(QString, measured);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, picked);
+    QFETCH(QString, result);
+    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_I));
+    auto *dialog = m_window->findChild<IdentifyDialog *>();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    for (int n = 4; n < seen.size(); ++n)
+        press(*dialog, QKeyCombination(Qt::Key_Up)); // the number of bands, focused first
+    for (int band = 1; band <= seen.size(); ++band) {
+        press(*dialog, QKeyCombination(Qt::Key_Tab));
+        auto *list = qobject_cast<QListWidget *>(QApplication::focusWidget());
+        QVERIFY(list && list->objectName() == QStringLiteral("band%1List").arg(band));
+        for (int row = list->row(list->findItems(seen[band - 1], Qt::MatchExactly).value(0)); row > 0; --row)
+            press(*dialog, QKeyCombination(Qt::Key_Down));
+        press(*dialog, QKeyCombination(Qt::Key_Space));
+    }
+    press(*dialog, QKeyCombination(Qt::ALT, Qt::Key_M));
+    QTest::keyClicks(QApplication::focusWidget(), measured);
+
+    auto *readings = dialog->findChild<QListWidget *>(QStringLiteral("readingsList"));
+    QStringList values;
+    int pick = -1;
+    for (int row = 0; row < readings->count(); ++row) {
+        values << readings->item(row)->text().section(u'\n', 0, 0);
+        // What a screen reader says of the reading: its value, then its colours.
+        const QString said = QAccessible::queryAccessibleInterface(readings)->child(row)->text(QAccessible::Name);
+        if (said.startsWith(values.last() + QStringLiteral(": ") + picked.join(u' ') + u';'))
+            pick = row;
+    }
+    QCOMPARE(values, listed);
+    QVERIFY(pick >= 0);
+    auto *verdict = dialog->findChild<QLabel *>(QStringLiteral("verdictLabel"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(verdict)->text(QAccessible::Name), verdict->text());
+
+    clickRow(readings, pick);
+    auto *apply = dialog->findChild<QPushButton *>(QStringLiteral("applyButton"));
+    QCOMPARE(apply->isEnabled(), !result.isEmpty());
+    QTest::mouseClick(apply, Qt::LeftButton);
+    BandForm *form = m_window->currentForm();
+    if (result.isEmpty()) {
+        QCOMPARE(chosen(*form), QStringList(4, QString()));
+        return;
+    }
+    QCOMPARE(chosen(*form), picked);
+    clickButton(*form, 1);
+    QCOMPARE(form->resultText(), result);
 }
 
 QTEST_MAIN(TestMainWindow)

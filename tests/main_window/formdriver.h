@@ -64,12 +64,17 @@ inline QPushButton *command(const BandForm &form, int n)
     return form.findChild<QPushButton *>(QStringLiteral("Command%1").arg(n));
 }
 
+// Clicks a list's row at its centre.
+inline void clickRow(QAbstractItemView *list, int row)
+{
+    const QRect r = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
 // Clicks a band's entry at the centre of its row.
 inline void clickEntry(BandForm &form, int band, int row)
 {
-    BandList *list = form.list(band);
-    const QRect r = list->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    clickRow(form.list(band), row);
 }
 
 inline void clickButton(BandForm &form, int n)
