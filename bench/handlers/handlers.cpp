@@ -3,6 +3,7 @@
 // state its handler changes (set up untimed) and is timed on its own.
 #include "bandlist.h"
 #include "form1.h"
+#include "identifydialog.h"
 #include "morebandslayout.h"
 #include "valuedialog.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -187,6 +189,31 @@ void valueKeystroke(benchmark::State &state)
         state.SkipWithError("the keystrokes did not reach the field");
 }
 
+// One colour toggled in the identify window, in its worst case: six bands,
+// two unknown, four each between two colours, either end first; the band
+// 1 list alternates between two colours and three. The readings are found
+// again, listed and repainted.
+void identifyToggle(benchmark::State &state)
+{
+    IdentifyDialog dialog(g_form);
+    dialog.findChild<QSpinBox *>(QStringLiteral("bandCountBox"))->setValue(6);
+    std::array<QListWidget *, 4> uncertain {};
+    for (int band = 1; band <= 4; ++band) {
+        uncertain[std::size_t(band - 1)] = dialog.findChild<QListWidget *>(QStringLiteral("band%1List").arg(band));
+        for (int colour : {band, band + 1})
+            uncertain[std::size_t(band - 1)]->item(colour)->setSelected(true);
+    }
+    dialog.show();
+    while (!dialog.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    settle();
+    QListWidgetItem *toggled = uncertain[0]->item(int(Colour::Yellow));
+    measure(
+        state, [] {}, [toggled] { toggled->setSelected(!toggled->isSelected()); });
+    if (dialog.findChild<QListWidget *>(QStringLiteral("readingsList"))->count() == 0)
+        state.SkipWithError("no reading listed");
+}
+
 // The floor: the same kinds of change in bare Qt widgets of the same sizes
 // and fonts, with nothing of ours in them.
 std::array<QListWidget *, 4> g_floorLists {};
@@ -289,6 +316,7 @@ int main(int argc, char *argv[])
     for (auto [name, function] :
         {std::pair {"select band 3, live recompute", &selectBand}, std::pair {"Calculate", &calculate},
             std::pair {"ClearAll", &clearAll}, std::pair {"value dialog: one keystroke", &valueKeystroke},
+            std::pair {"identify window: one colour toggled, worst case", &identifyToggle},
             std::pair {"Qt floor: list row change", &floorListRow},
             std::pair {"Qt floor: four lists cleared", &floorListsCleared},
             std::pair {"Qt floor: label text change", &floorLabelText}})
