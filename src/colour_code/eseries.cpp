@@ -14,26 +14,6 @@ int digitCount(std::int64_t n)
     return int(std::to_string(n).size());
 }
 
-// Exact order of two non-negative values: by the position of their leading
-// digit, then digit by digit.
-int compareValues(Resistance a, Resistance b)
-{
-    a = normalised(a);
-    b = normalised(b);
-    if (a.significand == 0 || b.significand == 0)
-        return (a.significand > 0) - (b.significand > 0);
-    const int magA = digitCount(a.significand) + a.exponent;
-    const int magB = digitCount(b.significand) + b.exponent;
-    if (magA != magB)
-        return magA < magB ? -1 : 1;
-    std::string da = std::to_string(a.significand);
-    std::string db = std::to_string(b.significand);
-    const std::size_t n = std::max(da.size(), db.size());
-    da.resize(n, '0');
-    db.resize(n, '0');
-    return da.compare(db) < 0 ? -1 : (da == db ? 0 : 1);
-}
-
 // The series' members in the decade below the value's, its own and the one
 // above, in ascending order.
 std::vector<Resistance> membersAround(Resistance r, ESeries series)
@@ -118,7 +98,7 @@ std::optional<Resistance> nearestBelow(Resistance r, ESeries series)
         return std::nullopt;
     const auto members = membersAround(r, series);
     for (auto it = members.rbegin(); it != members.rend(); ++it)
-        if (compareValues(*it, r) < 0)
+        if (compare(*it, r) < 0)
             return normalised(*it);
     return std::nullopt;
 }
@@ -128,7 +108,7 @@ std::optional<Resistance> nearestAbove(Resistance r, ESeries series)
     if (r.significand <= 0)
         return std::nullopt;
     for (const Resistance &m : membersAround(r, series))
-        if (compareValues(m, r) > 0)
+        if (compare(m, r) > 0)
             return normalised(m);
     return std::nullopt;
 }

@@ -53,25 +53,6 @@ ColourSet listColours(std::span<const SchemeRow> rows)
     return set;
 }
 
-// Exact order of two values, as the E series compare them.
-int compare(Resistance a, Resistance b)
-{
-    a = normalised(a);
-    b = normalised(b);
-    if (a.significand == 0 || b.significand == 0)
-        return (a.significand > 0) - (b.significand > 0);
-    std::string da = std::to_string(a.significand);
-    std::string db = std::to_string(b.significand);
-    const int magnitudeA = int(da.size()) + a.exponent;
-    const int magnitudeB = int(db.size()) + b.exponent;
-    if (magnitudeA != magnitudeB)
-        return magnitudeA < magnitudeB ? -1 : 1;
-    const std::size_t n = std::max(da.size(), db.size());
-    da.resize(n, '0');
-    db.resize(n, '0');
-    return da.compare(db) < 0 ? -1 : (da == db ? 0 : 1);
-}
-
 Resistance scaled(Resistance r, int partsInTenThousand)
 {
     return {r.significand * partsInTenThousand, r.exponent - 4};

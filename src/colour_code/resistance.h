@@ -34,6 +34,10 @@ constexpr bool sameValue(Resistance a, Resistance b)
     return x.significand == y.significand && x.exponent == y.exponent;
 }
 
+// Exact order of two non-negative values: negative, zero or positive as a
+// is below, equal to or above b.
+int compare(Resistance a, Resistance b);
+
 // Digits of the normalised significand: 4700 has 2, 0.22 has 2, 0 has 1.
 int significantDigits(Resistance r);
 

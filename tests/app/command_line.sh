@@ -46,7 +46,7 @@ done
 
 # The help names every option it offers, each once.
 env -u DISPLAY "$velmora" --help >out 2>err
-for option in "  -h, --help" "  -v, --version" "  bande COLORE" "  valore TESTO" "  smd CODICE" "  --bande N" "  --tolleranza P" "  --ppm N" "  --json"; do
+for option in "  -h, --help" "  -v, --version" "  bande COLORE" "  valore TESTO" "  smd CODICE" "  identifica BANDA" "  --misurato VALORE" "  --bande N" "  --tolleranza P" "  --ppm N" "  --json"; do
     [[ $(grep -c -F -- "$option" out) -eq 1 ]] || fail "--help does not list '$option' once"
 done
 

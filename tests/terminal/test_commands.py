@@ -86,11 +86,32 @@ CASES = [
                                                   {"ohm": "3.01", "formato": "EIA-96", "tolleranza": "1"}]}),
     (BOTH, "smd 97A", 1, ERR, "velmora: «97A» non è un codice EIA-96: le due cifre vanno da 01 a 96."),
     (BOTH, "smd 472 473", 2, ERR, "velmora: smd vuole un codice, per esempio velmora smd 472" + HINT),
+
+    (BOTH, "identifica rosso rosso nero nero marrone", 0, OUT,
+     "220 Ohm ± 1%: rosso rosso nero nero marrone; valore normalizzato\n10000 Ohm ± 2%: marrone nero nero rosso "
+     "rosso; valore normalizzato, letta dall'altro lato\n\n2 letture: solo una misura, o il corpo (lo spazio più "
+     "largo prima della banda di tolleranza), le distingue."),
+    (IT, "identifica rosso rosso nero nero marrone --misurato 219 --json", 0, OUT, {
+        "letture": [{"bande": ["rosso", "rosso", "nero", "nero", "marrone"], "ohm": "220", "tolleranza": "1",
+                     "ppm": None, "min": "217.8", "max": "222.2", "normalizzato": True, "misura": True,
+                     "rovesciata": False},
+                    {"bande": ["marrone", "nero", "nero", "rosso", "rosso"], "ohm": "10000", "tolleranza": "2",
+                     "ppm": None, "min": "9800", "max": "10200", "normalizzato": True, "misura": False,
+                     "rovesciata": True}],
+        "trovate": 2, "escluse": 0, "verdetto": "2 letture; la misura ne conferma una."}),
+    (EN, "identifica --verso-noto giallo viola rosso/arancio oro", 0, OUT,
+     "4700 Ohm ± 5%: giallo viola rosso oro; valore normalizzato\n47000 Ohm ± 5%: giallo viola arancio oro; valore "
+     "normalizzato\n\n2 letture: solo una misura, o il corpo (lo spazio più largo prima della banda di tolleranza), "
+     "le distingue."),
+    (BOTH, "identifica giallo blue rosso oro", 1, ERR, "velmora: Banda 2: «blue» non è un colore; i colori sono nero, "
+     "marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio, bianco, oro, argento e rosa."),
+    (BOTH, "identifica giallo viola --misurato 47", 2, ERR,
+     "velmora: identifica vuole da 3 a 6 bande (un colore, più colori uniti da / oppure ?), e ne ha 2" + HINT),
 ]
 
 # The words after "velmora" | what completing the last one offers
 COMPLETIONS = [
-    ("", "bande valore smd --help --version"),
+    ("", "bande valore smd identifica --help --version"),
     ("bande giallo vi", "viola"),
     ("valore 4K7 --bande ", "3 4 5 6"),
     ("valore 4K7 --t", "--tolleranza"),

@@ -1,0 +1,206 @@
+// The identification against a brute force written here from the colour
+// code's tables: every sequence of three to five single colours, read from
+// each end; then the cases a person meets at the bench, a measurement
+// picking between readings, and which values count as standard.
+#include "identification.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <climits>
+
+using namespace Velmora;
+
+Q_DECLARE_METATYPE(Verdict)
+
+namespace {
+
+// Indexed by colour: nero marrone rosso arancio giallo verde azzurro viola
+// grigio bianco oro argento rosa. X where the band has no such colour.
+constexpr int X = INT_MIN;
+constexpr int Digit[13] {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, X, X, X};
+constexpr int Power[13] {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, -2, -3};
+constexpr int Tolerance[13] {X, 100, 200, 5, 2, 50, 25, 10, 5, X, 500, 1000, X}; // hundredths of a percent
+constexpr int Ppm[13] {250, 100, 50, 15, 25, 20, 10, 5, 1, X, X, X, X};
+const QStringList Names {"nero", "marrone", "rosso", "arancio", "giallo", "verde", "azzurro", "viola", "grigio",
+    "bianco", "oro", "argento", "rosa"};
+
+// "4700 5% giallo viola rosso oro": value in ohms as significand e exponent,
+// tolerance, the colours in reading order, and "<" when read from the other end.
+QString text(long long significand, int power, int tolerance, const QList<int> &colours, bool reversed)
+{
+    const Resistance v = normalised({significand, power});
+    QStringList names;
+    for (int c : colours)
+        names << Names[c];
+    return QStringLiteral("%1e%2 %3 %4%5")
+        .arg(v.significand)
+        .arg(v.exponent)
+        .arg(tolerance)
+        .arg(names.join(u' '), reversed ? QStringLiteral(" <") : QString());
+}
+
+// The reading of colours in this order, as the tables above give it.
+std::optional<QString> brute(const QList<int> &c, bool reversed)
+{
+    const qsizetype n = c.size();
+    const qsizetype digits = n <= 4 ? 2 : 3;
+    if (c[0] == 0) // a leading zero is no significant figure
+        return std::nullopt;
+    long long significand = 0;
+    for (qsizetype i = 0; i < digits; ++i) {
+        if (Digit[c[i]] == X)
+            return std::nullopt;
+        significand = significand * 10 + Digit[c[i]];
+    }
+    const int tolerance = n == 3 ? 2000 : Tolerance[c[digits + 1]];
+    if (tolerance == X || (n == 6 && Ppm[c[5]] == X))
+        return std::nullopt;
+    return text(significand, Power[c[digits]], tolerance, c, reversed);
+}
+
+QStringList shown(const Identification &found)
+{
+    QStringList out;
+    for (const Identified &r : found.readings) {
+        QList<int> colours;
+        for (int band = 1; band <= int(r.reading.rows.size()) && colourOf(r.reading, band); ++band)
+            colours << int(*colourOf(r.reading, band));
+        out << text(r.value.significand, r.value.exponent, r.tolerance, colours, r.reversed);
+    }
+    return out;
+}
+
+Sighting sighting(const QString &bands, bool firstIsBand1 = false)
+{
+    Sighting s {{}, firstIsBand1, std::nullopt};
+    for (const QString &band : bands.split(u' ')) {
+        ColourSet set = 0;
+        for (const QString &name : band.split(u'/'))
+            set |= name == QLatin1String("?") ? AnyColour : colourBit(Colour(Names.indexOf(name)));
+        s.bands.push_back(set);
+    }
+    return s;
+}
+
+} // namespace
+
+class TestIdentification : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySequence();
+    void atTheBench_data();
+    void atTheBench();
+    void standard_data();
+    void standard();
+};
+
+void TestIdentification::everySequence()
+{
+    for (int n = 3; n <= 5; ++n) {
+        QList<int> c(n, 0);
+        while (true) {
+            QStringList expected;
+            QList<int> back(c.rbegin(), c.rend());
+            for (const auto &r : {brute(c, false), back != c ? brute(back, true) : std::nullopt})
+                if (r)
+                    expected << *r;
+            Sighting s;
+            for (int colour : c)
+                s.bands.push_back(colourBit(Colour(colour)));
+            QStringList found = shown(identify(s));
+            found.sort();
+            expected.sort();
+            if (found != expected)
+                QFAIL(qPrintable(QStringLiteral("found %1, expected %2").arg(found.join(u'|'), expected.join(u'|'))));
+            int i = n - 1;
+            while (i >= 0 && ++c[i] == 13)
+                c[i--] = 0;
+            if (i < 0)
+                break;
+        }
+    }
+}
+
+void TestIdentification::atTheBench_data()
+{
+    QTest::addColumn<QString>("bands");
+    QTest::addColumn<bool>("firstIsBand1");
+    QTest::addColumn<QString>("measured"); // ohms as significand e exponent, at 1 %; empty for none
+    QTest::addColumn<QStringList>("readings"); // best first
+    QTest::addColumn<Verdict>("verdict");
+    QTest::newRow("five bands, either end")
+        << "rosso rosso nero nero marrone" << false << ""
+        << QStringList {"22e1 100 rosso rosso nero nero marrone", "1e4 200 marrone nero nero rosso rosso <"}
+        << Verdict::Several;
+    QTest::newRow("measured 219") << "rosso rosso nero nero marrone" << false << "219e0"
+                                  << QStringList {"22e1 100 rosso rosso nero nero marrone",
+                                         "1e4 200 marrone nero nero rosso rosso <"}
+                                  << Verdict::OneMeasured;
+    QTest::newRow("measured 10 k: the other end first")
+        << "rosso rosso nero nero marrone" << false << "1e4"
+        << QStringList {"1e4 200 marrone nero nero rosso rosso <", "22e1 100 rosso rosso nero nero marrone"}
+        << Verdict::OneMeasured;
+    QTest::newRow("band 1 known") << "marrone nero nero rosso rosso" << true << ""
+                                  << QStringList {"1e4 200 marrone nero nero rosso rosso"} << Verdict::One;
+    QTest::newRow("gold is no digit") << "marrone nero rosso oro" << false << ""
+                                      << QStringList {"1e3 500 marrone nero rosso oro"} << Verdict::One;
+    QTest::newRow("red or orange") << "giallo viola rosso/arancio oro" << false << ""
+                                   << QStringList {"47e2 500 giallo viola rosso oro",
+                                          "47e3 500 giallo viola arancio oro"}
+                                   << Verdict::Several;
+    // 4300 is E24, 4000 is not: the standard value first.
+    QTest::newRow("standard first") << "giallo nero/arancio rosso oro" << false << ""
+                                    << QStringList {"43e2 500 giallo arancio rosso oro",
+                                           "4e3 500 giallo nero rosso oro"}
+                                    << Verdict::Several;
+    QTest::newRow("nothing") << "oro oro oro" << false << "" << QStringList {} << Verdict::None;
+    QTest::newRow("six unknown") << "? ? ? ? ? ?" << false << "" << QStringList {} << Verdict::TooMany;
+}
+
+void TestIdentification::atTheBench()
+{
+    QFETCH(QString, bands);
+    QFETCH(bool, firstIsBand1);
+    QFETCH(QString, measured);
+    QFETCH(QStringList, readings);
+    QFETCH(Verdict, verdict);
+    Sighting s = sighting(bands, firstIsBand1);
+    if (!measured.isEmpty())
+        s.measured = Measurement {{measured.section(u'e', 0, 0).toLongLong(), measured.section(u'e', 1).toInt()}, 100};
+    const Identification found = identify(s);
+    QCOMPARE(shown(found), readings);
+    QCOMPARE(found.verdict, verdict);
+}
+
+void TestIdentification::standard_data()
+{
+    QTest::addColumn<int>("significand");
+    QTest::addColumn<int>("power");
+    QTest::addColumn<int>("tolerance");
+    QTest::addColumn<bool>("standard");
+    QTest::newRow("4700 at 5 %: E24") << 47 << 2 << 500 << true;
+    QTest::newRow("4750 at 5 %") << 475 << 1 << 500 << false;
+    QTest::newRow("4750 at 1 %: E96") << 475 << 1 << 100 << true;
+    QTest::newRow("4700 at 1 %: E24 made at 1 %") << 47 << 2 << 100 << true;
+    QTest::newRow("4990 at 2 %: not E48") << 499 << 1 << 200 << false;
+    QTest::newRow("4870 at 2 %: E48") << 487 << 1 << 200 << true;
+    QTest::newRow("4990 at 0,5 %: E192") << 499 << 1 << 50 << true;
+    QTest::newRow("1200 at 20 %: not E6") << 12 << 2 << 2000 << false;
+    QTest::newRow("1500 at 20 %: E6") << 15 << 2 << 2000 << true;
+    QTest::newRow("1200 at 10 %: E12") << 12 << 2 << 1000 << true;
+}
+
+void TestIdentification::standard()
+{
+    QFETCH(int, significand);
+    QFETCH(int, power);
+    QFETCH(int, tolerance);
+    QFETCH(bool, standard);
+    QCOMPARE(standardFor({significand, power}, tolerance), standard);
+}
+
+QTEST_APPLESS_MAIN(TestIdentification)
+#include "tst_identification.moc"
