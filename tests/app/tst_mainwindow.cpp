@@ -5,11 +5,13 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSpinBox>
 
 using namespace Velmora;
 using namespace Velmora::Testing;
@@ -77,11 +79,17 @@ private slots:
     void smdDialog();
     void identifyDialog_data();
     void identifyDialog();
+    void identifyVerdict_data();
+    void identifyVerdict();
+    void identifyKeepsTheChosenReading();
 
 private:
     // The value dialog, opened with Ctrl+K and active.
     ValueDialog *openDialog();
     QComboBox *box(const char *name) const;
+    // The identify window by Ctrl+I; bands clicked in, "" unknown, colours joined by '|'.
+    IdentifyDialog *openIdentify();
+    void enter(IdentifyDialog &dialog, const QStringList &bands, bool eitherEnd, const QString &measured);
 
     MainWindow *m_window = nullptr;
     BoxAnswerer *m_boxes = nullptr;
@@ -111,6 +119,25 @@ ValueDialog *TestMainWindow::openDialog()
     if (dialog && !QTest::qWaitForWindowActive(dialog))
         return nullptr;
     return dialog;
+}
+
+IdentifyDialog *TestMainWindow::openIdentify()
+{
+    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_I));
+    auto *dialog = m_window->findChild<IdentifyDialog *>();
+    return dialog && QTest::qWaitForWindowActive(dialog) ? dialog : nullptr;
+}
+
+void TestMainWindow::enter(IdentifyDialog &dialog, const QStringList &bands, bool eitherEnd, const QString &measured)
+{
+    dialog.findChild<QSpinBox *>()->setValue(int(bands.size()));
+    dialog.findChild<QCheckBox *>()->setChecked(eitherEnd);
+    for (int band = 1; band <= bands.size(); ++band) {
+        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("band%1List").arg(band));
+        for (const QString &colour : bands[band - 1].split(u'|', Qt::SkipEmptyParts))
+            clickRow(list, list->row(list->findItems(colour, Qt::MatchExactly).value(0)));
+    }
+    QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("measuredEdit")), measured);
 }
 
 QComboBox *TestMainWindow::box(const char *name) const
@@ -558,13 +585,11 @@ void TestMainWindow::identifyDialog_data()
     QTest::addColumn<QStringList>("picked"); // the colours of the reading chosen, band 1 first
     QTest::addColumn<QString>("result"); // after Applica and CALCOLA; empty where Applica is refused
     const QStringList fiveBands {"rosso", "rosso", "nero", "nero", "marrone"};
-    const QStringList reversed {"marrone", "nero", "nero", "rosso", "rosso"};
     QTest::newRow("220 Ohm") << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << fiveBands
                              << "220 Ohm ± 1%";
     QTest::newRow("10 kOhm, read from the other end")
-        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << reversed << "10000 Ohm ± 2%";
-    QTest::newRow("measured 9,9k: 10 kOhm first")
-        << fiveBands << "9,9k" << QStringList {"10000 Ohm ± 2%", "220 Ohm ± 1%"} << reversed << "10000 Ohm ± 2%";
+        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"}
+        << QStringList {"marrone", "nero", "nero", "rosso", "rosso"} << "10000 Ohm ± 2%";
     // Silver as a tolerance is not in the four-band window's list.
     QTest::newRow("4: ± 10% not applicable")
         << QStringList {"giallo", "viola", "rosso", "argento"} << "" << QStringList {"4700 Ohm ± 10%"}
@@ -580,10 +605,8 @@ void TestMainWindow::identifyDialog()
     QFETCH(QStringList, listed);
     QFETCH(QStringList, picked);
     QFETCH(QString, result);
-    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_I));
-    auto *dialog = m_window->findChild<IdentifyDialog *>();
+    IdentifyDialog *dialog = openIdentify();
     QVERIFY(dialog);
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
     for (int n = 4; n < seen.size(); ++n)
         press(*dialog, QKeyCombination(Qt::Key_Up)); // the number of bands, focused first
     for (int band = 1; band <= seen.size(); ++band) {
@@ -617,13 +640,69 @@ void TestMainWindow::identifyDialog()
     QCOMPARE(apply->isEnabled(), !result.isEmpty());
     QTest::mouseClick(apply, Qt::LeftButton);
     BandForm *form = m_window->currentForm();
-    if (result.isEmpty()) {
-        QCOMPARE(chosen(*form), QStringList(4, QString()));
-        return;
-    }
-    QCOMPARE(chosen(*form), picked);
-    clickButton(*form, 1);
+    QCOMPARE(chosen(*form), result.isEmpty() ? QStringList(4, QString()) : picked);
+    if (!result.isEmpty()) // CALCOLA on nothing chosen would raise a box
+        clickButton(*form, 1);
     QCOMPARE(form->resultText(), result);
+}
+
+void TestMainWindow::identifyVerdict_data()
+{
+    QTest::addColumn<QStringList>("bands");
+    QTest::addColumn<bool>("eitherEnd");
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<QString>("verdict"); // how the line starts
+    QTest::addColumn<QString>("refusal"); // the measurement's refusal up to the end of its quote
+    const QStringList seen {"rosso", "rosso", "nero", "nero", "marrone"};
+    QTest::newRow("nothing chosen") << QStringList(4) << true << "" << 0 << "Scegliere, banda per banda"
+                                    << "";
+    QTest::newRow("band 1 known") << seen << false << "" << 1 << "Una sola lettura."
+                                  << "";
+    QTest::newRow("either end") << seen << true << "" << 2 << "2 letture: possono distinguerle solo"
+                                << "";
+    QTest::newRow("measured") << seen << true << "9,9k" << 2 << "2 letture: la misura ne lascia una sola."
+                              << "";
+    QTest::newRow("measurement refused, readings kept") << seen << true << "4.700" << 2 << "2 letture: possono"
+                                                        << "«4.700";
+    QTest::newRow("gold as every band") << QStringList(4, "oro") << false << "" << 0 << "Nessun resistore"
+                                        << "";
+    QTest::newRow("the cap") << QStringList {"", "", "", "rosso", "marrone"} << false << "" << 50 << ""
+                             << "";
+}
+
+// The line above the readings, the measurement's refusal, and the cap.
+void TestMainWindow::identifyVerdict()
+{
+    QFETCH(QStringList, bands);
+    QFETCH(bool, eitherEnd);
+    QFETCH(QString, measured);
+    QFETCH(int, listed);
+    QFETCH(QString, verdict);
+    QFETCH(QString, refusal);
+    IdentifyDialog *dialog = openIdentify();
+    QVERIFY(dialog);
+    enter(*dialog, bands, eitherEnd, measured);
+    QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("readingsList"))->count(), listed);
+    const QString line = dialog->findChild<QLabel *>(QStringLiteral("verdictLabel"))->text();
+    QCOMPARE(line.left(verdict.size()), verdict);
+    QCOMPARE(line.contains(QStringLiteral("Ne sono elencate 50,")), listed == 50);
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("refusalLabel"))->text().section(u'»', 0, 0), refusal);
+}
+
+// A measurement typed after a reading was chosen re-ranks the list; the
+// reading stays chosen.
+void TestMainWindow::identifyKeepsTheChosenReading()
+{
+    IdentifyDialog *dialog = openIdentify();
+    QVERIFY(dialog);
+    enter(*dialog, {"rosso", "rosso", "nero", "nero", "marrone"}, true, QString());
+    auto *readings = dialog->findChild<QListWidget *>(QStringLiteral("readingsList"));
+    clickRow(readings, 0);
+    const QString chosen = readings->currentItem()->text().section(u'\n', 0, 0);
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("measuredEdit")), QStringLiteral("9,9k"));
+    QCOMPARE(readings->currentRow(), 1); // 10 kOhm confirmed, now first
+    QCOMPARE(readings->currentItem()->text().section(u'\n', 0, 0), chosen);
 }
 
 QTEST_MAIN(TestMainWindow)
