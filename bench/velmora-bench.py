@@ -240,10 +240,10 @@ def handlers(bindir, quick):
     print("thread's CPU time, which does not count waiting for a core on a shared machine;")
     print("medians of 15 repetitions, interleaved at random, of the mean over each one's iterations" if not quick
           else "one short run each")
-    print(f"  {'':34}{'wall':>8}{'CPU':>11}")
+    print(f"  {'':50}{'wall':>8}{'CPU':>11}")
     ok = True
     for name, (wall, cpu) in sorted(medians.items(), key=lambda item: HANDLERS.index(item[0])):
-        cells = f"  {name:34}{wall:8.1f} us{cpu:8.1f} us"
+        cells = f"  {name:50}{wall:8.1f} us{cpu:8.1f} us"
         if name.startswith("Qt floor"):
             print(f"{cells}   bare Qt widgets of the same size and font, for reference")
             continue

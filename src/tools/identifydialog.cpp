@@ -287,7 +287,7 @@ void IdentifyDialog::refresh()
         return;
     }
     Identification found = identify(sighting);
-    m_verdict->setText(Wording::identifyVerdict(found, sighting.measured.has_value()));
+    m_verdict->setText(Wording::verdict(found, sighting.measured.has_value()));
     showReadings(found.readings);
 }
 

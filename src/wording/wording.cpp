@@ -268,39 +268,6 @@ QString Wording::identifiedLine(const Identified &reading)
     return tr("%1: %2; %3").arg(resultLine(reading.reading), colours.join(u' '), rank(reading));
 }
 
-QString Wording::verdict(const Identification &identification, bool measured)
-{
-    const auto found = qsizetype(identification.found);
-    QString text;
-    switch (identification.verdict) {
-    case Verdict::None:
-        return tr("Nessuna lettura: il codice colori non ammette questi colori, in nessuno dei due versi.");
-    case Verdict::TooMany:
-        return tr("%1 letture possibili, troppe da elencare: indicare il colore di più bande.").arg(found);
-    case Verdict::One:
-        return tr("Una sola lettura.");
-    case Verdict::OneMeasured:
-        text = tr("%1 letture; la misura ne conferma una.").arg(found);
-        break;
-    case Verdict::Several:
-        if (!measured)
-            text = tr("%1 letture: solo una misura, o il corpo (lo spazio più largo prima della banda di "
-                      "tolleranza), le distingue.")
-                       .arg(found);
-        else if (identification.confirmed == 0)
-            text = tr("%1 letture, nessuna confermata dalla misura: ricontrollare i colori e la misura.").arg(found);
-        else
-            text = tr("%1 letture; la misura ne conferma %2: solo il corpo (lo spazio più largo prima della banda "
-                      "di tolleranza) le distingue.")
-                       .arg(found)
-                       .arg(qsizetype(identification.confirmed));
-        break;
-    }
-    if (identification.readings.size() < identification.found)
-        text += u' ' + tr("Ne sono elencate %1.").arg(qsizetype(identification.readings.size()));
-    return text;
-}
-
 QString Wording::exclusions(const Identification &identification)
 {
     const std::array<QString, ExclusionCount> rules {tr("una cifra non è mai oro, argento o rosa"),
@@ -408,7 +375,7 @@ QString Wording::identifyPrompt()
               "senza colore può essere di qualsiasi colore.");
 }
 
-QString Wording::identifyVerdict(const Identification &identification, bool measured)
+QString Wording::verdict(const Identification &identification, bool measured)
 {
     const auto found = qsizetype(identification.found);
     QString text;

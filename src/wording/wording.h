@@ -86,9 +86,6 @@ public:
     static QString identifiedDetails(const Identified &identified);
     // Before any colour is chosen.
     static QString identifyPrompt();
-    // How many readings there are, how many the window does not list, and
-    // what could tell them apart.
-    static QString identifyVerdict(const Identification &identification, bool measured);
     // Why a four-band reading cannot go to the four-band window.
     static QString notInFourBandWindow(int band, Colour colour);
 };

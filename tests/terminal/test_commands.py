@@ -89,8 +89,8 @@ CASES = [
 
     (BOTH, "identifica rosso rosso nero nero marrone", 0, OUT,
      "220 Ohm ± 1%: rosso rosso nero nero marrone; valore normalizzato\n10000 Ohm ± 2%: marrone nero nero rosso "
-     "rosso; valore normalizzato, letta dall'altro lato\n\n2 letture: solo una misura, o il corpo (lo spazio più "
-     "largo prima della banda di tolleranza), le distingue."),
+     "rosso; valore normalizzato, letta dall'altro lato\n\n2 letture: possono distinguerle solo una misura o il "
+     "corpo del resistore, dove lo spazio più largo viene prima della banda di tolleranza."),
     (IT, "identifica rosso rosso nero nero marrone --misurato 219 --json", 0, OUT, {
         "letture": [{"bande": ["rosso", "rosso", "nero", "nero", "marrone"], "ohm": "220", "tolleranza": "1",
                      "ppm": None, "min": "217.8", "max": "222.2", "normalizzato": True, "misura": True,
@@ -98,11 +98,11 @@ CASES = [
                     {"bande": ["marrone", "nero", "nero", "rosso", "rosso"], "ohm": "10000", "tolleranza": "2",
                      "ppm": None, "min": "9800", "max": "10200", "normalizzato": True, "misura": False,
                      "rovesciata": True}],
-        "trovate": 2, "escluse": 0, "verdetto": "2 letture; la misura ne conferma una."}),
+        "trovate": 2, "escluse": 0, "verdetto": "2 letture: la misura ne lascia una sola."}),
     (EN, "identifica --verso-noto giallo viola rosso/arancio oro", 0, OUT,
      "4700 Ohm ± 5%: giallo viola rosso oro; valore normalizzato\n47000 Ohm ± 5%: giallo viola arancio oro; valore "
-     "normalizzato\n\n2 letture: solo una misura, o il corpo (lo spazio più largo prima della banda di tolleranza), "
-     "le distingue."),
+     "normalizzato\n\n2 letture: possono distinguerle solo una misura o il corpo del resistore, dove lo spazio più "
+     "largo viene prima della banda di tolleranza."),
     (BOTH, "identifica giallo blue rosso oro", 1, ERR, "velmora: Banda 2: «blue» non è un colore; i colori sono nero, "
      "marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio, bianco, oro, argento e rosa."),
     (BOTH, "identifica giallo viola --misurato 47", 2, ERR,
