@@ -23,25 +23,6 @@ constexpr int ColourCount = int(Colour::Pink) + 1;
 constexpr int BandWidth = 10; // a band in a reading's picture
 constexpr QSize PictureSize(6 * BandWidth + 2, 22);
 
-QLabel *caption(const QString &text, QWidget *buddy, const QString &name, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-// Room kept for its longest text, so that the dialog keeps its size.
-QLabel *wrappingLabel(const char *name, int lines, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
-    return label;
-}
-
 // A band as the windows paint it: filled, with a thin dark outline so that
 // white and silver show on the background.
 void paintBand(QPainter &painter, const QRect &r, Colour colour, const QColor &outline)
@@ -110,11 +91,8 @@ WindowReading forWindow(const Reading &reading)
 } // namespace
 
 IdentifyDialog::IdentifyDialog(QWidget *parent)
-    : QDialog(parent)
+    : ToolDialog(QStringLiteral("IdentifyDialog"), tr("Identifica resistore"), parent)
 {
-    setObjectName(QStringLiteral("IdentifyDialog"));
-    setWindowTitle(tr("Identifica resistore"));
-    setFont(layoutFont(Layout::Font::Default));
     buildControls();
 
     connect(m_bandCount, &QSpinBox::valueChanged, this, &IdentifyDialog::showBandCount);
@@ -132,30 +110,20 @@ IdentifyDialog::IdentifyDialog(QWidget *parent)
     showBandCount();
 }
 
-// Centred over the window the first time, then where the person left it.
-void IdentifyDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    setAttribute(Qt::WA_Moved);
-}
-
 // Controls are made in tab order. The labels that change carry no
 // accessible name or description: a screen reader then says their text.
 void IdentifyDialog::buildControls()
 {
     auto *grid = new QGridLayout(this);
 
-    auto *title = new QLabel(tr("IDENTIFICA RESISTORE"), this);
-    title->setObjectName(QStringLiteral("titleLabel"));
-    title->setFont(layoutFont(Layout::Font::Bold12));
-    grid->addWidget(title, 0, 0, 1, 4);
+    addTitle(grid, tr("IDENTIFICA RESISTORE"), 4);
 
     m_bandCount = new QSpinBox(this);
     m_bandCount->setObjectName(QStringLiteral("bandCountBox"));
     m_bandCount->setRange(3, 6);
     m_bandCount->setValue(4);
     m_bandCount->setAccessibleName(tr("Bande"));
-    grid->addWidget(caption(tr("&Bande:"), m_bandCount, QStringLiteral("bandCountCaption"), this), 1, 0);
+    grid->addWidget(caption(tr("&Bande:"), m_bandCount, QStringLiteral("bandCountCaption")), 1, 0);
     grid->addWidget(m_bandCount, 1, 1, Qt::AlignLeft);
 
     grid->addLayout(buildBandLists(), 2, 0, 1, 4);
@@ -176,11 +144,11 @@ void IdentifyDialog::buildControls()
     for (int accuracy : {50, 100, 200, 500})
         m_accuracy->addItem(QStringLiteral("± ") + Wording::tolerance(accuracy), accuracy);
     m_accuracy->setCurrentIndex(1);
-    grid->addWidget(caption(tr("&Misura:"), m_measured, QStringLiteral("measuredCaption"), this), 4, 0);
+    grid->addWidget(caption(tr("&Misura:"), m_measured, QStringLiteral("measuredCaption")), 4, 0);
     grid->addWidget(m_measured, 4, 1);
-    grid->addWidget(caption(tr("&Precisione:"), m_accuracy, QStringLiteral("accuracyCaption"), this), 4, 2);
+    grid->addWidget(caption(tr("&Precisione:"), m_accuracy, QStringLiteral("accuracyCaption")), 4, 2);
     grid->addWidget(m_accuracy, 4, 3);
-    m_refusal = wrappingLabel("refusalLabel", 2, this);
+    m_refusal = wrappingLabel(QStringLiteral("refusalLabel"), 2);
     grid->addWidget(m_refusal, 5, 0, 1, 4);
 
     m_readings = new QListWidget(this);
@@ -189,11 +157,11 @@ void IdentifyDialog::buildControls()
     m_readings->setIconSize(PictureSize);
     m_readings->setUniformItemSizes(true);
     m_readings->setFixedHeight(7 * (2 * fontMetrics().lineSpacing() + 6));
-    m_verdict = wrappingLabel("verdictLabel", 3, this);
+    m_verdict = wrappingLabel(QStringLiteral("verdictLabel"), 3);
     grid->addWidget(m_verdict, 6, 0, 1, 4);
-    grid->addWidget(caption(tr("&Letture:"), m_readings, QStringLiteral("readingsCaption"), this), 7, 0, 1, 4);
+    grid->addWidget(caption(tr("&Letture:"), m_readings, QStringLiteral("readingsCaption")), 7, 0, 1, 4);
     grid->addWidget(m_readings, 8, 0, 1, 4);
-    m_message = wrappingLabel("messageLabel", 2, this);
+    m_message = wrappingLabel(QStringLiteral("messageLabel"), 2);
     grid->addWidget(m_message, 9, 0, 1, 4);
 
     m_apply = new QPushButton(tr("&Applica"), this);
@@ -238,7 +206,7 @@ QLayout *IdentifyDialog::buildBandLists()
             item->setData(Qt::UserRole, c);
         }
         list->setFixedSize(84, ColourCount * list->sizeHintForRow(0) + 2 * list->frameWidth());
-        m_bandCaptions[i] = caption(tr("&%1° banda").arg(band), list, QStringLiteral("band%1Caption").arg(band), this);
+        m_bandCaptions[i] = caption(tr("&%1° banda").arg(band), list, QStringLiteral("band%1Caption").arg(band));
         bands->addWidget(m_bandCaptions[i], 0, int(i));
         bands->addWidget(list, 1, int(i));
         m_bands[i] = list;

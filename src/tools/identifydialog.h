@@ -2,7 +2,7 @@
 
 #include "identification.h"
 
-#include <QDialog>
+#include "tooldialog.h"
 
 #include <array>
 #include <vector>
@@ -22,7 +22,7 @@ namespace Velmora {
 // band 1, and what a meter said. Every reading those allow is listed as they
 // choose, best first; Applica shows the chosen one in its band window. It
 // cannot see the body, so it never knows which end is which.
-class IdentifyDialog : public QDialog
+class IdentifyDialog : public ToolDialog
 {
     Q_OBJECT
 
@@ -32,9 +32,6 @@ public:
 signals:
     // The chosen reading in the scheme of the window that shows it.
     void applyRequested(const Velmora::Reading &reading);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();

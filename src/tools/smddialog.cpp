@@ -16,38 +16,13 @@
 
 namespace Velmora {
 
-namespace {
-
-QLabel *wrappingLabel(const char *name, int lines, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Room kept for its longest text, so that the dialog keeps its size.
-    label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
-    return label;
-}
-
-} // namespace
-
 SmdDialog::SmdDialog(QWidget *parent)
-    : QDialog(parent)
+    : ToolDialog(QStringLiteral("SmdDialog"), tr("Codice SMD"), parent)
 {
-    setObjectName(QStringLiteral("SmdDialog"));
-    setWindowTitle(tr("Codice SMD"));
-    setFont(layoutFont(Layout::Font::Default));
     buildControls();
     connect(m_code, &QLineEdit::textChanged, this, &SmdDialog::refresh);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
-}
-
-// Centred over the window the first time, then where the person left it.
-void SmdDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    setAttribute(Qt::WA_Moved);
 }
 
 // The labels that change carry no accessible name or description: a screen
@@ -56,10 +31,7 @@ void SmdDialog::buildControls()
 {
     auto *grid = new QGridLayout(this);
 
-    auto *title = new QLabel(tr("CODICE SMD"), this);
-    title->setObjectName(QStringLiteral("titleLabel"));
-    title->setFont(layoutFont(Layout::Font::Bold12));
-    grid->addWidget(title, 0, 0, 1, 2);
+    addTitle(grid, tr("CODICE SMD"), 2);
 
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("codeEdit"));
@@ -77,15 +49,14 @@ void SmdDialog::buildControls()
         m_values[i] = new QLabel(this);
         m_values[i]->setObjectName(QStringLiteral("reading%1Value").arg(n));
         m_values[i]->setFont(layoutFont(Layout::Font::Bold13_5));
-        m_details[i] = wrappingLabel("", 2, this);
-        m_details[i]->setObjectName(QStringLiteral("reading%1Details").arg(n));
+        m_details[i] = wrappingLabel(QStringLiteral("reading%1Details").arg(n), 2);
         grid->addWidget(m_values[i], 2 + 2 * n - 2, 0, 1, 2);
         grid->addWidget(m_details[i], 2 + 2 * n - 1, 0, 1, 2);
     }
 
-    m_markings = wrappingLabel("markingsLabel", 3, this);
+    m_markings = wrappingLabel(QStringLiteral("markingsLabel"), 3);
     grid->addWidget(m_markings, 6, 0, 1, 2);
-    m_message = wrappingLabel("messageLabel", 3, this);
+    m_message = wrappingLabel(QStringLiteral("messageLabel"), 3);
     grid->addWidget(m_message, 7, 0, 1, 2);
 
     m_close = new QPushButton(tr("C&hiudi"), this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "tooldialog.h"
 
 #include <array>
 
@@ -13,15 +13,12 @@ namespace Velmora {
 // The markings of surface-mount resistors: the person types the code on the
 // part and sees, as they type, every reading of it with its format,
 // tolerance and E series; or types a value and sees the codes it carries.
-class SmdDialog : public QDialog
+class SmdDialog : public ToolDialog
 {
     Q_OBJECT
 
 public:
     explicit SmdDialog(QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();

@@ -21,14 +21,6 @@ namespace Velmora {
 
 namespace {
 
-QLabel *caption(const QString &text, QWidget *buddy, const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setBuddy(buddy);
-    return label;
-}
-
 // Fills a list with a band's rows, in the given order, each as "text
 // (colour)" with its colour as its data, and chooses the given colour.
 void fill(QComboBox *box, const BandScheme &scheme, int band, const std::vector<int> &order, QString (*text)(int value),
@@ -52,11 +44,8 @@ QString toleranceEntry(int value)
 } // namespace
 
 ValueDialog::ValueDialog(QWidget *parent)
-    : QDialog(parent)
+    : ToolDialog(QStringLiteral("ValueDialog"), tr("Da valore a colori"), parent)
 {
-    setObjectName(QStringLiteral("ValueDialog"));
-    setWindowTitle(tr("Da valore a colori"));
-    setFont(layoutFont(Layout::Font::Default));
     buildControls();
 
     connect(m_value, &QLineEdit::textChanged, this, &ValueDialog::refresh);
@@ -80,29 +69,18 @@ ValueDialog::ValueDialog(QWidget *parent)
     setReading(Reading {});
 }
 
-// Centred over the window the first time, then where it was (or where the
-// person put it): QDialog would centre it anew at each opening, a pixel off.
-void ValueDialog::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    setAttribute(Qt::WA_Moved);
-}
-
 void ValueDialog::buildControls()
 {
     auto *grid = new QGridLayout(this);
 
-    auto *title = new QLabel(tr("DA VALORE A COLORI"), this);
-    title->setObjectName(QStringLiteral("titleLabel"));
-    title->setFont(layoutFont(Layout::Font::Bold12));
-    grid->addWidget(title, 0, 0, 1, 2);
+    addTitle(grid, tr("DA VALORE A COLORI"), 2);
 
     m_value = new QLineEdit(this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
     m_value->setPlaceholderText(Wording::valuePlaceholder());
     m_value->setMaxLength(40);
     m_value->setAccessibleName(tr("Valore"));
-    grid->addWidget(caption(tr("&Valore:"), m_value, "valueCaption", this), 1, 0);
+    grid->addWidget(caption(tr("&Valore:"), m_value, QStringLiteral("valueCaption")), 1, 0);
     grid->addWidget(m_value, 1, 1);
 
     m_tolerance = new QComboBox(this);
@@ -111,7 +89,7 @@ void ValueDialog::buildControls()
     m_fixedTolerance = new QLabel(this);
     m_fixedTolerance->setObjectName(QStringLiteral("fixedToleranceLabel"));
     m_fixedTolerance->hide();
-    m_toleranceCaption = caption(tr("&Tolleranza:"), m_tolerance, "toleranceCaption", this);
+    m_toleranceCaption = caption(tr("&Tolleranza:"), m_tolerance, QStringLiteral("toleranceCaption"));
     grid->addWidget(m_toleranceCaption, 2, 0);
     grid->addWidget(m_tolerance, 2, 1);
     grid->addWidget(m_fixedTolerance, 2, 1);
@@ -119,7 +97,7 @@ void ValueDialog::buildControls()
     m_coefficient = new QComboBox(this);
     m_coefficient->setObjectName(QStringLiteral("coefficientBox"));
     m_coefficient->setAccessibleName(tr("Coefficiente di temperatura"));
-    m_coefficientCaption = caption(tr("&Coeff. di temperatura:"), m_coefficient, "coefficientCaption", this);
+    m_coefficientCaption = caption(tr("&Coeff. di temperatura:"), m_coefficient, QStringLiteral("coefficientCaption"));
     grid->addWidget(m_coefficientCaption, 3, 0);
     grid->addWidget(m_coefficient, 3, 1);
 

@@ -2,7 +2,7 @@
 
 #include "reading.h"
 
-#include <QDialog>
+#include "tooldialog.h"
 
 #include <array>
 #include <optional>
@@ -20,7 +20,7 @@ class Swatch;
 // writes it and sees, as they type, the bands of the current window, the
 // value read back and whether it is a standard one. It knows the window
 // only through its reading.
-class ValueDialog : public QDialog
+class ValueDialog : public ToolDialog
 {
     Q_OBJECT
 
@@ -38,9 +38,6 @@ signals:
     void applyRequested(const Velmora::Reading &reading);
     // The person accepted the offer of a window with more bands.
     void moreBandsRequested(Velmora::SchemeId scheme);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     // What the dialog holds for one scheme while another is on show.
