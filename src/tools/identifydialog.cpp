@@ -164,13 +164,9 @@ void IdentifyDialog::buildControls()
     m_message = wrappingLabel(QStringLiteral("messageLabel"), 2);
     grid->addWidget(m_message, 9, 0, 1, 4);
 
-    m_apply = new QPushButton(tr("&Applica"), this);
-    m_apply->setObjectName(QStringLiteral("applyButton"));
-    m_apply->setAccessibleName(tr("Applica"));
+    m_apply = button(tr("&Applica"), QStringLiteral("applyButton"));
     m_apply->setDefault(true);
-    m_close = new QPushButton(tr("C&hiudi"), this);
-    m_close->setObjectName(QStringLiteral("closeButton"));
-    m_close->setAccessibleName(tr("Chiudi"));
+    m_close = button(tr("C&hiudi"), QStringLiteral("closeButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_apply);

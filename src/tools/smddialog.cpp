@@ -59,9 +59,7 @@ void SmdDialog::buildControls()
     m_message = wrappingLabel(QStringLiteral("messageLabel"), 3);
     grid->addWidget(m_message, 7, 0, 1, 2);
 
-    m_close = new QPushButton(tr("C&hiudi"), this);
-    m_close->setObjectName(QStringLiteral("closeButton"));
-    m_close->setAccessibleName(tr("Chiudi"));
+    m_close = button(tr("C&hiudi"), QStringLiteral("closeButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_close);

@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 
 namespace Velmora {
 
@@ -48,6 +49,14 @@ QLabel *ToolDialog::wrappingLabel(const QString &name, int lines)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
     return label;
+}
+
+QPushButton *ToolDialog::button(const QString &text, const QString &name)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    return button;
 }
 
 } // namespace Velmora

@@ -4,6 +4,7 @@
 
 class QGridLayout;
 class QLabel;
+class QPushButton;
 
 namespace Velmora {
 
@@ -26,6 +27,8 @@ protected:
     // A wrapping label as tall as `lines` lines, so that the dialog keeps its
     // size as texts come and go.
     QLabel *wrappingLabel(const QString &name, int lines);
+    // A push button named for screen readers by its text, less the mnemonic.
+    QPushButton *button(const QString &text, const QString &name);
 };
 
 } // namespace Velmora

@@ -147,13 +147,9 @@ void ValueDialog::buildControls()
 
     m_moreBands = new QPushButton(this);
     m_moreBands->setObjectName(QStringLiteral("moreBandsButton"));
-    m_apply = new QPushButton(tr("&Applica"), this);
-    m_apply->setObjectName(QStringLiteral("applyButton"));
-    m_apply->setAccessibleName(tr("Applica"));
+    m_apply = button(tr("&Applica"), QStringLiteral("applyButton"));
     m_apply->setDefault(true);
-    m_close = new QPushButton(tr("C&hiudi"), this);
-    m_close->setObjectName(QStringLiteral("closeButton"));
-    m_close->setAccessibleName(tr("Chiudi"));
+    m_close = button(tr("C&hiudi"), QStringLiteral("closeButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_moreBands);
     buttons->addStretch(1);
