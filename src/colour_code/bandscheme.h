@@ -60,6 +60,16 @@ struct BandScheme {
 
 const BandScheme &bandScheme(SchemeId id);
 
+// Whether a colour on a band is a leading zero, which no resistor carries:
+// the digit bands hold the value's significant figures from the first one,
+// and a zero before it is none (IEC 60062 writes 10 Ω as marrone nero nero,
+// never nero marrone marrone). The four-band window still reads one as it is
+// chosen; reading a part, writing a value and identifying one never do.
+constexpr bool isLeadingZero(int band, Colour colour)
+{
+    return band == 1 && colour == Colour::Black;
+}
+
 // The row of a band's list that shows a colour, -1 where it has none.
 int rowOfColour(const BandScheme &scheme, int band, Colour colour);
 

@@ -53,34 +53,52 @@ ColourSet listColours(std::span<const SchemeRow> rows)
     return set;
 }
 
-Resistance scaled(Resistance r, int partsInTenThousand)
-{
-    return {r.significand * partsInTenThousand, r.exponent - 4};
-}
-
 // One direction's bands against the scheme's lists.
 struct Direction {
     std::vector<ColourSet> sets;
     bool reversed = false;
 };
 
+// The colours each band of one direction may be in a reading: those of its
+// list, and never black first.
+std::vector<ColourSet> allowedColours(const BandScheme &scheme, const Direction &d)
+{
+    std::vector<ColourSet> allowed;
+    for (int band = 1; band <= scheme.bandCount; ++band) {
+        ColourSet set = d.sets[std::size_t(band - 1)] & listColours(scheme.rows(band));
+        for (int c = 0; c <= int(Colour::Pink); ++c)
+            if (isLeadingZero(band, Colour(c)))
+                set &= ColourSet(~colourBit(Colour(c)));
+        allowed.push_back(set);
+    }
+    return allowed;
+}
+
+std::size_t product(const std::vector<ColourSet> &sets)
+{
+    std::size_t n = 1;
+    for (ColourSet set : sets)
+        n *= std::size_t(std::popcount(set));
+    return n;
+}
+
 // Counts what one direction allows and what the code rules out there, by
 // the first band that breaks a rule.
 std::size_t count(const BandScheme &scheme, const Direction &d, std::array<std::size_t, ExclusionCount> &excluded)
 {
+    const std::vector<ColourSet> allowed = allowedColours(scheme, d);
     std::size_t allowedBefore = 1;
     for (int band = 1; band <= scheme.bandCount; ++band) {
         const ColourSet seen = d.sets[std::size_t(band - 1)];
         const ColourSet inList = seen & listColours(scheme.rows(band));
-        const ColourSet allowed = band == 1 ? ColourSet(inList & ~colourBit(Colour::Black)) : inList;
         std::size_t after = 1;
         for (int later = band + 1; later <= scheme.bandCount; ++later)
             after *= std::size_t(std::popcount(d.sets[std::size_t(later - 1)]));
         excluded[std::size_t(exclusionOf(scheme.kind(band)))]
             += allowedBefore * std::size_t(std::popcount(ColourSet(seen & ~inList))) * after;
         excluded[std::size_t(Exclusion::LeadingZero)]
-            += allowedBefore * std::size_t(std::popcount(ColourSet(inList & ~allowed))) * after;
-        allowedBefore *= std::size_t(std::popcount(allowed));
+            += allowedBefore * std::size_t(std::popcount(ColourSet(inList & ~allowed[std::size_t(band - 1)]))) * after;
+        allowedBefore *= std::size_t(std::popcount(allowed[std::size_t(band - 1)]));
     }
     return allowedBefore;
 }
@@ -96,9 +114,10 @@ Identified judged(const Reading &reading, bool reversed, const std::optional<Mea
     id.limits = *limitsOf(reading);
     id.standard = standardFor(id.value, id.tolerance);
     if (measured) {
-        const Resistance low = scaled(measured->value, 10000 - measured->accuracy);
-        const Resistance high = scaled(measured->value, 10000 + measured->accuracy);
-        id.measuredWithin = compare(low, id.limits.highest) <= 0 && compare(id.limits.lowest, high) <= 0;
+        // The meter's range, value × (1 ± accuracy), in parts in ten thousand.
+        const Resistance tenThousandths {measured->value.significand, measured->value.exponent - 4};
+        id.measuredWithin = compareScaled(tenThousandths, 10000 - measured->accuracy, id.limits.highest) <= 0
+            && compareScaled(tenThousandths, 10000 + measured->accuracy, id.limits.lowest) >= 0;
         id.rank = *id.measuredWithin ? Rank::Confirmed : Rank::Contradicted;
     } else {
         id.rank = id.standard ? Rank::Standard : Rank::NotStandard;
@@ -115,7 +134,7 @@ void enumerate(const BandScheme &scheme, const Direction &d, const std::optional
         const auto list = scheme.rows(band);
         for (std::size_t i = 0; i < list.size(); ++i)
             if (d.sets[std::size_t(band - 1)] & colourBit(list[i].colour)
-                && !(band == 1 && list[i].colour == Colour::Black))
+                && !isLeadingZero(band, list[i].colour))
                 rows[std::size_t(band - 1)].push_back(int(i));
         if (rows[std::size_t(band - 1)].empty())
             return;
@@ -139,6 +158,24 @@ void enumerate(const BandScheme &scheme, const Direction &d, const std::optional
         if (b == 0)
             return;
     }
+}
+
+// What differs between the readings still in question: the confirmed ones
+// when there are, else all (confirmed ones sort first).
+void tellApart(const std::vector<Identified> &readings, bool confirmedOnly, Identification &result)
+{
+    const auto end = confirmedOnly ? std::partition_point(readings.begin(), readings.end(),
+                                         [](const Identified &r) { return r.rank == Rank::Confirmed; })
+                                   : readings.end();
+    const int bands = bandScheme(readings.front().reading.scheme).bandCount;
+    const auto given = [bands](const Identified &r, int place) {
+        return colourOf(r.reading, r.reversed ? bands + 1 - place : place);
+    };
+    for (auto it = readings.begin(); it != end; ++it)
+        result.bothEnds = result.bothEnds || it->reversed != readings.front().reversed;
+    for (int place = 1; place <= bands; ++place)
+        if (std::any_of(readings.begin(), end, [&](const Identified &r) { return given(r, place) != given(readings.front(), place); }))
+            result.differingBands.push_back(place);
 }
 
 } // namespace
@@ -183,6 +220,14 @@ Identification identify(const Sighting &sighting, std::size_t cap)
     std::size_t allowed = 0;
     for (const Direction &d : directions)
         allowed += count(scheme, d, result.excluded);
+    // A sequence both directions allow is one resistor, counted once.
+    if (directions.size() == 2) {
+        std::vector<ColourSet> both = allowedColours(scheme, directions[0]);
+        const std::vector<ColourSet> other = allowedColours(scheme, directions[1]);
+        for (std::size_t b = 0; b < both.size(); ++b)
+            both[b] &= other[b];
+        allowed -= product(both);
+    }
     if (allowed > MostReadings) {
         result.found = allowed;
         result.verdict = Verdict::TooMany;
@@ -203,12 +248,16 @@ Identification identify(const Sighting &sighting, std::size_t cap)
         std::count_if(readings.begin(), readings.end(), [](const Identified &r) { return r.rank == Rank::Confirmed; }));
     if (readings.empty())
         result.verdict = Verdict::None;
+    else if (sighting.measured && result.confirmed == 0)
+        result.verdict = Verdict::Contradicted;
     else if (readings.size() == 1)
         result.verdict = Verdict::One;
     else if (result.confirmed == 1)
         result.verdict = Verdict::OneMeasured;
     else
         result.verdict = Verdict::Several;
+    if (result.verdict == Verdict::Several)
+        tellApart(readings, result.confirmed > 0, result);
     readings.resize(std::min(readings.size(), cap));
     result.readings = std::move(readings);
     return result;

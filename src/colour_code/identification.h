@@ -63,9 +63,10 @@ inline constexpr std::size_t ExclusionCount = 5;
 
 enum class Verdict {
     None, // nothing the code allows
-    One, // a single reading
+    One, // a single reading, not contradicted
     OneMeasured, // several, and the measurement leaves one
     Several, // several that neither the colours nor the measurement tell apart
+    Contradicted, // measured, and the measurement confirms none
     TooMany, // more than are worth listing: fewer unknown bands are needed
 };
 
@@ -75,6 +76,12 @@ struct Identification {
     std::size_t confirmed = 0; // of those, the ones the measurement confirms
     std::array<std::size_t, ExclusionCount> excluded {}; // sequences ruled out, by rule
     Verdict verdict = Verdict::None;
+    // With Verdict::Several, what could still tell the readings apart (the
+    // confirmed ones, when measured): whether they are read from both ends,
+    // which the body's wider gap settles; the bands, counted from the end
+    // given first, whose colour differs between them.
+    bool bothEnds = false;
+    std::vector<int> differingBands;
 };
 
 // Past this many readings identify() stops listing them (Verdict::TooMany):

@@ -114,6 +114,7 @@ std::optional<ColourReading> readColours(std::span<const Colour> colours)
         if (std::size_t(scheme.bandCount) != colours.size())
             continue;
         ColourReading read {Reading {id}};
+        read.leadingZero = !colours.empty() && isLeadingZero(1, colours.front());
         for (int band = 1; band <= scheme.bandCount; ++band) {
             const int row = rowOfColour(scheme, band, colours[std::size_t(band - 1)]);
             read.reading.setRow(band, row);

@@ -70,6 +70,7 @@ std::optional<ResultParts> resultParts(const Reading &reading, std::string_view 
 struct ColourReading {
     Reading reading;
     int badBand = 0;
+    bool leadingZero = false; // band 1 black: a part read from its other end
 };
 // Nothing when no scheme has that many bands.
 std::optional<ColourReading> readColours(std::span<const Colour> colours);

@@ -4,16 +4,13 @@
 
 namespace Velmora {
 
-int compare(Resistance a, Resistance b)
+namespace {
+
+// Two positive numbers, each its digits (no leading zero) × 10^exponent.
+int compareDigits(std::string da, int exponentA, std::string db, int exponentB)
 {
-    a = normalised(a);
-    b = normalised(b);
-    if (a.significand == 0 || b.significand == 0)
-        return (a.significand > 0) - (b.significand > 0);
-    std::string da = std::to_string(a.significand);
-    std::string db = std::to_string(b.significand);
-    const int magnitudeA = int(da.size()) + a.exponent;
-    const int magnitudeB = int(db.size()) + b.exponent;
+    const int magnitudeA = int(da.size()) + exponentA;
+    const int magnitudeB = int(db.size()) + exponentB;
     if (magnitudeA != magnitudeB)
         return magnitudeA < magnitudeB ? -1 : 1;
     // Same leading position: digit by digit.
@@ -21,6 +18,35 @@ int compare(Resistance a, Resistance b)
     da.resize(n, '0');
     db.resize(n, '0');
     return da.compare(db);
+}
+
+// The digits of n × factor, carried digit by digit, so no product overflows.
+std::string timesDigits(std::int64_t n, std::int64_t factor)
+{
+    std::string digits = std::to_string(n);
+    std::int64_t carry = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        const std::int64_t d = (*it - '0') * factor + carry;
+        *it = char('0' + d % 10);
+        carry = d / 10;
+    }
+    return carry > 0 ? std::to_string(carry) + digits : digits;
+}
+
+} // namespace
+
+int compare(Resistance a, Resistance b)
+{
+    return compareScaled(a, 1, b);
+}
+
+int compareScaled(Resistance a, std::int64_t factor, Resistance b)
+{
+    a = normalised(a);
+    b = normalised(b);
+    if (a.significand == 0 || factor == 0 || b.significand == 0)
+        return (a.significand > 0 && factor > 0) - (b.significand > 0);
+    return compareDigits(timesDigits(a.significand, factor), a.exponent, std::to_string(b.significand), b.exponent);
 }
 
 int significantDigits(Resistance r)

@@ -37,6 +37,10 @@ constexpr bool sameValue(Resistance a, Resistance b)
 // Exact order of two non-negative values: negative, zero or positive as a
 // is below, equal to or above b.
 int compare(Resistance a, Resistance b);
+// The same for a × factor against b, exactly whatever a's digits: a
+// tolerance or an accuracy applied to a value as typed, with 18 digits.
+// factor is positive and at most a million.
+int compareScaled(Resistance a, std::int64_t factor, Resistance b);
 
 // Digits of the normalised significand: 4700 has 2, 0.22 has 2, 0 has 1.
 int significantDigits(Resistance r);

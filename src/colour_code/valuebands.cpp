@@ -38,7 +38,8 @@ std::optional<Reading> spell(Reading base, std::string_view digits, int exponent
     return base;
 }
 
-std::optional<Reading> digitRows(const Reading &base, Resistance value)
+// With leadingZeros, a spelling whose first digit is black counts too.
+std::optional<Reading> digitRows(const Reading &base, Resistance value, bool leadingZeros = false)
 {
     const int width = bandScheme(base.scheme).digitCount();
     value = normalised(value);
@@ -46,9 +47,10 @@ std::optional<Reading> digitRows(const Reading &base, Resistance value)
         return std::nullopt;
     const std::string significand = std::to_string(value.significand);
     const int length = int(significand.size());
-    // As many trailing zeros as fit first, so that the first digit is not
-    // black; leading zeros reach the small values.
-    for (int trailing = width - length; trailing >= 0; --trailing) {
+    // Every trailing zero the digit bands hold, so that the first is not
+    // black; leading zeros would reach smaller values.
+    const int fewestTrailing = leadingZeros ? 0 : std::max(0, width - length);
+    for (int trailing = width - length; trailing >= fewestTrailing; --trailing) {
         const std::string digits = std::string(std::size_t(width - length - trailing), '0') + significand
             + std::string(std::size_t(trailing), '0');
         if (auto spelt = spell(base, digits, value.exponent - trailing))
@@ -63,10 +65,13 @@ std::pair<Resistance, Resistance> range(const BandScheme &scheme)
     const auto multipliers = scheme.rows(scheme.bandOf(BandKind::Multiplier));
     const auto [low, high] = std::minmax_element(multipliers.begin(), multipliers.end(),
         [](const SchemeRow &a, const SchemeRow &b) { return a.value < b.value; });
-    std::int64_t largest = 0;
-    for (int i = 0; i < scheme.digitCount(); ++i)
+    std::int64_t smallest = 1;
+    std::int64_t largest = 9;
+    for (int i = 1; i < scheme.digitCount(); ++i) {
+        smallest *= 10;
         largest = largest * 10 + 9;
-    return {{1, low->value}, {largest, high->value}};
+    }
+    return {{smallest, low->value}, {largest, high->value}};
 }
 
 } // namespace
@@ -88,13 +93,14 @@ BandChoice bandsFor(const Reading &base, Resistance value)
         return choice;
     }
 
-    choice.refusal = choice.digits > choice.schemeDigits ? BandRefusal::TooManyDigits : BandRefusal::OutOfRange;
-    for (SchemeId id : AllSchemes) {
-        if (bandScheme(id).bandCount > scheme.bandCount && digitRows(Reading {id}, value)) {
-            choice.moreBands = id;
-            break;
-        }
-    }
+    choice.refusal = choice.digits > choice.schemeDigits ? BandRefusal::TooManyDigits
+        : digitRows(base, value, true)                   ? BandRefusal::LeadingZero
+                                                         : BandRefusal::OutOfRange;
+    for (bool more : {true, false})
+        for (SchemeId id : AllSchemes)
+            if (!choice.otherScheme && (bandScheme(id).bandCount > scheme.bandCount) == more && id != base.scheme
+                && digitRows(Reading {id}, value))
+                choice.otherScheme = id;
     return choice;
 }
 

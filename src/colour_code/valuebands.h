@@ -12,6 +12,7 @@ enum class BandRefusal {
     Zero, // a 0 Ω jumper carries one black band, which no band scheme here has
     TooManyDigits, // more significant digits than the scheme's digit bands
     OutOfRange, // a multiplier the scheme lacks
+    LeadingZero, // spelt only with a black first band, which no part carries
 };
 
 struct BandChoice {
@@ -20,14 +21,16 @@ struct BandChoice {
     int digits = 0; // the value's significant digits
     int schemeDigits = 0; // the scheme's digit bands
     Resistance lowest, highest; // the scheme's range above zero
-    std::optional<SchemeId> moreBands; // a scheme with more bands that spells the value
+    // Another scheme that spells the value: with more bands if one does,
+    // else with fewer.
+    std::optional<SchemeId> otherScheme;
 };
 
 // The reading that spells a value in base's scheme: base with its digit and
 // multiplier bands replaced, every other band (tolerance, coefficient) left
-// as base has it. Where one value has several spellings the first digit is
-// not black if it can be (1000 is marrone nero rosso in four bands, not nero
-// marrone arancio).
+// as base has it. The first digit is never black (isLeadingZero): 1000 is
+// marrone nero rosso in four bands, and 0,01 Ω, nero marrone argento to the
+// letter, is refused as LeadingZero.
 BandChoice bandsFor(const Reading &base, Resistance value);
 
 // Where a value stands among the E series: the series it is in or, in none,

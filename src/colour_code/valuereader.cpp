@@ -147,21 +147,73 @@ std::optional<Resistance> exactValue(std::string digits, int exponent)
     return r;
 }
 
+// The text's characters, counted in UTF-8 as a person counts them.
+std::size_t characters(std::string_view text)
+{
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// Any sign of minus at the front, however many, and the spaces after it.
+bool strippedMinus(std::string_view &text)
+{
+    bool stripped = false;
+    for (bool found = true; found;) {
+        found = false;
+        for (std::string_view minus : Minuses)
+            if (text.starts_with(minus)) {
+                text = trimmed(text.substr(minus.size()));
+                found = stripped = true;
+            }
+    }
+    return stripped;
+}
+
+// The first control character's code point, C0 (a tab aside), DEL or C1.
+std::optional<unsigned> controlCharacter(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F)
+            return byte;
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if (byte == 0xC2 && next >= 0x80 && next <= 0x9F)
+            return next;
+    }
+    return std::nullopt;
+}
+
+ValueReading readUnsigned(std::string_view original, std::string_view decimalPoint);
+
 } // namespace
 
 ValueReading readValue(std::string_view text, std::string_view decimalPoint)
 {
-    const std::string_view original = trimmed(text);
+    if (characters(text) > MostCharacters)
+        return refused(ReadError::TooLong);
+    // The ohm mark below is a control character: none may reach it.
+    if (const auto code = controlCharacter(text)) {
+        ValueReading r = refused(ReadError::ControlCharacter);
+        r.controlCode = *code;
+        return r;
+    }
+    std::string_view original = trimmed(text);
     if (original.empty())
         return refused(ReadError::Empty);
-    for (std::string_view minus : Minuses) {
-        if (!original.starts_with(minus))
-            continue;
+    if (strippedMinus(original)) {
         // Negative only if what follows is a number; a sign alone is a slip.
-        const ReadError rest = readValue(original.substr(minus.size()), decimalPoint).error;
+        const ReadError rest = readUnsigned(original, decimalPoint).error;
         return refused(
             rest == ReadError::Empty || rest == ReadError::Malformed ? ReadError::Malformed : ReadError::Negative);
     }
+    return readUnsigned(original, decimalPoint);
+}
+
+namespace {
+
+ValueReading readUnsigned(std::string_view original, std::string_view decimalPoint)
+{
+    if (original.empty())
+        return refused(ReadError::Empty);
 
     std::string core = simplified(original);
     // One unit, written or as a sign, may close any form.
@@ -253,6 +305,8 @@ ValueReading readValue(std::string_view text, std::string_view decimalPoint)
     r.value = value;
     return r;
 }
+
+} // namespace
 
 std::string unambiguousText(Resistance r, std::string_view decimalPoint)
 {

@@ -3,6 +3,7 @@
 #include "resistance.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,13 @@ enum class ReadError {
     MilliOrMega, // "2,2m"
     Malformed, // letters or spaces out of place
     TooManyDigits, // more than an exact value holds
+    TooLong, // more characters than any value is written with
+    ControlCharacter, // a tab aside, no value holds one
 };
+
+// The most characters a value, a marking or a measurement is typed with:
+// the fields stop there, and the readers refuse more.
+inline constexpr std::size_t MostCharacters = 40;
 
 struct ValueReading {
     std::optional<Resistance> value;
@@ -30,6 +37,8 @@ struct ValueReading {
     std::array<std::string, 2> spellings;
     // With MilliOrMega, the number written before the "m".
     Resistance number;
+    // With ControlCharacter, its code.
+    unsigned controlCode = 0;
 };
 
 // Reads a resistance as a parts list writes it: "4700", "4,7k", "0.22",

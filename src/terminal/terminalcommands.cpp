@@ -195,6 +195,8 @@ int bandsCommand(const Arguments &arguments)
             = read.reading.scheme == SchemeId::FourBands ? SchemeId::FourBandsFullCode : read.reading.scheme;
         return refuseInput(arguments, Wording::bandColourRefusal(bandScheme(lists), bad, words.at(bad - 1)));
     }
+    if (read.leadingZero)
+        return refuseInput(arguments, Wording::leadingZero());
     return answer(arguments, read.reading, Wording::resultLine(read.reading));
 }
 

@@ -277,7 +277,7 @@ void ValueDialog::refresh()
     if (choice.refusal != BandRefusal::Zero)
         showSeries(*reading.value);
     if (choice.refusal != BandRefusal::None) {
-        m_offered = choice.moreBands;
+        m_offered = choice.otherScheme;
         refuse(Wording::bandRefusal(choice, *reading.value));
         return;
     }

@@ -104,8 +104,25 @@ QString Wording::readRefusal(const ValueReading &reading, const QString &typed)
             .arg(quoted, QLatin1Char('4') + decimalPoint() + QLatin1Char('7'));
     case ReadError::TooManyDigits:
         return tr("%1 ha troppe cifre significative per un valore di resistenza.").arg(quoted);
+    case ReadError::TooLong:
+        return tooLong();
+    case ReadError::ControlCharacter:
+        return controlCharacter(reading.controlCode);
     }
     return QString();
+}
+
+QString Wording::tooLong()
+{
+    return tr("Il testo è troppo lungo: un valore o un codice si scrive con al massimo %1 caratteri.")
+        .arg(qsizetype(MostCharacters));
+}
+
+QString Wording::controlCharacter(unsigned code)
+{
+    return tr("Il testo contiene un carattere di controllo (U+%1), che non fa parte di nessun valore: riscriverlo "
+              "senza.")
+        .arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'));
 }
 
 QString Wording::bandRefusal(const BandChoice &choice, Resistance r)
@@ -130,12 +147,25 @@ QString Wording::bandRefusal(const BandChoice &choice, Resistance r)
                    .arg(bands)
                    .arg(value(choice.lowest), value(choice.highest));
         break;
+    case BandRefusal::LeadingZero:
+        text = tr("Per %1 Ohm la finestra a %2 bande vorrebbe una prima banda nera, che nessun resistore porta: la "
+                  "prima cifra non è mai zero. Mostra da %3 a %4 Ohm.")
+                   .arg(value(r))
+                   .arg(bands)
+                   .arg(value(choice.lowest), value(choice.highest));
+        break;
     }
-    if (choice.moreBands)
-        text += u' ' + tr("Quella a %1 bande lo mostra.").arg(bandsOf(*choice.moreBands));
+    if (choice.otherScheme)
+        text += u' ' + tr("Quella a %1 bande lo mostra.").arg(bandsOf(*choice.otherScheme));
     else if (choice.refusal == BandRefusal::TooManyDigits)
         text += u' ' + tr("Nessuna finestra di Velmora ne mostra di più.");
     return text;
+}
+
+QString Wording::leadingZero()
+{
+    return tr("La banda 1 è nera, e nessun resistore comincia con il nero: la prima cifra non è mai zero. Forse "
+              "il resistore va letto dall'altro lato.");
 }
 
 QString Wording::moreBandsButton(SchemeId scheme)
@@ -383,24 +413,44 @@ QString Wording::verdict(const Identification &identification, bool measured)
     case Verdict::None:
         return tr("Nessun resistore porta questi colori: il codice non ne ammette nessuna lettura.");
     case Verdict::One:
-        text = tr("Una sola lettura.");
+        text = measured ? tr("Una sola lettura, confermata dalla misura.") : tr("Una sola lettura.");
         break;
     case Verdict::OneMeasured:
         text = tr("%1 letture: la misura ne lascia una sola.").arg(found);
         break;
-    case Verdict::Several:
-        if (!measured)
-            text = tr("%1 letture: possono distinguerle solo una misura o il corpo del resistore, dove lo spazio più "
-                      "largo viene prima della banda di tolleranza.")
-                       .arg(found);
-        else if (identification.confirmed == 0)
-            text = tr("%1 letture, nessuna confermata dalla misura: ricontrollare i colori e la misura.").arg(found);
-        else
-            text = tr("%1 letture; la misura ne conferma %2: solo il corpo del resistore, dove lo spazio più largo "
-                      "viene prima della banda di tolleranza, può distinguerle.")
-                       .arg(found)
-                       .arg(qsizetype(identification.confirmed));
+    case Verdict::Contradicted:
+        text = found == 1 ? tr("Una sola lettura, e la misura la esclude: ricontrollare i colori e la misura.")
+                          : tr("%1 letture, nessuna confermata dalla misura: ricontrollare i colori e la misura.")
+                                .arg(found);
         break;
+    case Verdict::Several: {
+        const auto confirmed = qsizetype(identification.confirmed);
+        if (identification.bothEnds) {
+            text = confirmed == 0
+                ? tr("%1 letture: possono distinguerle solo una misura o il corpo del resistore, dove lo spazio più "
+                     "largo viene prima della banda di tolleranza.")
+                      .arg(found)
+                : tr("%1 letture; la misura ne conferma %2: solo il corpo del resistore, dove lo spazio più largo "
+                     "viene prima della banda di tolleranza, può distinguerle.")
+                      .arg(found)
+                      .arg(confirmed);
+            break;
+        }
+        // Read from the same end: only the uncertain bands differ.
+        QStringList bands;
+        for (int band : identification.differingBands)
+            bands << QString::number(band);
+        const QString look = bands.size() == 1 ? tr("alla banda %1").arg(bands.constFirst())
+                                               : tr("alle bande %1").arg(listed(bands, tr("e")));
+        text = confirmed == 0
+            ? tr("%1 letture: possono distinguerle solo una misura o uno sguardo più attento %2.").arg(found).arg(look)
+            : tr("%1 letture; la misura ne conferma %2: possono distinguerle solo uno sguardo più attento %3 o una "
+                 "misura più precisa.")
+                  .arg(found)
+                  .arg(confirmed)
+                  .arg(look);
+        break;
+    }
     case Verdict::TooMany:
         text = tr("Troppe letture (%1): indicare il colore di qualche banda in più.").arg(found);
         break;

@@ -36,9 +36,14 @@ public:
     static QString valuePlaceholder();
     // Why a text is not read as a value; typed is the text as given.
     static QString readRefusal(const ValueReading &reading, const QString &typed);
+    // A text longer than any field takes; one with a control character.
+    static QString tooLong();
+    static QString controlCharacter(unsigned code);
     // Why a scheme's bands cannot spell a value.
     static QString bandRefusal(const BandChoice &choice, Resistance value);
     static QString moreBandsButton(SchemeId scheme);
+    // Why colours read from band 1 cannot start with black.
+    static QString leadingZero();
 
     // "Serie E3, E6, E12, E24, E192".
     static QString seriesList(const std::vector<ESeries> &series);

@@ -19,6 +19,7 @@ QString qs(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+constexpr SchemeId Three = SchemeId::ThreeBands;
 constexpr SchemeId Four = SchemeId::FourBands;
 constexpr SchemeId Five = SchemeId::FiveBands;
 constexpr SchemeId Six = SchemeId::SixBands;
@@ -206,13 +207,12 @@ void TestValueReader::bands_data()
     };
     ok("4K7", Four, 47, 2, {4, 7, 2, 1});
     ok("1000 is brown black red", Four, 1, 3, {1, 0, 2, 1});
-    ok("0.04 needs a black first digit", Four, 4, -2, {0, 4, 8, 1});
     ok("0.1 is brown black silver", Four, 1, -1, {1, 0, 8, 1});
-    ok("smallest in four", Four, 1, -2, {0, 1, 8, 1});
+    ok("smallest in three, pink", Three, 1, -2, {1, 0, 12});
     ok("largest in four", Four, 99, 6, {9, 9, 6, 1});
     ok("4,99k in five", Five, 499, 1, {4, 9, 9, 1, 1});
     ok("4,99k in six", Six, 499, 1, {4, 9, 9, 1, 1, 1});
-    ok("0,001 in five, pink", Five, 1, -3, {0, 0, 1, 12, 1});
+    ok("smallest in five, pink", Five, 1, -1, {1, 0, 0, 12, 1});
     ok("largest in five", Five, 999, 9, {9, 9, 9, 9, 1});
     ok("largest in six", Six, 999, 9, {9, 9, 9, 9, 1, 1});
 
@@ -224,10 +224,15 @@ void TestValueReader::bands_data()
     no("zero in six", Six, 0, 0, BandRefusal::Zero, 0);
     no("4,99k in four", Four, 499, 1, BandRefusal::TooManyDigits, 5);
     no("four digits anywhere", Six, 1234, 0, BandRefusal::TooManyDigits, 0);
-    no("just over four", Four, 1, 8, BandRefusal::OutOfRange, 5, "0,01 99000000");
-    no("just under four", Four, 1, -3, BandRefusal::OutOfRange, 5, "0,01 99000000");
-    no("just over five", Five, 1, 12, BandRefusal::OutOfRange, 0, "0,001 999000000000");
-    no("just under six", Six, 1, -4, BandRefusal::OutOfRange, 0, "0,001 999000000000");
+    no("just over four", Four, 1, 8, BandRefusal::OutOfRange, 5, "0,1 99000000");
+    // Only a black first band spells these: none, in three bands for the first two.
+    no("0,04 in four", Four, 4, -2, BandRefusal::LeadingZero, 3, "0,1 99000000");
+    no("0,01 in six", Six, 1, -2, BandRefusal::LeadingZero, 3, "0,1 999000000000");
+    no("0,001 in five", Five, 1, -3, BandRefusal::LeadingZero, 0, "0,1 999000000000");
+    no("just under three", Three, 1, -3, BandRefusal::LeadingZero, 0, "0,01 99000000000");
+    no("just under four", Four, 1, -3, BandRefusal::OutOfRange, 0, "0,1 99000000");
+    no("just over five", Five, 1, 12, BandRefusal::OutOfRange, 0, "0,1 999000000000");
+    no("just under six", Six, 1, -4, BandRefusal::OutOfRange, 0, "0,1 999000000000");
 }
 
 // The bands that spell a value, or why none do; bands other than the
@@ -246,7 +251,7 @@ void TestValueReader::bands()
     base.rows = {1, 1, 1, 1, 1, 1};
     const BandChoice c = bandsFor(base, {significand, exponent});
     QCOMPARE(c.refusal, refusal);
-    QCOMPARE(c.moreBands ? bandScheme(*c.moreBands).bandCount : 0, moreBands);
+    QCOMPARE(c.otherScheme ? bandScheme(*c.otherScheme).bandCount : 0, moreBands);
     if (refusal == BandRefusal::None) {
         const int bands = int(rows.size());
         QCOMPARE(QList<int>(c.reading.rows.begin(), c.reading.rows.begin() + bands), rows);

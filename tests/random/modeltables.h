@@ -57,7 +57,8 @@ constexpr std::array<Tolerance, 3> Tolerances {{
 }};
 
 // Values as a person types them into the value dialog, and the rows of
-// bands 1 to 3 that spell them; -1 where the four-band window cannot.
+// bands 1 to 3 that spell them; -1 where the dialog spells none (0,01 Ω
+// only with a black first band, which no part carries).
 struct TypedValue {
     const char *text;
     int first, second, multiplier;
@@ -67,7 +68,7 @@ constexpr std::array<TypedValue, 8> Values {{
     {"4K7", 4, 7, 2},
     {"0R22", 2, 2, 8},
     {"1M", 1, 0, 5},
-    {"R01", 0, 1, 8},
+    {"R01", -1, -1, -1},
     {"99M", 9, 9, 6},
     {"10", 1, 0, 0},
     {"5k1", 5, 1, 2},

@@ -150,10 +150,17 @@ void TestValueDialog::says_data()
                            << ""
                            << "" << QStringList() << "Scrivere un valore, per esempio 4K7, 4#7 kΩ oppure 470."
                            << "";
-    QTest::newRow("smallest in four") << F << "0#01"
-                                      << "0#01 Ohm ± 5%"
+    QTest::newRow("smallest in four") << F << "0#1"
+                                      << "0#1 Ohm ± 5%"
                                       << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList() << ""
                                       << "";
+    QTest::newRow("only with a black first band") << F << "0#01"
+                                      << ""
+                                      << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList()
+                                      << "Per 0#01 Ohm la finestra a 4 bande vorrebbe una prima banda nera, che nessun "
+                                         "resistore porta: la prima cifra non è mai zero. Mostra da 0#1 a 99000000 Ohm. "
+                                         "Quella a 3 bande lo mostra."
+                                      << "Passa a 3 bande";
     QTest::newRow("largest in four") << F << "99M"
                                      << "99000000 Ohm ± 5%"
                                      << "Non è un valore normalizzato. I più vicini in E24:"
@@ -162,15 +169,15 @@ void TestValueDialog::says_data()
     QTest::newRow("just over four") << F << "100M"
                                     << ""
                                     << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList()
-                                    << "100000000 Ohm è fuori portata: la finestra a 4 bande mostra da 0#01 a 99000000 "
+                                    << "100000000 Ohm è fuori portata: la finestra a 4 bande mostra da 0#1 a 99000000 "
                                        "Ohm. Quella a 5 bande lo mostra."
                                     << "Passa a 5 bande";
     QTest::newRow("just under four") << F << "0R001"
                                      << ""
                                      << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList()
-                                     << "0#001 Ohm è fuori portata: la finestra a 4 bande mostra da 0#01 a 99000000 "
-                                        "Ohm. Quella a 5 bande lo mostra."
-                                     << "Passa a 5 bande";
+                                     << "0#001 Ohm è fuori portata: la finestra a 4 bande mostra da 0#1 a 99000000 "
+                                        "Ohm."
+                                     << "";
     QTest::newRow("three digits in four") << F << "4k99"
                                           << ""
                                           << "Serie E96, E192" << QStringList()
@@ -187,7 +194,7 @@ void TestValueDialog::says_data()
     QTest::newRow("just over five") << V << "1000G"
                                     << ""
                                     << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList()
-                                    << "1000000000000 Ohm è fuori portata: la finestra a 5 bande mostra da 0#001 a "
+                                    << "1000000000000 Ohm è fuori portata: la finestra a 5 bande mostra da 0#1 a "
                                        "999000000000 Ohm."
                                     << "";
     QTest::newRow("largest in five, nearest below only")
