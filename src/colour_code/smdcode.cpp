@@ -54,12 +54,10 @@ std::optional<Resistance> withPoint(std::string_view text, char point, int scale
     return Resistance {number(digits), scale - int(text.size() - at - 1)};
 }
 
-const SmdTables::MultiplierLetter *multiplierLetter(char letter)
+bool isMultiplierLetter(char letter)
 {
-    const auto &letters = SmdTables::Eia96Letters;
-    const auto it
-        = std::find_if(letters.begin(), letters.end(), [letter](const auto &m) { return m.letter == letter; });
-    return it == letters.end() ? nullptr : &*it;
+    return std::any_of(SmdTables::Eia96Letters.begin(), SmdTables::Eia96Letters.end(),
+        [letter](const auto &m) { return m.letter == letter; });
 }
 
 // The value in exactly `width` digits with `point` before the last k of
@@ -114,16 +112,25 @@ SmdCode readSmdCode(std::string_view text)
         readings.push_back({*r, SmdFormat::LNotation, std::nullopt, std::nullopt});
     if (code.size() == 3 && isDigit(code[0]) && isDigit(code[1]) && code[2] >= 'A' && code[2] <= 'Z') {
         const auto place = number(std::string_view(code).substr(0, 2));
-        const auto *letter = multiplierLetter(code[2]);
-        if (letter && place >= 1 && place <= 96)
-            readings.push_back({{seriesValues(ESeries::E96)[std::size_t(place - 1)], letter->power}, SmdFormat::Eia96,
-                SmdTables::Eia96Tolerance, std::nullopt});
-        else if (readings.empty())
+        const bool letter = isMultiplierLetter(code[2]);
+        if (letter && place >= 1 && place <= 96) {
+            for (const auto &m : SmdTables::Eia96Letters)
+                if (m.letter == code[2])
+                    readings.push_back({{seriesValues(ESeries::E96)[std::size_t(place - 1)], m.power},
+                        SmdFormat::Eia96, SmdTables::Eia96Tolerance, std::nullopt, m.oneMaker});
+        } else if (readings.empty()) {
             result.error = letter ? SmdError::Eia96Number : SmdError::Eia96Letter;
+        }
     }
     if (readings.empty() && result.error == SmdError::None)
         result.error = SmdError::Malformed;
     return result;
+}
+
+bool readsTwoValues(const SmdCode &code)
+{
+    return std::any_of(code.readings.begin(), code.readings.end(),
+        [&](const SmdReading &r) { return !sameValue(r.value, code.readings.front().value); });
 }
 
 std::vector<SmdMarking> smdMarkings(Resistance value)

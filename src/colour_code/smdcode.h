@@ -24,6 +24,7 @@ struct SmdReading {
     SmdFormat format = SmdFormat::ThreeDigits;
     std::optional<int> tolerance; // hundredths of a percent, where the marking says it
     std::optional<int> usualTolerance; // what such parts usually are, where it does not
+    bool oneMaker = false; // an EIA-96 letter read from one maker's table only
 };
 
 // Why a marking is not read.
@@ -42,6 +43,10 @@ struct SmdCode {
 
 // Reads a marking as printed, in any case, spaces around it ignored.
 SmdCode readSmdCode(std::string_view code);
+
+// Whether the readings disagree on the value: 47R is 47 Ω or 3,01 Ω, while
+// 01R is 1 Ω either way.
+bool readsTwoValues(const SmdCode &code);
 
 struct SmdMarking {
     std::string text;

@@ -3,33 +3,35 @@
 #include <array>
 
 // The multiplier letters of the three-character code for E96 values (two
-// digits for the value's place in E96, a letter for the power of ten), as a
-// chip-resistor maker's datasheet lists them: A to H for 10^0 to 10^7, X, Y
-// and Z for 10^-1 to 10^-3. Other published tables add R for 10^-2 and S for
-// 10^-1, beside Y and X; they are read here too but never written. Some
-// tables give H as 10, the same as B: that reading is not followed.
+// digits for the value's place in E96, a letter for the power of ten). The
+// widely published tables give Z, Y or R, X or S, A, B or H, C, D, E and F
+// for 10^-3 to 10^5; one chip-resistor maker's datasheet gives G and H for
+// 10^6 and 10^7 instead. H is read both ways, and written neither; R and S
+// are read but Y and X written.
 namespace Velmora::SmdTables {
 
 struct MultiplierLetter {
     char letter;
     int power;
     bool written; // the letter a marking is given; the others are only read
+    bool oneMaker; // from the one maker's table, not the widely published ones
 };
 
-constexpr std::array<MultiplierLetter, 13> Eia96Letters {{
-    {'Z', -3, true},
-    {'Y', -2, true},
-    {'R', -2, false},
-    {'X', -1, true},
-    {'S', -1, false},
-    {'A', 0, true},
-    {'B', 1, true},
-    {'C', 2, true},
-    {'D', 3, true},
-    {'E', 4, true},
-    {'F', 5, true},
-    {'G', 6, true},
-    {'H', 7, true},
+constexpr std::array<MultiplierLetter, 14> Eia96Letters {{
+    {'Z', -3, true, false},
+    {'Y', -2, true, false},
+    {'R', -2, false, false},
+    {'X', -1, true, false},
+    {'S', -1, false, false},
+    {'A', 0, true, false},
+    {'B', 1, true, false},
+    {'H', 1, false, false},
+    {'C', 2, true, false},
+    {'D', 3, true, false},
+    {'E', 4, true, false},
+    {'F', 5, true, false},
+    {'G', 6, true, true},
+    {'H', 7, false, true},
 }};
 
 // The tolerance the three-character code stands for, in hundredths of a

@@ -160,6 +160,15 @@ int answer(const Arguments &arguments, const Reading &reading, const QString &te
     return 0;
 }
 
+// A misuse: on standard error, or as JSON where it was asked for.
+int refuseUsage(const Arguments &arguments, const QString &what)
+{
+    if (!arguments.json)
+        return Velmora::refuseUsage(what);
+    printJson(QJsonObject {{QStringLiteral("errore"), what}});
+    return 2;
+}
+
 int refuseInput(const Arguments &arguments, const QString &message)
 {
     if (arguments.json)
@@ -173,7 +182,7 @@ int bandsCommand(const Arguments &arguments)
 {
     const QStringList &words = arguments.words;
     if (words.size() < FewestBands || words.size() > MostBands)
-        return refuseUsage(QStringLiteral("bande vuole da %1 a %2 colori, uno per banda dalla prima, e ne ha %3")
+        return refuseUsage(arguments, QStringLiteral("bande vuole da %1 a %2 colori, uno per banda dalla prima, e ne ha %3")
                                .arg(FewestBands)
                                .arg(MostBands)
                                .arg(words.size()));
@@ -203,18 +212,18 @@ int bandsCommand(const Arguments &arguments)
 int valueCommand(const Arguments &arguments)
 {
     if (arguments.words.isEmpty())
-        return refuseUsage(QStringLiteral("valore vuole un valore, per esempio velmora valore 4K7"));
+        return refuseUsage(arguments, QStringLiteral("valore vuole un valore, per esempio velmora valore 4K7"));
     SchemeId id = SchemeId::FourBands;
     if (arguments.bands) {
         const auto it = std::find_if(AllSchemes.begin(), AllSchemes.end(),
             [&](SchemeId s) { return QString::number(bandScheme(s).bandCount) == *arguments.bands; });
         if (it == AllSchemes.end())
-            return refuseUsage(QStringLiteral("l'opzione --bande vuole 3, 4, 5 o 6, non %1").arg(*arguments.bands));
+            return refuseUsage(arguments, QStringLiteral("l'opzione --bande vuole 3, 4, 5 o 6, non %1").arg(*arguments.bands));
         id = *it;
     }
     const BandScheme &scheme = bandScheme(id);
     if (arguments.ppm && scheme.bandOf(BandKind::TempCoefficient) == 0)
-        return refuseUsage(QStringLiteral("l'opzione --ppm vale solo con --bande 6"));
+        return refuseUsage(arguments, QStringLiteral("l'opzione --ppm vale solo con --bande 6"));
 
     Reading base = withUsualParts(Reading {id});
     for (auto [kind, asked] :
@@ -224,13 +233,20 @@ int valueCommand(const Arguments &arguments)
         bool isNumber = false;
         const std::optional<int> value
             = kind == BandKind::Tolerance ? hundredthsOfPercent(*asked) : std::optional(asked->toInt(&isNumber));
+        if (kind == BandKind::Tolerance ? !value : !isNumber)
+            return refuseUsage(arguments,
+                kind == BandKind::Tolerance
+                    ? QStringLiteral("l'opzione --tolleranza vuole una percentuale, per esempio 5 oppure 0,5, non «%1»")
+                          .arg(*asked)
+                    : QStringLiteral("l'opzione --ppm vuole un numero di ppm/K, per esempio 100, non «%1»")
+                          .arg(*asked));
         const int band = scheme.bandOf(kind);
         if (band == 0) { // three bands: the tolerance the scheme implies, or none
             if (value != scheme.impliedTolerance)
                 return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
             continue;
         }
-        const int row = rowOfValue(scheme.rows(band), kind == BandKind::Tolerance || isNumber ? value : std::nullopt);
+        const int row = rowOfValue(scheme.rows(band), value);
         if (row == NoRow)
             return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
         base.setRow(band, row);
@@ -257,26 +273,56 @@ QString formatKey(SmdFormat format)
     return QLatin1String(keys.at(std::size_t(format)));
 }
 
+// Not a code but a value, as the SMD window reads one: the codes it takes.
+int smdMarkingsOf(const Arguments &arguments, const SmdCode &code, const QString &typed)
+{
+    const ValueReading read = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    if (!read.value) {
+        const bool meantAsValue = read.error != ReadError::Malformed && read.error != ReadError::Empty;
+        return refuseInput(arguments, meantAsValue ? Wording::readRefusal(read, typed) : Wording::smdRefusal(code, typed));
+    }
+    const std::vector<SmdMarking> markings = smdMarkings(*read.value);
+    if (arguments.json) {
+        QJsonArray codes;
+        for (const SmdMarking &m : markings)
+            codes << QJsonObject {{QStringLiteral("codice"), QString::fromStdString(m.text)},
+                {QStringLiteral("formato"), formatKey(m.format)}};
+        printJson(QJsonObject {{QStringLiteral("ohm"), exact(*read.value)}, {QStringLiteral("marcature"), codes}});
+    } else {
+        print(stdout, Wording::smdMarkings(*read.value, markings) + u'\n');
+    }
+    return markings.empty() ? 1 : 0;
+}
+
 int smdCommand(const Arguments &arguments)
 {
-    if (arguments.words.size() != 1)
-        return refuseUsage(QStringLiteral("smd vuole un codice, per esempio velmora smd 472"));
+    if (arguments.words.isEmpty())
+        return refuseUsage(arguments, QStringLiteral("smd vuole un codice, per esempio velmora smd 472"));
+    if (arguments.words.size() > 1)
+        return refuseUsage(arguments,
+            QStringLiteral("smd vuole un codice solo, e ne ha %1: per esempio velmora smd 472")
+                .arg(arguments.words.size()));
     const QString &typed = arguments.words.constFirst();
+    if (typed.size() > qsizetype(MostCharacters))
+        return refuseInput(arguments, Wording::tooLong());
     const SmdCode code = readSmdCode(typed.toStdString());
     if (code.readings.empty())
-        return refuseInput(arguments, Wording::smdRefusal(code, typed));
+        return smdMarkingsOf(arguments, code, typed);
     if (arguments.json) {
         QJsonArray readings;
         for (const SmdReading &r : code.readings)
             readings << QJsonObject {{QStringLiteral("ohm"), exact(r.value)},
                 {QStringLiteral("formato"), formatKey(r.format)},
-                {QStringLiteral("tolleranza"), r.tolerance ? QJsonValue(exact({*r.tolerance, -2})) : QJsonValue()}};
+                {QStringLiteral("tolleranza"), r.tolerance ? QJsonValue(exact({*r.tolerance, -2})) : QJsonValue()},
+                {QStringLiteral("fonte"),
+                    r.format != SmdFormat::Eia96 ? QJsonValue()
+                        : QJsonValue(r.oneMaker ? QStringLiteral("produttore") : QStringLiteral("comune"))}};
         printJson(QJsonObject {{QStringLiteral("letture"), readings}});
         return 0;
     }
     QStringList lines;
     for (const SmdReading &r : code.readings)
-        lines << Wording::smdReadingLine(r);
+        lines << Wording::smdReadingLine(code, r);
     print(stdout, lines.join(u'\n') + u'\n');
     return 0;
 }
@@ -303,7 +349,7 @@ int identifyCommand(const Arguments &arguments)
 {
     const QStringList &words = arguments.words;
     if (words.size() < 3 || words.size() > 6)
-        return refuseUsage(QStringLiteral("identifica vuole da 3 a 6 bande (un colore, più colori uniti da / "
+        return refuseUsage(arguments, QStringLiteral("identifica vuole da 3 a 6 bande (un colore, più colori uniti da / "
                                           "oppure ?), e ne ha %1")
                                .arg(words.size()));
     Sighting sighting;
@@ -312,6 +358,8 @@ int identifyCommand(const Arguments &arguments)
         ColourSet seen = 0;
         for (const QString &name : words.at(i).split(u'/')) {
             const std::optional<Colour> colour = colourNamed(name.toStdString());
+            if (name.isEmpty())
+                return refuseInput(arguments, Wording::emptyAlternative(int(i) + 1, words.at(i)));
             if (name == QLatin1String("?"))
                 seen |= AnyColour;
             else if (colour)
@@ -322,7 +370,7 @@ int identifyCommand(const Arguments &arguments)
         sighting.bands.push_back(seen);
     }
     if (arguments.accuracy && !arguments.measured)
-        return refuseUsage(QStringLiteral("l'opzione --precisione vale solo con --misurato"));
+        return refuseUsage(arguments, QStringLiteral("l'opzione --precisione vale solo con --misurato"));
     if (arguments.measured) {
         const ValueReading read = readValue(arguments.measured->toStdString(), Wording::decimalPoint().toStdString());
         if (!read.value)
@@ -331,7 +379,7 @@ int identifyCommand(const Arguments &arguments)
         if (arguments.accuracy) {
             const std::optional<int> accuracy = hundredthsOfPercent(*arguments.accuracy);
             if (!accuracy || *accuracy >= 10000)
-                return refuseUsage(
+                return refuseUsage(arguments,
                     QStringLiteral("l'opzione --precisione vuole una percentuale, per esempio 1 oppure 0,5"));
             measured.accuracy = *accuracy;
         }
@@ -346,9 +394,12 @@ int identifyCommand(const Arguments &arguments)
         QJsonArray readings;
         for (const Identified &id : found.readings)
             readings << json(id);
+        qint64 excluded = 0;
+        for (std::size_t n : found.excluded)
+            excluded += qint64(n);
         printJson(QJsonObject {{QStringLiteral("letture"), readings}, {QStringLiteral("trovate"), qint64(found.found)},
-            {QStringLiteral("escluse"), qint64(found.found - found.readings.size())},
-            {QStringLiteral("verdetto"), verdict}});
+            {QStringLiteral("non_elencate"), qint64(found.found - found.readings.size())},
+            {QStringLiteral("escluse"), excluded}, {QStringLiteral("verdetto"), verdict}});
         return 0;
     }
     QStringList lines;
@@ -372,9 +423,11 @@ bool isTerminalCommand(const QString &word)
 int runTerminalCommand(const QString &command, const QStringList &arguments)
 {
     Arguments parsed;
+    // Asked for JSON, a misuse found before the option is JSON too.
+    parsed.json = arguments.mid(0, arguments.indexOf(QStringLiteral("--"))).contains(QStringLiteral("--json"));
     const QString misuse = parse(command, arguments, parsed);
     if (!misuse.isEmpty())
-        return refuseUsage(misuse);
+        return refuseUsage(parsed, misuse);
     if (parsed.help) {
         print(stdout, helpText());
         return 0;

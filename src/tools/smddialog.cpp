@@ -80,12 +80,7 @@ void SmdDialog::refresh()
         const bool shown = i < code.readings.size();
         const SmdReading *r = shown ? &code.readings[i] : nullptr;
         m_values[i]->setText(shown ? tr("%1 Ohm").arg(Wording::value(r->value)) : QString());
-        const std::vector<ESeries> series = shown ? seriesOf(r->value) : std::vector<ESeries> {};
-        m_details[i]->setText(shown
-                ? tr("%1; tolleranza %2; %3")
-                      .arg(Wording::smdFormat(r->format), Wording::smdTolerance(*r),
-                          series.empty() ? Wording::notStandard(std::nullopt) : Wording::seriesList(series))
-                : QString());
+        m_details[i]->setText(shown ? Wording::smdDetails(code, *r) : QString());
     }
 
     // A value typed here gets its codes, unless it is what the code says.
@@ -99,7 +94,7 @@ void SmdDialog::refresh()
     // Neither a code nor a value: the code's refusal, or the value reader's
     // where the text was plainly meant as a value ("4.700", "-470").
     QString message;
-    if (code.readings.size() > 1)
+    if (readsTwoValues(code))
         message = Wording::smdAmbiguous();
     else if (code.readings.empty() && !value.value)
         message = value.error == ReadError::Malformed || value.error == ReadError::Empty

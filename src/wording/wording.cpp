@@ -270,6 +270,13 @@ QString Wording::notAColour(int band, const QString &typed)
     return tr("Banda %1: «%2» non è un colore; i colori sono %3.").arg(band).arg(typed, listed(colours, tr("e")));
 }
 
+QString Wording::emptyAlternative(int band, const QString &typed)
+{
+    return tr("Banda %1: in «%2» manca un colore accanto a una /; i colori incerti si scrivono così: rosso/arancio.")
+        .arg(band)
+        .arg(typed);
+}
+
 QString Wording::rank(const Identified &reading)
 {
     QString text;
@@ -348,12 +355,34 @@ QString Wording::smdTolerance(const SmdReading &reading)
     return tr("non indicata");
 }
 
-QString Wording::smdReadingLine(const SmdReading &reading)
+QString Wording::smdKind(const SmdCode &code, const SmdReading &reading)
+{
+    if (reading.format != SmdFormat::Eia96)
+        return smdFormat(reading.format);
+    // The table is named where one reading rests on the maker's alone.
+    const bool tablesDiffer = std::any_of(
+        code.readings.begin(), code.readings.end(), [](const SmdReading &r) { return r.oneMaker; });
+    if (!tablesDiffer)
+        return smdFormat(reading.format);
+    return reading.oneMaker ? tr("EIA-96, tabella di un produttore") : tr("EIA-96, tabelle più diffuse");
+}
+
+QString Wording::smdReadingLine(const SmdCode &code, const SmdReading &reading)
 {
     QString line = tr("%1 Ohm").arg(value(reading.value));
     if (reading.tolerance)
         line += u' ' + smdTolerance(reading);
-    return line + QStringLiteral(" (%1)").arg(smdFormat(reading.format));
+    return line + QStringLiteral(" (%1)").arg(smdKind(code, reading));
+}
+
+QString Wording::smdDetails(const SmdCode &code, const SmdReading &reading)
+{
+    QString text = tr("%1; tolleranza %2").arg(smdKind(code, reading), smdTolerance(reading));
+    // A jumper is no value of a series, nor out of one.
+    if (reading.format == SmdFormat::Jumper)
+        return text;
+    const std::vector<ESeries> series = seriesOf(reading.value);
+    return text + QStringLiteral("; ") + (series.empty() ? notStandard(std::nullopt) : seriesList(series));
 }
 
 QString Wording::smdAmbiguous()

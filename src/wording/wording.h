@@ -64,6 +64,8 @@ public:
 
     // "Banda 2: «blue» non è un colore; ..." for a band of unknown kind.
     static QString notAColour(int band, const QString &typed);
+    // "rosso/": a slash with no colour on one side.
+    static QString emptyAlternative(int band, const QString &typed);
     // "confermata dalla misura", "valore normalizzato, letta dall'altro lato".
     static QString rank(const Identified &reading);
     // "220 Ohm ± 1%: rosso rosso nero nero marrone; valore normalizzato".
@@ -77,9 +79,15 @@ public:
     static QString smdFormat(SmdFormat format);
     // "± 1%", or "non indicata (di solito 5%)" where the marking does not say it.
     static QString smdTolerance(const SmdReading &reading);
+    // "EIA-96", or with the table where the code's readings rest on
+    // different ones: "EIA-96, tabella di un produttore".
+    static QString smdKind(const SmdCode &code, const SmdReading &reading);
     // "3,01 Ohm ± 1% (EIA-96)", "4700 Ohm (3 cifre)": one reading on a line.
-    static QString smdReadingLine(const SmdReading &reading);
-    // A marking with more than one reading.
+    static QString smdReadingLine(const SmdCode &code, const SmdReading &reading);
+    // "3 cifre; tolleranza non indicata (di solito 5%); Serie E3, E6": what
+    // the SMD window says under a reading's value.
+    static QString smdDetails(const SmdCode &code, const SmdReading &reading);
+    // A marking whose readings disagree on the value.
     static QString smdAmbiguous();
     // Why a marking is not read; typed is the text as given.
     static QString smdRefusal(const SmdCode &code, const QString &typed);
