@@ -1,6 +1,6 @@
 // The identification against a brute force written here from the colour
 // code's tables: every sequence of three to five single colours, read from
-// each end; then the cases a person meets at the bench, a measurement
+// each end (six bands over a sample of the first three); then the cases a person meets at the bench, a measurement
 // picking between readings, and which values count as standard.
 #include "identification.h"
 
@@ -27,17 +27,19 @@ const QStringList Names {"nero", "marrone", "rosso", "arancio", "giallo", "verde
 
 // "4700 5% giallo viola rosso oro": value in ohms as significand e exponent,
 // tolerance, the colours in reading order, and "<" when read from the other end.
-QString text(long long significand, int power, int tolerance, const QList<int> &colours, bool reversed)
+QString text(long long significand, int power, int tolerance, const QList<int> &colours, bool reversed,
+    std::optional<int> ppm = std::nullopt)
 {
     const Resistance v = normalised({significand, power});
     QStringList names;
     for (int c : colours)
         names << Names[c];
-    return QStringLiteral("%1e%2 %3 %4%5")
+    return QStringLiteral("%1e%2 %3 %4%5%6")
         .arg(v.significand)
         .arg(v.exponent)
         .arg(tolerance)
-        .arg(names.join(u' '), reversed ? QStringLiteral(" <") : QString());
+        .arg(ppm ? QStringLiteral("%1ppm ").arg(*ppm) : QString(), names.join(u' '),
+            reversed ? QStringLiteral(" <") : QString());
 }
 
 // The reading of colours in this order, as the tables above give it.
@@ -56,7 +58,8 @@ std::optional<QString> brute(const QList<int> &c, bool reversed)
     const int tolerance = n == 3 ? 2000 : Tolerance[c[digits + 1]];
     if (tolerance == X || (n == 6 && Ppm[c[5]] == X))
         return std::nullopt;
-    return text(significand, Power[c[digits]], tolerance, c, reversed);
+    return text(significand, Power[c[digits]], tolerance, c, reversed,
+        n == 6 ? std::optional<int>(Ppm[c[5]]) : std::nullopt);
 }
 
 QStringList shown(const Identification &found)
@@ -66,7 +69,7 @@ QStringList shown(const Identification &found)
         QList<int> colours;
         for (int band = 1; band <= int(r.reading.rows.size()) && colourOf(r.reading, band); ++band)
             colours << int(*colourOf(r.reading, band));
-        out << text(r.value.significand, r.value.exponent, r.tolerance, colours, r.reversed);
+        out << text(r.value.significand, r.value.exponent, r.tolerance, colours, r.reversed, r.coefficient);
     }
     return out;
 }
@@ -99,8 +102,18 @@ private slots:
 
 void TestIdentification::everySequence()
 {
-    for (int n = 3; n <= 5; ++n) {
+    // Six bands: every colour on bands 4 to 6, a few on bands 1 to 3 (black,
+    // brown, white, gold, pink), so that each end is tried as the digits.
+    const QList<int> all {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    const QList<int> few {0, 1, 9, 10, 12};
+    for (int n = 3; n <= 6; ++n) {
+        QList<QList<int>> choices(n, all);
+        if (n == 6)
+            choices[0] = choices[1] = choices[2] = few;
+        QList<qsizetype> at(n, 0);
         QList<int> c(n, 0);
+        for (int i = 0; i < n; ++i)
+            c[i] = choices[i][0];
         while (true) {
             QStringList expected;
             QList<int> back(c.rbegin(), c.rend());
@@ -116,10 +129,14 @@ void TestIdentification::everySequence()
             if (found != expected)
                 QFAIL(qPrintable(QStringLiteral("found %1, expected %2").arg(found.join(u'|'), expected.join(u'|'))));
             int i = n - 1;
-            while (i >= 0 && ++c[i] == 13)
-                c[i--] = 0;
+            while (i >= 0 && ++at[i] == choices[i].size()) {
+                at[i] = 0;
+                c[i] = choices[i][0];
+                --i;
+            }
             if (i < 0)
                 break;
+            c[i] = choices[i][at[i]];
         }
     }
 }
@@ -128,36 +145,70 @@ void TestIdentification::atTheBench_data()
 {
     QTest::addColumn<QString>("bands");
     QTest::addColumn<bool>("firstIsBand1");
-    QTest::addColumn<QString>("measured"); // ohms as significand e exponent, at 1 %; empty for none
-    QTest::addColumn<QStringList>("readings"); // best first
+    // Ohms as significand e exponent @ the meter's accuracy in hundredths of
+    // a percent; empty for none.
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<QStringList>("readings"); // best first; the first few where more are found
     QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<int>("found");
+    // What can still tell the readings apart: "ends", or the bands that differ.
+    QTest::addColumn<QString>("apart");
+    const QStringList either {"22e1 100 rosso rosso nero nero marrone", "1e4 200 marrone nero nero rosso rosso <"};
+    const QStringList redOrOrange {"47e2 500 giallo viola rosso oro", "47e3 500 giallo viola arancio oro"};
     QTest::newRow("five bands, either end")
-        << "rosso rosso nero nero marrone" << false << ""
-        << QStringList {"22e1 100 rosso rosso nero nero marrone", "1e4 200 marrone nero nero rosso rosso <"}
-        << Verdict::Several;
-    QTest::newRow("measured 219") << "rosso rosso nero nero marrone" << false << "219e0"
-                                  << QStringList {"22e1 100 rosso rosso nero nero marrone",
-                                         "1e4 200 marrone nero nero rosso rosso <"}
-                                  << Verdict::OneMeasured;
+        << "rosso rosso nero nero marrone" << false << "" << either << Verdict::Several << 2 << "ends";
+    QTest::newRow("measured 219") << "rosso rosso nero nero marrone" << false << "219e0@100" << either
+                                  << Verdict::OneMeasured << 2 << "";
     QTest::newRow("measured 10 k: the other end first")
-        << "rosso rosso nero nero marrone" << false << "1e4"
-        << QStringList {"1e4 200 marrone nero nero rosso rosso <", "22e1 100 rosso rosso nero nero marrone"}
-        << Verdict::OneMeasured;
+        << "rosso rosso nero nero marrone" << false << "1e4@100"
+        << QStringList {either[1], either[0]} << Verdict::OneMeasured << 2 << "";
+    QTest::newRow("measured 150, both ruled out")
+        << "rosso rosso nero nero marrone" << false << "15e1@100" << either << Verdict::Contradicted << 2 << "";
     QTest::newRow("band 1 known") << "marrone nero nero rosso rosso" << true << ""
-                                  << QStringList {"1e4 200 marrone nero nero rosso rosso"} << Verdict::One;
+                                  << QStringList {"1e4 200 marrone nero nero rosso rosso"} << Verdict::One << 1 << "";
     QTest::newRow("gold is no digit") << "marrone nero rosso oro" << false << ""
-                                      << QStringList {"1e3 500 marrone nero rosso oro"} << Verdict::One;
-    QTest::newRow("red or orange") << "giallo viola rosso/arancio oro" << false << ""
-                                   << QStringList {"47e2 500 giallo viola rosso oro",
-                                          "47e3 500 giallo viola arancio oro"}
-                                   << Verdict::Several;
+                                      << QStringList {"1e3 500 marrone nero rosso oro"} << Verdict::One << 1 << "";
+    // 4700 ± 5 % is 4465 to 4935 Ω.
+    const QStringList yellow {"47e2 500 giallo viola rosso oro"};
+    QTest::newRow("sixteen digits measured") << "giallo viola rosso oro" << true << "4699999999999999e-12@100"
+                                             << yellow << Verdict::One << 1 << "";
+    // × 0,9999: 4934,999999999999996 and 4935,000000000000006.
+    QTest::newRow("eighteen digits, 0,01 %, within") << "giallo viola rosso oro" << true << "493549354935493549e-14@1"
+                                                     << yellow << Verdict::One << 1 << "";
+    QTest::newRow("eighteen digits, 0,01 %, beyond") << "giallo viola rosso oro" << true << "493549354935493550e-14@1"
+                                                     << yellow << Verdict::Contradicted << 1 << "";
+    QTest::newRow("4400 at 1,5 % reaches 4466") << "giallo viola rosso oro" << true << "44e2@150" << yellow
+                                                << Verdict::One << 1 << "";
+    QTest::newRow("4400 at 1 % falls short") << "giallo viola rosso oro" << true << "44e2@100" << yellow
+                                             << Verdict::Contradicted << 1 << "";
+    QTest::newRow("10 k rules out the only reading")
+        << "giallo viola rosso oro" << false << "1e4@100" << yellow << Verdict::Contradicted << 1 << "";
+    QTest::newRow("red or orange") << "giallo viola rosso/arancio oro" << false << "" << redOrOrange
+                                   << Verdict::Several << 2 << "3";
+    QTest::newRow("red or orange, band 1 known")
+        << "giallo viola rosso/arancio oro" << true << "" << redOrOrange << Verdict::Several << 2 << "3";
+    // 1000 ± 5 % and 1100 ± 5 % meet at 1045 to 1050 Ω.
+    QTest::newRow("both confirmed, band 2 apart")
+        << "marrone nero/marrone rosso oro" << false << "1047e0@10"
+        << QStringList {"1e3 500 marrone nero rosso oro", "11e2 500 marrone marrone rosso oro"} << Verdict::Several
+        << 2 << "2";
     // 4300 is E24, 4000 is not: the standard value first.
     QTest::newRow("standard first") << "giallo nero/arancio rosso oro" << false << ""
                                     << QStringList {"43e2 500 giallo arancio rosso oro",
                                            "4e3 500 giallo nero rosso oro"}
-                                    << Verdict::Several;
-    QTest::newRow("nothing") << "oro oro oro" << false << "" << QStringList {} << Verdict::None;
-    QTest::newRow("six unknown") << "? ? ? ? ? ?" << false << "" << QStringList {} << Verdict::TooMany;
+                                    << Verdict::Several << 2 << "2";
+    QTest::newRow("nothing") << "oro oro oro" << false << "" << QStringList {} << Verdict::None << 0 << "";
+    // 10400 from each end, 1300 of them the same both ways.
+    const QString nineColours = "nero/marrone/rosso/arancio/giallo/verde/azzurro/viola/grigio";
+    QTest::newRow("19500, each once") << "marrone ? ? ? " + nineColours << false << ""
+                                      << QStringList {"1e2 100 marrone nero nero nero marrone"} << Verdict::Several
+                                      << 19500 << "ends";
+    // 9 × 10 × 10 × 13 × 10 × 9, one direction since ? reads alike.
+    QTest::newRow("six unknown") << "? ? ? ? ? ?" << false << "" << QStringList {} << Verdict::TooMany << 1053000
+                                 << "";
+    // 93600 and 104000 from the two ends, 83200 alike.
+    QTest::newRow("too many, each once") << "? ? ? ? " + nineColours << false << "" << QStringList {}
+                                         << Verdict::TooMany << 114400 << "";
 }
 
 void TestIdentification::atTheBench()
@@ -167,12 +218,22 @@ void TestIdentification::atTheBench()
     QFETCH(QString, measured);
     QFETCH(QStringList, readings);
     QFETCH(Verdict, verdict);
+    QFETCH(int, found);
+    QFETCH(QString, apart);
     Sighting s = sighting(bands, firstIsBand1);
-    if (!measured.isEmpty())
-        s.measured = Measurement {{measured.section(u'e', 0, 0).toLongLong(), measured.section(u'e', 1).toInt()}, 100};
-    const Identification found = identify(s);
-    QCOMPARE(shown(found), readings);
-    QCOMPARE(found.verdict, verdict);
+    if (!measured.isEmpty()) {
+        const QString value = measured.section(u'@', 0, 0);
+        s.measured = Measurement {{value.section(u'e', 0, 0).toLongLong(), value.section(u'e', 1).toInt()},
+            measured.section(u'@', 1).toInt()};
+    }
+    const Identification result = identify(s);
+    QCOMPARE(shown(result).mid(0, readings.size()), readings);
+    QCOMPARE(result.verdict, verdict);
+    QCOMPARE(int(result.found), found);
+    QStringList differing;
+    for (int band : result.differingBands)
+        differing << QString::number(band);
+    QCOMPARE(result.bothEnds ? QStringLiteral("ends") : differing.join(u' '), apart);
 }
 
 void TestIdentification::standard_data()
@@ -191,6 +252,11 @@ void TestIdentification::standard_data()
     QTest::newRow("1200 at 20 %: not E6") << 12 << 2 << 2000 << false;
     QTest::newRow("1500 at 20 %: E6") << 15 << 2 << 2000 << true;
     QTest::newRow("1200 at 10 %: E12") << 12 << 2 << 1000 << true;
+    QTest::newRow("1100 at 10 %: E24, not E12") << 11 << 2 << 1000 << false;
+    QTest::newRow("4870 at 5 %: E48, not E24") << 487 << 1 << 500 << false;
+    QTest::newRow("4990 at 0,25 %: E192") << 499 << 1 << 25 << true;
+    QTest::newRow("4930 at 1 %: E192, not E96") << 493 << 1 << 100 << false;
+    QTest::newRow("4930 at 0,25 %: E192") << 493 << 1 << 25 << true;
 }
 
 void TestIdentification::standard()
