@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <map>
+
 using namespace Velmora;
 
 Q_DECLARE_METATYPE(SmdError)
@@ -20,13 +22,24 @@ constexpr int E96[] {100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130,
 
 const char *const FormatNames[] {"jumper", "3", "4", "R", "L", "EIA"}; // in SmdFormat order
 
-// "4700 3": each reading as significand×10^exponent normalised, and its format.
+// The letters a marking is written with, for 10^-3 to 10^6, as the widely
+// published tables and, for G, the one maker's give them.
+const std::map<int, char> WrittenLetters {
+    {-3, 'Z'}, {-2, 'Y'}, {-1, 'X'}, {0, 'A'}, {1, 'B'}, {2, 'C'}, {3, 'D'}, {4, 'E'}, {5, 'F'}, {6, 'G'}};
+
+// "4700 3 ~500": each reading as significand×10^exponent normalised, its
+// format, ±tolerance said or ~usual, and * when read from one maker's table.
 QString readingsText(const SmdCode &code)
 {
     QStringList out;
     for (const SmdReading &r : code.readings) {
         const Resistance v = normalised(r.value);
-        out << QStringLiteral("%1e%2 %3").arg(v.significand).arg(v.exponent).arg(FormatNames[int(r.format)]);
+        QString text = QStringLiteral("%1e%2 %3").arg(v.significand).arg(v.exponent).arg(FormatNames[int(r.format)]);
+        if (r.tolerance)
+            text += QStringLiteral(" ±%1").arg(*r.tolerance);
+        if (r.usualTolerance)
+            text += QStringLiteral(" ~%1").arg(*r.usualTolerance);
+        out << text + (r.oneMaker ? QStringLiteral("*") : QString());
     }
     return out.join(QStringLiteral("; "));
 }
@@ -71,15 +84,17 @@ void TestSmdCode::codes_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("readings");
     QTest::addColumn<SmdError>("error");
-    const auto row = [](const char *code, const char *readings, SmdError error = SmdError::None) {
-        QTest::newRow(code) << code << readings << error;
-    };
-    row("472", "47e2 3");
-    row("100", "1e1 3");
+    QTest::addColumn<bool>("twoValues");
+    const auto row = [](const char *code, const char *readings, SmdError error = SmdError::None,
+                         bool twoValues = false) { QTest::newRow(code) << code << readings << error << twoValues; };
+    row("472", "47e2 3 ~500");
+    row("100", "1e1 3 ~500");
+    row("109: nine zeros", "1e10 3 ~500");
     row("000", "0e0 jumper");
     row("0", "0e0 jumper");
-    row("4701", "47e2 4");
-    row("1000", "1e2 4");
+    row("0000", "0e0 jumper");
+    row("4701", "47e2 4 ~100");
+    row("1000", "1e2 4 ~100");
     row("4R7", "47e-1 R");
     row("0R22", "22e-2 R");
     row("1R00", "1e0 R");
@@ -87,13 +102,18 @@ void TestSmdCode::codes_data()
     row("6L8", "68e-4 L");
     // Every multiplier letter, on code 01 (100).
     for (auto [letter, power] : {std::pair {'Z', -3}, {'Y', -2}, {'X', -1}, {'S', -1}, {'A', 0}, {'B', 1}, {'C', 2},
-             {'D', 3}, {'E', 4}, {'F', 5}, {'G', 6}, {'H', 7}}) {
+             {'D', 3}, {'E', 4}, {'F', 5}}) {
         const QByteArray code = QByteArray("01") + letter;
-        QTest::newRow(code) << QString(code) << QStringLiteral("1e%1 EIA").arg(power + 2) << SmdError::None;
+        QTest::newRow(code) << QString(code) << QStringLiteral("1e%1 EIA ±100").arg(power + 2) << SmdError::None
+                            << false;
     }
-    row("68b", "499e1 EIA");
-    // R is also the decimal point: two readings.
-    row("47R", "47e0 R; 301e-2 EIA");
+    row("01G: one maker's", "1e8 EIA ±100*");
+    // H is 10 in the widely published tables, 10^7 in the one maker's.
+    row("50H", "324e1 EIA ±100; 324e7 EIA ±100*", SmdError::None, true);
+    row("68b", "499e1 EIA ±100");
+    // R is also the decimal point: two readings, of one value for 01R.
+    row("47R", "47e0 R; 301e-2 EIA ±100", SmdError::None, true);
+    row("01R", "1e0 R; 1e0 EIA ±100");
     row("", "", SmdError::Empty);
     row("4K7", "", SmdError::Malformed);
     row("12345", "", SmdError::Malformed);
@@ -109,9 +129,11 @@ void TestSmdCode::codes()
     QFETCH(QString, code);
     QFETCH(QString, readings);
     QFETCH(SmdError, error);
-    const SmdCode read = readSmdCode(code.toStdString());
+    QFETCH(bool, twoValues);
+    const SmdCode read = readSmdCode(code.section(u':', 0, 0).toStdString());
     QCOMPARE(readingsText(read), readings);
     QCOMPARE(read.error, error);
+    QCOMPARE(readsTwoValues(read), twoValues);
 }
 
 void TestSmdCode::markings_data()
@@ -127,6 +149,11 @@ void TestSmdCode::markings_data()
     QTest::newRow("0,005") << Resistance {5, -3} << "R005 5L0";
     QTest::newRow("6,8 mΩ") << Resistance {68, -4} << "6L8";
     QTest::newRow("0") << Resistance {} << "0 000";
+    QTest::newRow("10: X, not S") << Resistance {1, 1} << "100 10R0 01X";
+    QTest::newRow("10 G: nine zeros") << Resistance {1, 10} << "109 1008";
+    QTest::newRow("100 G") << Resistance {1, 11} << "1009";
+    QTest::newRow("100 M: G") << Resistance {1, 8} << "107 1006 01G";
+    QTest::newRow("1 G: never H") << Resistance {1, 9} << "108 1007";
     QTest::newRow("12345") << Resistance {12345, 0} << "";
 }
 
@@ -138,27 +165,32 @@ void TestSmdCode::markings()
 }
 
 // Every E24 and E96 value over the decades the codes reach: each marking it
-// gets reads back as the value, in the marking's format. The value has a
-// three-character code where, in three digits, it is an E96 value times
-// 10^-3 (01Z) to 10^7 (96H).
+// gets reads back as the value, in the marking's format, and its
+// three-character code is the one written here, where in three digits it is
+// an E96 value times 10^-3 (01Z) to 10^6 (96G).
 void TestSmdCode::roundTrip()
 {
     for (int power = -5; power <= 9; ++power) {
         for (const auto &[values, count] : {std::pair {E24, 24}, std::pair {E96, 96}}) {
             for (int i = 0; i < count; ++i) {
                 const Resistance value {values[i], power};
-                bool eia96 = false;
+                QString eia96;
                 for (const SmdMarking &m : smdMarkings(value)) {
                     const SmdCode read = readSmdCode(m.text);
                     const bool back = std::any_of(read.readings.begin(), read.readings.end(),
                         [&](const SmdReading &r) { return r.format == m.format && sameValue(r.value, value); });
                     QVERIFY2(back, qPrintable(QStringLiteral("%1 -> %2").arg(markingsText(value), readingsText(read))));
-                    eia96 |= m.format == SmdFormat::Eia96;
+                    if (m.format == SmdFormat::Eia96)
+                        eia96 = QString::fromStdString(m.text);
                 }
                 const int three = count == 24 ? values[i] * 10 : values[i];
                 const int threePower = count == 24 ? power - 1 : power;
-                const bool inE96 = std::find(std::begin(E96), std::end(E96), three) != std::end(E96);
-                QCOMPARE(eia96, inE96 && threePower >= -3 && threePower <= 7);
+                const auto place = std::find(std::begin(E96), std::end(E96), three);
+                const auto letter = WrittenLetters.find(threePower);
+                const QString expected = place != std::end(E96) && letter != WrittenLetters.end()
+                    ? QStringLiteral("%1%2").arg(int(place - std::begin(E96)) + 1, 2, 10, QLatin1Char('0')).arg(letter->second)
+                    : QString();
+                QCOMPARE(eia96, expected);
             }
         }
     }

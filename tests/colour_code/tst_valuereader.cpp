@@ -93,6 +93,8 @@ void TestValueReader::read_data()
     ok("zeros", "000", 0, 0);
     ok("eighteen digits", "123456789012345678", 123456789012345678, 0);
     ok("exact, not binary", "0,1", 1, -1);
+    ok("forty characters", "0000000000000000000000000000000000000470", 47, 1);
+    ok("a tab is a space", "4k7\tOhm", 47, 2);
 
     const auto no
         = [](const char *name, const char *text, ReadError e, QStringList spellings = {}, const char *point = ",") {
@@ -107,6 +109,19 @@ void TestValueReader::read_data()
     no("minus, space", "- 470", ReadError::Negative);
     no("minus alone", "-", ReadError::Malformed);
     no("minus and letters", "-abc", ReadError::Malformed);
+    no("minus signs repeated", "--\u2212 470", ReadError::Negative);
+    no("minus signs alone", "-\u2212", ReadError::Malformed);
+    no("forty-one characters", "00000000000000000000000000000000000000470", ReadError::TooLong);
+    no("37 minus signs and 470: 40 characters, 114 bytes",
+        "\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212"
+        "\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212\u2212"
+        "\u2212\u2212\u2212\u2212\u2212470",
+        ReadError::Negative);
+    no("30000 minus signs", std::string(30000, '-').append("470").c_str(), ReadError::TooLong);
+    no("the ohm mark's byte", "470\x01", ReadError::ControlCharacter);
+    no("an escape sequence", "4\x1b[31m7", ReadError::ControlCharacter);
+    no("delete", "470\x7f", ReadError::ControlCharacter);
+    no("C1 next line", "470\u0085", ReadError::ControlCharacter);
     no("two points", "1.000.000", ReadError::TwoSeparators);
     no("point and comma", "1.000,5", ReadError::TwoSeparators);
     no("grouped 4.700", "4.700", ReadError::Grouping, {"4700", "4,7"});
