@@ -282,6 +282,8 @@ int smdMarkingsOf(const Arguments &arguments, const SmdCode &code, const QString
         return refuseInput(arguments, meantAsValue ? Wording::readRefusal(read, typed) : Wording::smdRefusal(code, typed));
     }
     const std::vector<SmdMarking> markings = smdMarkings(*read.value);
+    if (markings.empty())
+        return refuseInput(arguments, Wording::smdMarkings(*read.value, markings));
     if (arguments.json) {
         QJsonArray codes;
         for (const SmdMarking &m : markings)
@@ -291,7 +293,7 @@ int smdMarkingsOf(const Arguments &arguments, const SmdCode &code, const QString
     } else {
         print(stdout, Wording::smdMarkings(*read.value, markings) + u'\n');
     }
-    return markings.empty() ? 1 : 0;
+    return 0;
 }
 
 int smdCommand(const Arguments &arguments)
@@ -314,6 +316,8 @@ int smdCommand(const Arguments &arguments)
             readings << QJsonObject {{QStringLiteral("ohm"), exact(r.value)},
                 {QStringLiteral("formato"), formatKey(r.format)},
                 {QStringLiteral("tolleranza"), r.tolerance ? QJsonValue(exact({*r.tolerance, -2})) : QJsonValue()},
+                {QStringLiteral("tolleranza_usuale"),
+                    r.usualTolerance ? QJsonValue(exact({*r.usualTolerance, -2})) : QJsonValue()},
                 {QStringLiteral("fonte"),
                     r.format != SmdFormat::Eia96 ? QJsonValue()
                         : QJsonValue(r.oneMaker ? QStringLiteral("produttore") : QStringLiteral("comune"))}};

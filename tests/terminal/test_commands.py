@@ -44,6 +44,11 @@ CASES = [
     (BOTH, "bande giallo viola", 2, ERR,
      "velmora: bande vuole da 3 a 6 colori, uno per banda dalla prima, e ne ha 2" + HINT),
     (BOTH, "bande giallo viola rosso oro --ppm 50", 2, ERR, "velmora: opzione sconosciuta: --ppm" + HINT),
+    (BOTH, "bande giallo viola --json", 2, OUT,
+     {"errore": "bande vuole da 3 a 6 colori, uno per banda dalla prima, e ne ha 2"}),
+    (BOTH, "bande --json giallo viola rosso oro --ppm 50", 2, OUT, {"errore": "opzione sconosciuta: --ppm"}),
+    (BOTH, "bande nero viola rosso oro", 1, ERR, "velmora: La banda 1 è nera, e nessun resistore comincia con il "
+     "nero: la prima cifra non è mai zero. Forse il resistore va letto dall'altro lato."),
 
     (BOTH, "valore 4K7", 0, OUT, "giallo viola rosso oro\nSerie E3, E6, E12, E24, E192"),
     (IT, "valore 4,7 k", 0, OUT, "giallo viola rosso oro\nSerie E3, E6, E12, E24, E192"),
@@ -60,12 +65,12 @@ CASES = [
     (BOTH, "valore 5k --bande 3 --tolleranza 20", 0, OUT,
      "verde nero rosso\nNon è un valore normalizzato. I più vicini in E6: 4700 Ohm e 6800 Ohm"),
     (IT, "valore 100G --bande 3", 1, ERR, "velmora: 100000000000 Ohm è fuori portata: la finestra a 3 bande "
-     "mostra da 0,001 a 99000000000 Ohm. Quella a 5 bande lo mostra."),
+     "mostra da 0,01 a 99000000000 Ohm. Quella a 5 bande lo mostra."),
     (IT, "valore 4.700", 1, ERR, "velmora: «4.700» è ambiguo: può voler dire 4700 oppure 4,7. Scrivere l’uno o "
      "l’altro così, senza separatore delle migliaia."),
     (BOTH, "valore -470 --json", 1, OUT,
      {"errore": "Una resistenza non è mai negativa: scrivere il valore senza il segno meno."}),
-    (IT, "valore 1G", 1, ERR, "velmora: 1000000000 Ohm è fuori portata: la finestra a 4 bande mostra da 0,01 a "
+    (IT, "valore 1G", 1, ERR, "velmora: 1000000000 Ohm è fuori portata: la finestra a 4 bande mostra da 0,1 a "
      "99000000 Ohm. Quella a 5 bande lo mostra."),
     (BOTH, "valore 1234 --bande 6", 1, ERR, "velmora: 1234 Ohm ha 4 cifre significative: la finestra a 6 bande ne "
      "mostra 3. Nessuna finestra di Velmora ne mostra di più."),
@@ -76,16 +81,45 @@ CASES = [
     (BOTH, "valore 4K7 --ppm 50", 2, ERR, "velmora: l'opzione --ppm vale solo con --bande 6" + HINT),
     (BOTH, "valore 4K7 --bande 7", 2, ERR, "velmora: l'opzione --bande vuole 3, 4, 5 o 6, non 7" + HINT),
     (BOTH, "valore 4K7 --tolleranza", 2, ERR, "velmora: manca il valore dell'opzione --tolleranza" + HINT),
+    (BOTH, "valore 4K7 --tolleranza abc", 2, ERR,
+     "velmora: l'opzione --tolleranza vuole una percentuale, per esempio 5 oppure 0,5, non «abc»" + HINT),
+    (BOTH, "valore 4K7 --bande 6 --ppm abc --json", 2, OUT,
+     {"errore": "l'opzione --ppm vuole un numero di ppm/K, per esempio 100, non «abc»"}),
+    (IT, "valore 0,01", 1, ERR, "velmora: Per 0,01 Ohm la finestra a 4 bande vorrebbe una prima banda nera, che "
+     "nessun resistore porta: la prima cifra non è mai zero. Mostra da 0,1 a 99000000 Ohm. Quella a 3 bande lo "
+     "mostra."),
+    (EN, "valore 0.05 --bande 3", 0, OUT,
+     "verde nero rosa\nNon è un valore normalizzato. I più vicini in E6: 0.047 Ohm e 0.068 Ohm"),
+    (BOTH, "valore -- " + "-" * 30000 + "470", 1, ERR,
+     "velmora: Il testo è troppo lungo: un valore o un codice si scrive con al massimo 40 caratteri."),
+    (BOTH, "valore 470\x01", 1, ERR, "velmora: Il testo contiene un carattere di controllo (U+0001), che non fa "
+     "parte di nessun valore: riscriverlo senza."),
     (BOTH, "-style Fusion valore 1K", 0, OUT, "marrone nero rosso oro\nSerie E3, E6, E12, E24, E48, E96, E192"),
     (BOTH, "valori 1K", 2, ERR, "velmora: comando sconosciuto: valori" + HINT),
 
     (BOTH, "smd 01C", 0, OUT, "10000 Ohm ± 1% (EIA-96)"),
     (EN, "smd 47R", 0, OUT, "47 Ohm (R al posto della virgola)\n3.01 Ohm ± 1% (EIA-96)"),
-    (BOTH, "smd 4R7 --json", 0, OUT, {"letture": [{"ohm": "4.7", "formato": "R", "tolleranza": None}]}),
-    (BOTH, "smd --json 47R", 0, OUT, {"letture": [{"ohm": "47", "formato": "R", "tolleranza": None},
-                                                  {"ohm": "3.01", "formato": "EIA-96", "tolleranza": "1"}]}),
+    (BOTH, "smd 4R7 --json", 0, OUT, {"letture": [{"ohm": "4.7", "formato": "R", "tolleranza": None,
+                                                   "tolleranza_usuale": None, "fonte": None}]}),
+    (BOTH, "smd --json 47R", 0, OUT, {"letture": [{"ohm": "47", "formato": "R", "tolleranza": None,
+                                                   "tolleranza_usuale": None, "fonte": None},
+                                                  {"ohm": "3.01", "formato": "EIA-96", "tolleranza": "1",
+                                                   "tolleranza_usuale": None, "fonte": "comune"}]}),
     (BOTH, "smd 97A", 1, ERR, "velmora: «97A» non è un codice EIA-96: le due cifre vanno da 01 a 96."),
-    (BOTH, "smd 472 473", 2, ERR, "velmora: smd vuole un codice, per esempio velmora smd 472" + HINT),
+    (BOTH, "smd 472 473", 2, ERR, "velmora: smd vuole un codice solo, e ne ha 2: per esempio velmora smd 472" + HINT),
+    (BOTH, "smd 472 473 --json", 2, OUT,
+     {"errore": "smd vuole un codice solo, e ne ha 2: per esempio velmora smd 472"}),
+    (EN, "smd 50H", 0, OUT,
+     "3240 Ohm ± 1% (EIA-96, tabelle più diffuse)\n3240000000 Ohm ± 1% (EIA-96, tabella di un produttore)"),
+    (BOTH, "smd --json 01G", 0, OUT, {"letture": [{"ohm": "100000000", "formato": "EIA-96", "tolleranza": "1",
+                                                   "tolleranza_usuale": None, "fonte": "produttore"}]}),
+    (IT, "smd 4701 --json", 0, OUT, {"letture": [{"ohm": "4700", "formato": "4cifre", "tolleranza": None,
+                                                  "tolleranza_usuale": "1", "fonte": None}]}),
+    (BOTH, "smd 4K7", 0, OUT, "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre)."),
+    (IT, "smd 0,1 --json", 0, OUT, {"ohm": "0.1", "marcature": [{"codice": "R10", "formato": "R"},
+                                                              {"codice": "R100", "formato": "R"},
+                                                              {"codice": "01Z", "formato": "EIA-96"}]}),
+    (EN, "smd 12,34", 1, ERR, "velmora: Nessun codice SMD scrive 12.34 Ohm."),
 
     (BOTH, "identifica rosso rosso nero nero marrone", 0, OUT,
      "220 Ohm ± 1%: rosso rosso nero nero marrone; valore normalizzato\n10000 Ohm ± 2%: marrone nero nero rosso "
@@ -98,11 +132,37 @@ CASES = [
                     {"bande": ["marrone", "nero", "nero", "rosso", "rosso"], "ohm": "10000", "tolleranza": "2",
                      "ppm": None, "min": "9800", "max": "10200", "normalizzato": True, "misura": False,
                      "rovesciata": True}],
-        "trovate": 2, "escluse": 0, "verdetto": "2 letture: la misura ne lascia una sola."}),
+        "trovate": 2, "non_elencate": 0, "escluse": 0, "verdetto": "2 letture: la misura ne lascia una sola."}),
     (EN, "identifica --verso-noto giallo viola rosso/arancio oro", 0, OUT,
      "4700 Ohm ± 5%: giallo viola rosso oro; valore normalizzato\n47000 Ohm ± 5%: giallo viola arancio oro; valore "
-     "normalizzato\n\n2 letture: possono distinguerle solo una misura o il corpo del resistore, dove lo spazio più "
-     "largo viene prima della banda di tolleranza."),
+     "normalizzato\n\n2 letture: possono distinguerle solo una misura o uno sguardo più attento alla banda 3."),
+    (IT, "identifica giallo viola rosso/arancio oro/argento --misurato 4,7k --precisione 0,5", 0, OUT,
+     "4700 Ohm ± 5%: giallo viola rosso oro; confermata dalla misura\n4700 Ohm ± 10%: giallo viola rosso argento; "
+     "confermata dalla misura\n47000 Ohm ± 5%: giallo viola arancio oro; esclusa dalla misura\n47000 Ohm ± 10%: "
+     "giallo viola arancio argento; esclusa dalla misura\n\n4 letture; la misura ne conferma 2: possono "
+     "distinguerle solo uno sguardo più attento alla banda 4 o una misura più precisa.\nIl codice colori esclude 4 "
+     "sequenze: 4 perché una cifra non è mai oro, argento o rosa."),
+    # Sixteen digits, within 4465 to 4935 Ω.
+    (BOTH, "identifica giallo viola rosso oro --verso-noto --misurato 4699.999999999999", 0, OUT,
+     "4700 Ohm ± 5%: giallo viola rosso oro; confermata dalla misura\n\nUna sola lettura, confermata dalla misura."),
+    # 4440 ± 0,5 % stops at 4462,2; ± 1 % reaches 4484,4.
+    (BOTH, "identifica giallo viola rosso oro --verso-noto --misurato 4440 --precisione 0,5", 0, OUT,
+     "4700 Ohm ± 5%: giallo viola rosso oro; esclusa dalla misura\n\nUna sola lettura, e la misura la esclude: "
+     "ricontrollare i colori e la misura."),
+    (BOTH, "identifica giallo viola rosso oro --verso-noto --misurato 4440 --precisione 1", 0, OUT,
+     "4700 Ohm ± 5%: giallo viola rosso oro; confermata dalla misura\n\nUna sola lettura, confermata dalla misura."),
+    (BOTH, "identifica giallo viola rosso oro --misurato 10k --json", 0, OUT, {
+        "letture": [{"bande": ["giallo", "viola", "rosso", "oro"], "ohm": "4700", "tolleranza": "5", "ppm": None,
+                     "min": "4465", "max": "4935", "normalizzato": True, "misura": False, "rovesciata": False}],
+        "trovate": 1, "non_elencate": 0, "escluse": 1,
+        "verdetto": "Una sola lettura, e la misura la esclude: ricontrollare i colori e la misura."}),
+    (IT, "identifica arancio bianco bianco argento verde rosso --json", 0, OUT, {
+        "letture": [{"bande": ["arancio", "bianco", "bianco", "argento", "verde", "rosso"], "ohm": "3.99",
+                     "tolleranza": "0.5", "ppm": "50", "min": "3.97005", "max": "4.00995", "normalizzato": False,
+                     "misura": None, "rovesciata": False}],
+        "trovate": 1, "non_elencate": 0, "escluse": 1, "verdetto": "Una sola lettura."}),
+    (BOTH, "identifica rosso/ viola rosso oro", 1, ERR, "velmora: Banda 1: in «rosso/» manca un colore accanto a una /; "
+     "i colori incerti si scrivono così: rosso/arancio."),
     (BOTH, "identifica giallo blue rosso oro", 1, ERR, "velmora: Banda 2: «blue» non è un colore; i colori sono nero, "
      "marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio, bianco, oro, argento e rosa."),
     (BOTH, "identifica giallo viola --misurato 47", 2, ERR,
@@ -115,6 +175,10 @@ COMPLETIONS = [
     ("bande giallo vi", "viola"),
     ("valore 4K7 --bande ", "3 4 5 6"),
     ("valore 4K7 --t", "--tolleranza"),
+    ("valore 4K7 --tolleranza ", "1 2 5"),
+    ("valore 4K7 --bande 3 --tolleranza ", "20"),
+    ("valore --bande 6 4K7 --tolleranza 0,", "0,02 0,05 0,1 0,25 0,5"),
+    ("identifica rosso/ar", "rosso/arancio rosso/argento"),
 ]
 
 
