@@ -392,8 +392,10 @@ int identifyCommand(const Arguments &arguments)
 
     const Identification found = identify(sighting);
     const QString verdict = Wording::verdict(found, sighting.measured.has_value());
+    // With nothing to read, why is the answer.
+    const QString ruledOut = Wording::exclusions(found);
     if (found.readings.empty())
-        return refuseInput(arguments, verdict);
+        return refuseInput(arguments, ruledOut.isEmpty() || arguments.json ? verdict : verdict + u'\n' + ruledOut);
     if (arguments.json) {
         QJsonArray readings;
         for (const Identified &id : found.readings)
@@ -410,7 +412,7 @@ int identifyCommand(const Arguments &arguments)
     for (const Identified &id : found.readings)
         lines << Wording::identifiedLine(id);
     lines << QString() << verdict;
-    if (const QString ruledOut = Wording::exclusions(found); !ruledOut.isEmpty())
+    if (!ruledOut.isEmpty())
         lines << ruledOut;
     print(stdout, lines.join(u'\n') + u'\n');
     return 0;
