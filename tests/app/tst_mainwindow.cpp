@@ -548,7 +548,29 @@ void TestMainWindow::smdDialog_data()
     QTest::newRow("4K7, a value") << "4K7"
                                   << QStringList {
                                          "", "", "", "", "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre).", ""};
+    // One value either way: no doubt to speak of.
+    QTest::newRow("01r") << "01r"
+                         << QStringList {"1 Ohm", "1 Ohm",
+                                "R al posto della virgola; tolleranza non indicata; Serie E3, E6, E12, E24, E48, E96, "
+                                "E192",
+                                "EIA-96; tolleranza ± 1%; Serie E3, E6, E12, E24, E48, E96, E192", "", ""};
+    QTest::newRow("50h, two tables")
+        << "50h"
+        << QStringList {"3240 Ohm", "3240000000 Ohm", "EIA-96, tabelle più diffuse; tolleranza ± 1%; Serie E96, E192",
+               "EIA-96, tabella di un produttore; tolleranza ± 1%; Serie E96, E192", "",
+               "Il codice si legge in due modi: la marcatura non dice quale, il circuito o una misura sì."};
+    QTest::newRow("0, a jumper") << "0"
+                                 << QStringList {"0 Ohm", "", "ponticello; tolleranza non indicata", "", "", ""};
+    QTest::newRow("47Q") << "47Q"
+                         << QStringList {"", "", "", "", "",
+                                "«47Q» non è un codice EIA-96: la lettera è una di A, B, C, D, E, F, G, H, X, Y, Z, R "
+                                "e S."};
     // Neither: meant as a value, so the value reader's refusal.
+    QTest::newRow("4.700, in the locale's words")
+        << "4.700"
+        << QStringList {"", "", "", "", "",
+               "«4.700» è ambiguo: può voler dire 4700 oppure 4" + expectedPoint()
+                   + "7. Scrivere l’uno o l’altro così, senza separatore delle migliaia."};
     QTest::newRow("-470") << "-470"
                           << QStringList {"", "", "", "", "",
                                  "Una resistenza non è mai negativa: scrivere il valore senza il segno meno."};
@@ -584,16 +606,24 @@ void TestMainWindow::identifyDialog_data()
     QTest::addColumn<QStringList>("listed"); // the readings' values, best first
     QTest::addColumn<QStringList>("picked"); // the colours of the reading chosen, band 1 first
     QTest::addColumn<QString>("result"); // after Applica and CALCOLA; empty where Applica is refused
+    QTest::addColumn<QString>("message"); // after Applica
     const QStringList fiveBands {"rosso", "rosso", "nero", "nero", "marrone"};
+    const QStringList tenK {"marrone", "nero", "nero", "rosso", "rosso"};
     QTest::newRow("220 Ohm") << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << fiveBands
-                             << "220 Ohm ± 1%";
+                             << "220 Ohm ± 1%" << "";
     QTest::newRow("10 kOhm, read from the other end")
-        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"}
-        << QStringList {"marrone", "nero", "nero", "rosso", "rosso"} << "10000 Ohm ± 2%";
+        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << tenK << "10000 Ohm ± 2%" << "";
+    QTest::newRow("measured 9,9 k: 10 kOhm first")
+        << fiveBands << "9,9k" << QStringList {"10000 Ohm ± 2%", "220 Ohm ± 1%"} << tenK << "10000 Ohm ± 2%" << "";
     // Silver as a tolerance is not in the four-band window's list.
     QTest::newRow("4: ± 10% not applicable")
         << QStringList {"giallo", "viola", "rosso", "argento"} << "" << QStringList {"4700 Ohm ± 10%"}
-        << QStringList {"giallo", "viola", "rosso", "argento"} << "";
+        << QStringList {"giallo", "viola", "rosso", "argento"} << ""
+        << "La finestra a 4 bande non elenca argento nella 4° banda: questa lettura non si può applicare.";
+    QTest::newRow("4: pink multiplier not applicable")
+        << QStringList {"giallo", "viola", "rosa", "oro"} << "" << QStringList {"0.047 Ohm ± 5%"}
+        << QStringList {"giallo", "viola", "rosa", "oro"} << ""
+        << "La finestra a 4 bande non elenca rosa nella 3° banda: questa lettura non si può applicare.";
 }
 
 // Ctrl+I, the colours chosen from the keyboard, a reading clicked and
@@ -605,6 +635,7 @@ void TestMainWindow::identifyDialog()
     QFETCH(QStringList, listed);
     QFETCH(QStringList, picked);
     QFETCH(QString, result);
+    QFETCH(QString, message);
     IdentifyDialog *dialog = openIdentify();
     QVERIFY(dialog);
     for (int n = 4; n < seen.size(); ++n)
@@ -624,10 +655,10 @@ void TestMainWindow::identifyDialog()
     QStringList values;
     int pick = -1;
     for (int row = 0; row < readings->count(); ++row) {
-        values << readings->item(row)->text().section(u'\n', 0, 0);
+        values << readings->item(row)->text().section(u'\n', 0, 0).replace(expectedPoint(), QStringLiteral("."));
         // What a screen reader says of the reading: its value, then its colours.
         const QString said = QAccessible::queryAccessibleInterface(readings)->child(row)->text(QAccessible::Name);
-        if (said.startsWith(values.last() + QStringLiteral(": ") + picked.join(u' ') + u';'))
+        if (said.startsWith(readings->item(row)->text().section(u'\n', 0, 0) + QStringLiteral(": ") + picked.join(u' ') + u';'))
             pick = row;
     }
     QCOMPARE(values, listed);
@@ -639,6 +670,7 @@ void TestMainWindow::identifyDialog()
     auto *apply = dialog->findChild<QPushButton *>(QStringLiteral("applyButton"));
     QCOMPARE(apply->isEnabled(), !result.isEmpty());
     QTest::mouseClick(apply, Qt::LeftButton);
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("messageLabel"))->text(), message);
     BandForm *form = m_window->currentForm();
     QCOMPARE(chosen(*form), result.isEmpty() ? QStringList(4, QString()) : picked);
     if (!result.isEmpty()) // CALCOLA on nothing chosen would raise a box
@@ -651,24 +683,35 @@ void TestMainWindow::identifyVerdict_data()
     QTest::addColumn<QStringList>("bands");
     QTest::addColumn<bool>("eitherEnd");
     QTest::addColumn<QString>("measured");
+    QTest::addColumn<int>("accuracy"); // the row of Precisione: ± 0,5, 1, 2, 5 %
     QTest::addColumn<int>("listed");
     QTest::addColumn<QString>("verdict"); // how the line starts
     QTest::addColumn<QString>("refusal"); // the measurement's refusal up to the end of its quote
     const QStringList seen {"rosso", "rosso", "nero", "nero", "marrone"};
-    QTest::newRow("nothing chosen") << QStringList(4) << true << "" << 0 << "Scegliere, banda per banda"
+    const QStringList yellow {"giallo", "viola", "rosso", "oro"};
+    QTest::newRow("nothing chosen") << QStringList(4) << true << "" << 1 << 0 << "Scegliere, banda per banda"
                                     << "";
-    QTest::newRow("band 1 known") << seen << false << "" << 1 << "Una sola lettura."
+    QTest::newRow("band 1 known") << seen << false << "" << 1 << 1 << "Una sola lettura."
                                   << "";
-    QTest::newRow("either end") << seen << true << "" << 2 << "2 letture: possono distinguerle solo"
+    QTest::newRow("either end") << seen << true << "" << 1 << 2 << "2 letture: possono distinguerle solo"
                                 << "";
-    QTest::newRow("measured") << seen << true << "9,9k" << 2 << "2 letture: la misura ne lascia una sola."
+    QTest::newRow("measured") << seen << true << "9,9k" << 1 << 2 << "2 letture: la misura ne lascia una sola."
                               << "";
-    QTest::newRow("measurement refused, readings kept") << seen << true << "4.700" << 2 << "2 letture: possono"
+    QTest::newRow("measurement refused, readings kept") << seen << true << "4.700" << 1 << 2 << "2 letture: possono"
                                                         << "«4.700";
-    QTest::newRow("gold as every band") << QStringList(4, "oro") << false << "" << 0 << "Nessun resistore"
+    QTest::newRow("gold as every band") << QStringList(4, "oro") << false << "" << 1 << 0 << "Nessun resistore"
                                         << "";
-    QTest::newRow("the cap") << QStringList {"", "", "", "rosso", "marrone"} << false << "" << 50 << ""
+    // 9 × 10 × 10 from band 1.
+    QTest::newRow("the cap") << QStringList {"", "", "", "rosso", "marrone"} << false << "" << 1 << 50
+                             << "900 letture: possono distinguerle solo una misura o uno sguardo più attento alle "
+                                "bande 1, 2 e 3. Ne sono elencate 50, 850 no."
                              << "";
+    // 4440 ± 0,5 % stops at 4462,2, short of 4465; ± 2 % reaches it.
+    QTest::newRow("4440 at ± 0,5 %") << yellow << false << "4440" << 0 << 1
+                                     << "Una sola lettura, e la misura la esclude: ricontrollare i colori e la misura."
+                                     << "";
+    QTest::newRow("4440 at ± 2 %") << yellow << false << "4440" << 2 << 1
+                                   << "Una sola lettura, confermata dalla misura." << "";
 }
 
 // The line above the readings, the measurement's refusal, and the cap.
@@ -677,11 +720,13 @@ void TestMainWindow::identifyVerdict()
     QFETCH(QStringList, bands);
     QFETCH(bool, eitherEnd);
     QFETCH(QString, measured);
+    QFETCH(int, accuracy);
     QFETCH(int, listed);
     QFETCH(QString, verdict);
     QFETCH(QString, refusal);
     IdentifyDialog *dialog = openIdentify();
     QVERIFY(dialog);
+    dialog->findChild<QComboBox *>(QStringLiteral("accuracyBox"))->setCurrentIndex(accuracy);
     enter(*dialog, bands, eitherEnd, measured);
     QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("readingsList"))->count(), listed);
     const QString line = dialog->findChild<QLabel *>(QStringLiteral("verdictLabel"))->text();
