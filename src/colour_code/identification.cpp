@@ -133,8 +133,7 @@ void enumerate(const BandScheme &scheme, const Direction &d, const std::optional
     for (int band = 1; band <= scheme.bandCount; ++band) {
         const auto list = scheme.rows(band);
         for (std::size_t i = 0; i < list.size(); ++i)
-            if (d.sets[std::size_t(band - 1)] & colourBit(list[i].colour)
-                && !isLeadingZero(band, list[i].colour))
+            if (d.sets[std::size_t(band - 1)] & colourBit(list[i].colour) && !isLeadingZero(band, list[i].colour))
                 rows[std::size_t(band - 1)].push_back(int(i));
         if (rows[std::size_t(band - 1)].empty())
             return;
@@ -165,7 +164,7 @@ void enumerate(const BandScheme &scheme, const Direction &d, const std::optional
 void tellApart(const std::vector<Identified> &readings, bool confirmedOnly, Identification &result)
 {
     const auto end = confirmedOnly ? std::partition_point(readings.begin(), readings.end(),
-                                         [](const Identified &r) { return r.rank == Rank::Confirmed; })
+                         [](const Identified &r) { return r.rank == Rank::Confirmed; })
                                    : readings.end();
     const int bands = bandScheme(readings.front().reading.scheme).bandCount;
     const auto given = [bands](const Identified &r, int place) {
@@ -174,7 +173,8 @@ void tellApart(const std::vector<Identified> &readings, bool confirmedOnly, Iden
     for (auto it = readings.begin(); it != end; ++it)
         result.bothEnds = result.bothEnds || it->reversed != readings.front().reversed;
     for (int place = 1; place <= bands; ++place)
-        if (std::any_of(readings.begin(), end, [&](const Identified &r) { return given(r, place) != given(readings.front(), place); }))
+        if (std::any_of(readings.begin(), end,
+                [&](const Identified &r) { return given(r, place) != given(readings.front(), place); }))
             result.differingBands.push_back(place);
 }
 

@@ -116,8 +116,8 @@ SmdCode readSmdCode(std::string_view text)
         if (letter && place >= 1 && place <= 96) {
             for (const auto &m : SmdTables::Eia96Letters)
                 if (m.letter == code[2])
-                    readings.push_back({{seriesValues(ESeries::E96)[std::size_t(place - 1)], m.power},
-                        SmdFormat::Eia96, SmdTables::Eia96Tolerance, std::nullopt, m.oneMaker});
+                    readings.push_back({{seriesValues(ESeries::E96)[std::size_t(place - 1)], m.power}, SmdFormat::Eia96,
+                        SmdTables::Eia96Tolerance, std::nullopt, m.oneMaker});
         } else if (readings.empty()) {
             result.error = letter ? SmdError::Eia96Number : SmdError::Eia96Letter;
         }

@@ -182,10 +182,11 @@ int bandsCommand(const Arguments &arguments)
 {
     const QStringList &words = arguments.words;
     if (words.size() < FewestBands || words.size() > MostBands)
-        return refuseUsage(arguments, QStringLiteral("bande vuole da %1 a %2 colori, uno per banda dalla prima, e ne ha %3")
-                               .arg(FewestBands)
-                               .arg(MostBands)
-                               .arg(words.size()));
+        return refuseUsage(arguments,
+            QStringLiteral("bande vuole da %1 a %2 colori, uno per banda dalla prima, e ne ha %3")
+                .arg(FewestBands)
+                .arg(MostBands)
+                .arg(words.size()));
     // A word that names no colour stands as black, so that a band before it
     // with a colour out of its list is still named first.
     std::vector<Colour> colours;
@@ -218,7 +219,8 @@ int valueCommand(const Arguments &arguments)
         const auto it = std::find_if(AllSchemes.begin(), AllSchemes.end(),
             [&](SchemeId s) { return QString::number(bandScheme(s).bandCount) == *arguments.bands; });
         if (it == AllSchemes.end())
-            return refuseUsage(arguments, QStringLiteral("l'opzione --bande vuole 3, 4, 5 o 6, non %1").arg(*arguments.bands));
+            return refuseUsage(
+                arguments, QStringLiteral("l'opzione --bande vuole 3, 4, 5 o 6, non %1").arg(*arguments.bands));
         id = *it;
     }
     const BandScheme &scheme = bandScheme(id);
@@ -279,7 +281,8 @@ int smdMarkingsOf(const Arguments &arguments, const SmdCode &code, const QString
     const ValueReading read = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
     if (!read.value) {
         const bool meantAsValue = read.error != ReadError::Malformed && read.error != ReadError::Empty;
-        return refuseInput(arguments, meantAsValue ? Wording::readRefusal(read, typed) : Wording::smdRefusal(code, typed));
+        return refuseInput(
+            arguments, meantAsValue ? Wording::readRefusal(read, typed) : Wording::smdRefusal(code, typed));
     }
     const std::vector<SmdMarking> markings = smdMarkings(*read.value);
     if (markings.empty())
@@ -319,7 +322,8 @@ int smdCommand(const Arguments &arguments)
                 {QStringLiteral("tolleranza_usuale"),
                     r.usualTolerance ? QJsonValue(exact({*r.usualTolerance, -2})) : QJsonValue()},
                 {QStringLiteral("fonte"),
-                    r.format != SmdFormat::Eia96 ? QJsonValue()
+                    r.format != SmdFormat::Eia96
+                        ? QJsonValue()
                         : QJsonValue(r.oneMaker ? QStringLiteral("produttore") : QStringLiteral("comune"))}};
         printJson(QJsonObject {{QStringLiteral("letture"), readings}});
         return 0;
@@ -353,9 +357,10 @@ int identifyCommand(const Arguments &arguments)
 {
     const QStringList &words = arguments.words;
     if (words.size() < 3 || words.size() > 6)
-        return refuseUsage(arguments, QStringLiteral("identifica vuole da 3 a 6 bande (un colore, più colori uniti da / "
-                                          "oppure ?), e ne ha %1")
-                               .arg(words.size()));
+        return refuseUsage(arguments,
+            QStringLiteral("identifica vuole da 3 a 6 bande (un colore, più colori uniti da / "
+                           "oppure ?), e ne ha %1")
+                .arg(words.size()));
     Sighting sighting;
     sighting.firstIsBand1 = arguments.knownEnd;
     for (qsizetype i = 0; i < words.size(); ++i) {

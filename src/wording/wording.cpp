@@ -360,8 +360,8 @@ QString Wording::smdKind(const SmdCode &code, const SmdReading &reading)
     if (reading.format != SmdFormat::Eia96)
         return smdFormat(reading.format);
     // The table is named where one reading rests on the maker's alone.
-    const bool tablesDiffer = std::any_of(
-        code.readings.begin(), code.readings.end(), [](const SmdReading &r) { return r.oneMaker; });
+    const bool tablesDiffer
+        = std::any_of(code.readings.begin(), code.readings.end(), [](const SmdReading &r) { return r.oneMaker; });
     if (!tablesDiffer)
         return smdFormat(reading.format);
     return reading.oneMaker ? tr("EIA-96, tabella di un produttore") : tr("EIA-96, tabelle più diffuse");
@@ -448,9 +448,9 @@ QString Wording::verdict(const Identification &identification, bool measured)
         text = tr("%1 letture: la misura ne lascia una sola.").arg(found);
         break;
     case Verdict::Contradicted:
-        text = found == 1 ? tr("Una sola lettura, e la misura la esclude: ricontrollare i colori e la misura.")
-                          : tr("%1 letture, nessuna confermata dalla misura: ricontrollare i colori e la misura.")
-                                .arg(found);
+        text = found == 1
+            ? tr("Una sola lettura, e la misura la esclude: ricontrollare i colori e la misura.")
+            : tr("%1 letture, nessuna confermata dalla misura: ricontrollare i colori e la misura.").arg(found);
         break;
     case Verdict::Several: {
         const auto confirmed = qsizetype(identification.confirmed);

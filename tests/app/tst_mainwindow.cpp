@@ -559,8 +559,7 @@ void TestMainWindow::smdDialog_data()
         << QStringList {"3240 Ohm", "3240000000 Ohm", "EIA-96, tabelle più diffuse; tolleranza ± 1%; Serie E96, E192",
                "EIA-96, tabella di un produttore; tolleranza ± 1%; Serie E96, E192", "",
                "Il codice si legge in due modi: la marcatura non dice quale, il circuito o una misura sì."};
-    QTest::newRow("0, a jumper") << "0"
-                                 << QStringList {"0 Ohm", "", "ponticello; tolleranza non indicata", "", "", ""};
+    QTest::newRow("0, a jumper") << "0" << QStringList {"0 Ohm", "", "ponticello; tolleranza non indicata", "", "", ""};
     QTest::newRow("47Q") << "47Q"
                          << QStringList {"", "", "", "", "",
                                 "«47Q» non è un codice EIA-96: la lettera è una di A, B, C, D, E, F, G, H, X, Y, Z, R "
@@ -610,11 +609,14 @@ void TestMainWindow::identifyDialog_data()
     const QStringList fiveBands {"rosso", "rosso", "nero", "nero", "marrone"};
     const QStringList tenK {"marrone", "nero", "nero", "rosso", "rosso"};
     QTest::newRow("220 Ohm") << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << fiveBands
-                             << "220 Ohm ± 1%" << "";
+                             << "220 Ohm ± 1%"
+                             << "";
     QTest::newRow("10 kOhm, read from the other end")
-        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << tenK << "10000 Ohm ± 2%" << "";
+        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << tenK << "10000 Ohm ± 2%"
+        << "";
     QTest::newRow("measured 9,9 k: 10 kOhm first")
-        << fiveBands << "9,9k" << QStringList {"10000 Ohm ± 2%", "220 Ohm ± 1%"} << tenK << "10000 Ohm ± 2%" << "";
+        << fiveBands << "9,9k" << QStringList {"10000 Ohm ± 2%", "220 Ohm ± 1%"} << tenK << "10000 Ohm ± 2%"
+        << "";
     // Silver as a tolerance is not in the four-band window's list.
     QTest::newRow("4: ± 10% not applicable")
         << QStringList {"giallo", "viola", "rosso", "argento"} << "" << QStringList {"4700 Ohm ± 10%"}
@@ -658,7 +660,8 @@ void TestMainWindow::identifyDialog()
         values << readings->item(row)->text().section(u'\n', 0, 0).replace(expectedPoint(), QStringLiteral("."));
         // What a screen reader says of the reading: its value, then its colours.
         const QString said = QAccessible::queryAccessibleInterface(readings)->child(row)->text(QAccessible::Name);
-        if (said.startsWith(readings->item(row)->text().section(u'\n', 0, 0) + QStringLiteral(": ") + picked.join(u' ') + u';'))
+        if (said.startsWith(
+                readings->item(row)->text().section(u'\n', 0, 0) + QStringLiteral(": ") + picked.join(u' ') + u';'))
             pick = row;
     }
     QCOMPARE(values, listed);
@@ -711,7 +714,8 @@ void TestMainWindow::identifyVerdict_data()
                                      << "Una sola lettura, e la misura la esclude: ricontrollare i colori e la misura."
                                      << "";
     QTest::newRow("4440 at ± 2 %") << yellow << false << "4440" << 2 << 1
-                                   << "Una sola lettura, confermata dalla misura." << "";
+                                   << "Una sola lettura, confermata dalla misura."
+                                   << "";
 }
 
 // The line above the readings, the measurement's refusal, and the cap.

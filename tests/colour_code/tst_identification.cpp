@@ -58,8 +58,8 @@ std::optional<QString> brute(const QList<int> &c, bool reversed)
     const int tolerance = n == 3 ? 2000 : Tolerance[c[digits + 1]];
     if (tolerance == X || (n == 6 && Ppm[c[5]] == X))
         return std::nullopt;
-    return text(significand, Power[c[digits]], tolerance, c, reversed,
-        n == 6 ? std::optional<int>(Ppm[c[5]]) : std::nullopt);
+    return text(
+        significand, Power[c[digits]], tolerance, c, reversed, n == 6 ? std::optional<int>(Ppm[c[5]]) : std::nullopt);
 }
 
 QStringList shown(const Identification &found)
@@ -160,8 +160,8 @@ void TestIdentification::atTheBench_data()
     QTest::newRow("measured 219") << "rosso rosso nero nero marrone" << false << "219e0@100" << either
                                   << Verdict::OneMeasured << 2 << "";
     QTest::newRow("measured 10 k: the other end first")
-        << "rosso rosso nero nero marrone" << false << "1e4@100"
-        << QStringList {either[1], either[0]} << Verdict::OneMeasured << 2 << "";
+        << "rosso rosso nero nero marrone" << false << "1e4@100" << QStringList {either[1], either[0]}
+        << Verdict::OneMeasured << 2 << "";
     QTest::newRow("measured 150, both ruled out")
         << "rosso rosso nero nero marrone" << false << "15e1@100" << either << Verdict::Contradicted << 2 << "";
     QTest::newRow("band 1 known") << "marrone nero nero rosso rosso" << true << ""
@@ -170,28 +170,28 @@ void TestIdentification::atTheBench_data()
                                       << QStringList {"1e3 500 marrone nero rosso oro"} << Verdict::One << 1 << "";
     // 4700 ± 5 % is 4465 to 4935 Ω.
     const QStringList yellow {"47e2 500 giallo viola rosso oro"};
-    QTest::newRow("sixteen digits measured") << "giallo viola rosso oro" << true << "4699999999999999e-12@100"
-                                             << yellow << Verdict::One << 1 << "";
+    QTest::newRow("sixteen digits measured")
+        << "giallo viola rosso oro" << true << "4699999999999999e-12@100" << yellow << Verdict::One << 1 << "";
     // × 0,9999: 4934,999999999999996 and 4935,000000000000006.
-    QTest::newRow("eighteen digits, 0,01 %, within") << "giallo viola rosso oro" << true << "493549354935493549e-14@1"
-                                                     << yellow << Verdict::One << 1 << "";
-    QTest::newRow("eighteen digits, 0,01 %, beyond") << "giallo viola rosso oro" << true << "493549354935493550e-14@1"
-                                                     << yellow << Verdict::Contradicted << 1 << "";
-    QTest::newRow("4400 at 1,5 % reaches 4466") << "giallo viola rosso oro" << true << "44e2@150" << yellow
-                                                << Verdict::One << 1 << "";
-    QTest::newRow("4400 at 1 % falls short") << "giallo viola rosso oro" << true << "44e2@100" << yellow
-                                             << Verdict::Contradicted << 1 << "";
+    QTest::newRow("eighteen digits, 0,01 %, within")
+        << "giallo viola rosso oro" << true << "493549354935493549e-14@1" << yellow << Verdict::One << 1 << "";
+    QTest::newRow("eighteen digits, 0,01 %, beyond")
+        << "giallo viola rosso oro" << true << "493549354935493550e-14@1" << yellow << Verdict::Contradicted << 1 << "";
+    QTest::newRow("4400 at 1,5 % reaches 4466")
+        << "giallo viola rosso oro" << true << "44e2@150" << yellow << Verdict::One << 1 << "";
+    QTest::newRow("4400 at 1 % falls short")
+        << "giallo viola rosso oro" << true << "44e2@100" << yellow << Verdict::Contradicted << 1 << "";
     QTest::newRow("10 k rules out the only reading")
         << "giallo viola rosso oro" << false << "1e4@100" << yellow << Verdict::Contradicted << 1 << "";
-    QTest::newRow("red or orange") << "giallo viola rosso/arancio oro" << false << "" << redOrOrange
-                                   << Verdict::Several << 2 << "3";
+    QTest::newRow("red or orange") << "giallo viola rosso/arancio oro" << false << "" << redOrOrange << Verdict::Several
+                                   << 2 << "3";
     QTest::newRow("red or orange, band 1 known")
         << "giallo viola rosso/arancio oro" << true << "" << redOrOrange << Verdict::Several << 2 << "3";
     // 1000 ± 5 % and 1100 ± 5 % meet at 1045 to 1050 Ω.
     QTest::newRow("both confirmed, band 2 apart")
         << "marrone nero/marrone rosso oro" << false << "1047e0@10"
-        << QStringList {"1e3 500 marrone nero rosso oro", "11e2 500 marrone marrone rosso oro"} << Verdict::Several
-        << 2 << "2";
+        << QStringList {"1e3 500 marrone nero rosso oro", "11e2 500 marrone marrone rosso oro"} << Verdict::Several << 2
+        << "2";
     // 4300 is E24, 4000 is not: the standard value first.
     QTest::newRow("standard first") << "giallo nero/arancio rosso oro" << false << ""
                                     << QStringList {"43e2 500 giallo arancio rosso oro",
@@ -204,8 +204,7 @@ void TestIdentification::atTheBench_data()
                                       << QStringList {"1e2 100 marrone nero nero nero marrone"} << Verdict::Several
                                       << 19500 << "ends";
     // 9 × 10 × 10 × 13 × 10 × 9, one direction since ? reads alike.
-    QTest::newRow("six unknown") << "? ? ? ? ? ?" << false << "" << QStringList {} << Verdict::TooMany << 1053000
-                                 << "";
+    QTest::newRow("six unknown") << "? ? ? ? ? ?" << false << "" << QStringList {} << Verdict::TooMany << 1053000 << "";
     // 93600 and 104000 from the two ends, 83200 alike.
     QTest::newRow("too many, each once") << "? ? ? ? " + nineColours << false << "" << QStringList {}
                                          << Verdict::TooMany << 114400 << "";

@@ -188,7 +188,9 @@ void TestSmdCode::roundTrip()
                 const auto place = std::find(std::begin(E96), std::end(E96), three);
                 const auto letter = WrittenLetters.find(threePower);
                 const QString expected = place != std::end(E96) && letter != WrittenLetters.end()
-                    ? QStringLiteral("%1%2").arg(int(place - std::begin(E96)) + 1, 2, 10, QLatin1Char('0')).arg(letter->second)
+                    ? QStringLiteral("%1%2")
+                          .arg(int(place - std::begin(E96)) + 1, 2, 10, QLatin1Char('0'))
+                          .arg(letter->second)
                     : QString();
                 QCOMPARE(eia96, expected);
             }

@@ -154,13 +154,14 @@ void TestValueDialog::says_data()
                                       << "0#1 Ohm ± 5%"
                                       << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList() << ""
                                       << "";
-    QTest::newRow("only with a black first band") << F << "0#01"
-                                      << ""
-                                      << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList()
-                                      << "Per 0#01 Ohm la finestra a 4 bande vorrebbe una prima banda nera, che nessun "
-                                         "resistore porta: la prima cifra non è mai zero. Mostra da 0#1 a 99000000 Ohm. "
-                                         "Quella a 3 bande lo mostra."
-                                      << "Passa a 3 bande";
+    QTest::newRow("only with a black first band")
+        << F << "0#01"
+        << ""
+        << "Serie E3, E6, E12, E24, E48, E96, E192" << QStringList()
+        << "Per 0#01 Ohm la finestra a 4 bande vorrebbe una prima banda nera, che nessun "
+           "resistore porta: la prima cifra non è mai zero. Mostra da 0#1 a 99000000 Ohm. "
+           "Quella a 3 bande lo mostra."
+        << "Passa a 3 bande";
     QTest::newRow("largest in four") << F << "99M"
                                      << "99000000 Ohm ± 5%"
                                      << "Non è un valore normalizzato. I più vicini in E24:"
