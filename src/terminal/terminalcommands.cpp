@@ -509,7 +509,13 @@ int refuseUsage(const QString &what)
 
 void print(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    // What a person typed is quoted back: none of its control characters
+    // may reach the terminal, where they would move the cursor or recolour.
+    QString shown = text;
+    for (QChar &c : shown)
+        if (c.category() == QChar::Other_Control && c != u'\n')
+            c = QChar::ReplacementCharacter;
+    std::fputs(shown.toLocal8Bit().constData(), stream);
 }
 
 } // namespace Velmora

@@ -175,6 +175,8 @@ CASES = [
                     "largo viene prima della banda di tolleranza. Ne sono elencate 50, 19450 no."}),
     (BOTH, "identifica ? ? ? ? nero/marrone/rosso/arancio/giallo/verde/azzurro/viola/grigio --json", 1, OUT,
      {"errore": "Troppe letture (114400): indicare il colore di qualche banda in più."}),
+    (BOTH, "identifica giallo \x1b[2J viola oro", 1, ERR, "velmora: Banda 2: «\ufffd[2J» non è un colore; i colori "
+     "sono nero, marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio, bianco, oro, argento e rosa."),
     (BOTH, "identifica rosso/ viola rosso oro", 1, ERR, "velmora: Banda 1: in «rosso/» manca un colore accanto a una /; "
      "i colori incerti si scrivono così: rosso/arancio."),
     (BOTH, "identifica giallo blue rosso oro", 1, ERR, "velmora: Banda 2: «blue» non è un colore; i colori sono nero, "
