@@ -396,36 +396,45 @@ void TestMainWindow::dialogOpensOnTheWindow_data()
     QTest::addColumn<QList<int>>("rows"); // chosen in the window first; -1 none
     QTest::addColumn<QString>("tolerance"); // '.' stands for the locale's separator
     QTest::addColumn<QString>("coefficient"); // empty where the dialog has none
+    QTest::addColumn<bool>("dialogFirst"); // chosen with the dialog open
     QTest::newRow("4: nothing chosen") << 4 << QList<int>() << "± 5% (oro)"
-                                       << "";
+                                       << "" << false;
     QTest::newRow("4: marrone chosen") << 4 << QList {-1, -1, -1, 2} << "± 1% (marrone)"
-                                       << "";
+                                       << "" << false;
     QTest::newRow("5: nothing chosen") << 5 << QList<int>() << "± 1% (marrone)"
-                                       << "";
+                                       << "" << false;
     QTest::newRow("5: grigio chosen") << 5 << QList {-1, -1, -1, -1, 7} << "± 0.05% (grigio)"
-                                      << "";
+                                      << "" << false;
     QTest::newRow("5: arancio chosen") << 5 << QList {-1, -1, -1, -1, 2} << "± 0.05% (arancio)"
-                                       << "";
+                                       << "" << false;
     QTest::newRow("6: nothing chosen") << 6 << QList<int>() << "± 1% (marrone)"
-                                       << "100 ppm/K (marrone)";
+                                       << "100 ppm/K (marrone)" << false;
     QTest::newRow("6: both chosen apart") << 6 << QList {-1, -1, -1, -1, 6, 3} << "± 0.1% (viola)"
-                                          << "15 ppm/K (arancio)";
+                                          << "15 ppm/K (arancio)" << false;
+    QTest::newRow("4: marrone chosen with the dialog open") << 4 << QList {-1, -1, -1, 2} << "± 1% (marrone)"
+                                                            << "" << true;
+    QTest::newRow("6: chosen with the dialog open") << 6 << QList {-1, -1, -1, -1, 6, 3} << "± 0.1% (viola)"
+                                                    << "15 ppm/K (arancio)" << true;
 }
 
 // The dialog starts from the window's tolerance and coefficient where the
-// person chose them, else from the scheme's usual part.
+// person chose them, else from the scheme's usual part, and follows them.
 void TestMainWindow::dialogOpensOnTheWindow()
 {
     QFETCH(int, bands);
     QFETCH(QList<int>, rows);
     QFETCH(QString, tolerance);
     QFETCH(QString, coefficient);
+    QFETCH(bool, dialogFirst);
     press(*m_window, ctrl(bands));
     BandForm *form = m_window->currentForm();
+    if (dialogFirst)
+        QVERIFY(openDialog());
     for (int band = 1; band <= int(rows.size()); ++band)
         if (rows[band - 1] >= 0)
             clickEntry(*form, band, rows[band - 1]);
-    QVERIFY(openDialog());
+    if (!dialogFirst)
+        QVERIFY(openDialog());
     QCOMPARE(box("toleranceBox")->currentText(), tolerance.replace(QLatin1Char('.'), expectedPoint()));
     QCOMPARE(shown(box("coefficientBox")) ? box("coefficientBox")->currentText() : QString(), coefficient);
 }
