@@ -121,7 +121,9 @@ void TestValueReader::read_data()
     no("the ohm mark's byte", "470\x01", ReadError::ControlCharacter);
     no("an escape sequence", "4\x1b[31m7", ReadError::ControlCharacter);
     no("delete", "470\x7f", ReadError::ControlCharacter);
-    no("C1 next line", "470\u0085", ReadError::ControlCharacter);
+    no("C1, first", "470\u0080", ReadError::ControlCharacter);
+    no("C1, last", "470\u009f", ReadError::ControlCharacter);
+    ok("past C1", "470\u00a0", 47, 1);
     no("two points", "1.000.000", ReadError::TwoSeparators);
     no("point and comma", "1.000,5", ReadError::TwoSeparators);
     no("grouped 4.700", "4.700", ReadError::Grouping, {"4700", "4,7"});
