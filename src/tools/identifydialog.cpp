@@ -1,5 +1,6 @@
 #include "identifydialog.h"
 
+#include "bandpainting.h"
 #include "layoutfont.h"
 #include "valuereader.h"
 #include "wording.h"
@@ -23,13 +24,12 @@ constexpr int ColourCount = int(Colour::Pink) + 1;
 constexpr int BandWidth = 10; // a band in a reading's picture
 constexpr QSize PictureSize(6 * BandWidth + 2, 22);
 
-// A band as the windows paint it: filled, with a thin dark outline so that
-// white and silver show on the background.
-void paintBand(QPainter &painter, const QRect &r, Colour colour, const QColor &outline)
+// A band as the windows paint it, on the list's own background.
+void paintBand(QPainter &painter, const QRect &r, Colour colour, const QPalette &palette)
 {
     const ColourRef fill = colourRow(colour).display;
-    painter.fillRect(r, outline);
-    painter.fillRect(r.adjusted(1, 1, -1, -1), QColor(redOf(fill), greenOf(fill), blueOf(fill)));
+    Velmora::paintBand(painter, r, QColor(redOf(fill), greenOf(fill), blueOf(fill)),
+        palette.color(QPalette::WindowText), palette.color(QPalette::Base));
 }
 
 // The same pixmap chosen or not: a style would tint a chosen colour with
@@ -41,17 +41,17 @@ QIcon untinted(const QPixmap &pixmap)
     return icon;
 }
 
-QIcon colourIcon(Colour colour, const QColor &outline)
+QIcon colourIcon(Colour colour, const QPalette &palette)
 {
     QPixmap pixmap(12, 12);
     QPainter painter(&pixmap);
-    paintBand(painter, pixmap.rect(), colour, outline);
+    paintBand(painter, pixmap.rect(), colour, palette);
     painter.end();
     return untinted(pixmap);
 }
 
 // A reading's bands side by side from band 1, left-aligned in room for six.
-QIcon readingIcon(const Reading &reading, const QColor &outline)
+QIcon readingIcon(const Reading &reading, const QPalette &palette)
 {
     QPixmap pixmap(PictureSize);
     pixmap.fill(Qt::transparent);
@@ -59,7 +59,7 @@ QIcon readingIcon(const Reading &reading, const QColor &outline)
     for (int band = 1; band <= bandScheme(reading.scheme).bandCount; ++band)
         if (const std::optional<Colour> c = colourOf(reading, band))
             paintBand(
-                painter, QRect((band - 1) * BandWidth + 1, 1, BandWidth - 2, PictureSize.height() - 2), *c, outline);
+                painter, QRect((band - 1) * BandWidth + 1, 1, BandWidth - 2, PictureSize.height() - 2), *c, palette);
     painter.end();
     return untinted(pixmap);
 }
@@ -187,7 +187,6 @@ void IdentifyDialog::buildControls()
 QLayout *IdentifyDialog::buildBandLists()
 {
     auto *bands = new QGridLayout;
-    const QColor outline = palette().color(QPalette::WindowText);
     for (std::size_t i = 0; i < m_bands.size(); ++i) {
         const int band = int(i) + 1;
         auto *list = new QListWidget(this);
@@ -198,7 +197,7 @@ QLayout *IdentifyDialog::buildBandLists()
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (int c = 0; c < ColourCount; ++c) {
-            auto *item = new QListWidgetItem(colourIcon(Colour(c), outline), Wording::colour(Colour(c)), list);
+            auto *item = new QListWidgetItem(colourIcon(Colour(c), palette()), Wording::colour(Colour(c)), list);
             item->setData(Qt::UserRole, c);
         }
         list->setFixedSize(84, ColourCount * list->sizeHintForRow(0) + 2 * list->frameWidth());
@@ -268,11 +267,10 @@ void IdentifyDialog::showReadings(const std::vector<Identified> &readings)
     {
         const QSignalBlocker block(m_readings);
         m_readings->clear();
-        const QColor outline = palette().color(QPalette::WindowText);
         for (const Identified &r : m_shown) {
             if (chosen && r.reading == chosen->reading && r.reversed == chosen->reversed)
                 row = m_readings->count();
-            auto *item = new QListWidgetItem(readingIcon(r.reading, outline),
+            auto *item = new QListWidgetItem(readingIcon(r.reading, palette()),
                 Wording::resultLine(r.reading) + u'\n' + Wording::identifiedDetails(r), m_readings);
             item->setData(Qt::AccessibleTextRole, Wording::identifiedLine(r));
         }

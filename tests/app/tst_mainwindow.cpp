@@ -82,6 +82,8 @@ private slots:
     void identifyVerdict_data();
     void identifyVerdict();
     void identifyKeepsTheChosenReading();
+    void identifyColoursAreNoEmptyPlace_data();
+    void identifyColoursAreNoEmptyPlace();
 
 private:
     // The value dialog, opened with Ctrl+K and active.
@@ -703,6 +705,44 @@ void TestMainWindow::identifyKeepsTheChosenReading()
     QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("measuredEdit")), QStringLiteral("9,9k"));
     QCOMPARE(readings->currentRow(), 1); // 10 kOhm confirmed, now first
     QCOMPARE(readings->currentItem()->text().section(u'\n', 0, 0), chosen);
+}
+
+void TestMainWindow::identifyColoursAreNoEmptyPlace_data()
+{
+    QTest::addColumn<QString>("colour");
+    QTest::newRow("bianco") << "bianco";
+    QTest::newRow("argento") << "argento";
+}
+
+// A colour next to its name is told at a glance from an empty place, a thin
+// dark frame around the list's background: a fifth of its pixels differ
+// plainly (some channel by more than a quarter of its range).
+void TestMainWindow::identifyColoursAreNoEmptyPlace()
+{
+    QFETCH(QString, colour);
+    IdentifyDialog *dialog = openIdentify();
+    QVERIFY(dialog);
+    auto *list = dialog->findChild<QListWidget *>(QStringLiteral("band1List"));
+    const QListWidgetItem *item = list->findItems(colour, Qt::MatchExactly).value(0);
+    QVERIFY(item);
+    const QList<QSize> sizes = item->icon().availableSizes();
+    QVERIFY(!sizes.isEmpty());
+    const QImage icon = item->icon().pixmap(sizes.constFirst()).toImage();
+    QVERIFY(icon.width() > 2 && icon.height() > 2);
+    const QColor ink = list->palette().color(QPalette::WindowText);
+    const QColor base = list->palette().color(QPalette::Base);
+    int plain = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            const bool edge = x == 0 || y == 0 || x == icon.width() - 1 || y == icon.height() - 1;
+            const QColor empty = edge ? ink : base;
+            const QColor shown = icon.pixelColor(x, y);
+            plain += std::max({std::abs(shown.red() - empty.red()), std::abs(shown.green() - empty.green()),
+                         std::abs(shown.blue() - empty.blue())})
+                > 64;
+        }
+    }
+    QVERIFY2(plain * 5 >= icon.width() * icon.height(), qPrintable(QString::number(plain)));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -94,6 +94,8 @@ private slots:
     void looksAsStored();
     void tabOrder_data();
     void tabOrder();
+    void chosenIsNoEmptyPlace_data();
+    void chosenIsNoEmptyPlace();
 };
 
 void TestBandForm::lists_data()
@@ -400,6 +402,48 @@ void TestBandForm::tabOrder()
     QCOMPARE(order, want);
     for (int band = 1; band <= bands; ++band)
         QCOMPARE(form.list(band)->selectedItems().size(), 0);
+}
+
+void TestBandForm::chosenIsNoEmptyPlace_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("colour");
+    // The two colours nearest the body's grey, in each window that has them.
+    QTest::newRow("3: bianco") << 3 << 1 << "bianco";
+    QTest::newRow("4: bianco") << 4 << 2 << "bianco";
+    QTest::newRow("4: argento") << 4 << 3 << "argento";
+    QTest::newRow("5: bianco") << 5 << 3 << "bianco";
+    QTest::newRow("5: argento tolerance") << 5 << 5 << "argento";
+    QTest::newRow("6: bianco") << 6 << 4 << "bianco";
+    QTest::newRow("6: argento") << 6 << 4 << "argento";
+}
+
+// Told apart at a glance: a fifth of the place's pixels change plainly
+// (some channel by more than a quarter of its range) once it is chosen.
+void TestBandForm::chosenIsNoEmptyPlace()
+{
+    QFETCH(int, bands);
+    QFETCH(int, band);
+    QFETCH(QString, colour);
+    BandForm form(bands == 4 ? Layout::FourBands : layoutFor(bands));
+    form.show();
+    const QRect place = form.shape(band)->geometry();
+    const QImage empty = form.grab(place).toImage();
+    clickEntry(form, band, form.list(band)->row(form.list(band)->findItems(colour, Qt::MatchExactly).value(0)));
+    QCOMPARE(form.colourName(band)->text(), colour.toUpper());
+    const QImage chosen = form.grab(place).toImage();
+    int plain = 0;
+    for (int y = 0; y < place.height(); ++y) {
+        for (int x = 0; x < place.width(); ++x) {
+            const QColor a = empty.pixelColor(x, y);
+            const QColor b = chosen.pixelColor(x, y);
+            plain += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                         std::abs(a.blue() - b.blue())})
+                > 64;
+        }
+    }
+    QVERIFY2(plain * 5 >= place.width() * place.height(), qPrintable(QString::number(plain)));
 }
 
 QTEST_MAIN(TestBandForm)
