@@ -107,6 +107,7 @@ IdentifyDialog::IdentifyDialog(QWidget *parent)
             emit applyRequested(*applied);
     });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_restart, &QPushButton::clicked, this, &IdentifyDialog::restart);
     showBandCount();
 }
 
@@ -114,7 +115,7 @@ IdentifyDialog::IdentifyDialog(QWidget *parent)
 // accessible name or description: a screen reader then says their text.
 void IdentifyDialog::buildControls()
 {
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout(body());
 
     addTitle(grid, tr("IDENTIFICA RESISTORE"), 4);
 
@@ -167,11 +168,13 @@ void IdentifyDialog::buildControls()
     m_apply = button(tr("&Applica"), QStringLiteral("applyButton"));
     m_apply->setDefault(true);
     m_close = button(tr("C&hiudi"), QStringLiteral("closeButton"));
-    auto *buttons = new QHBoxLayout;
+    m_restart = button(tr("&Ricomincia"), QStringLiteral("restartButton"));
+    m_restart->setToolTip(tr("Toglie i colori scelti e la misura, per il prossimo resistore"));
+    QHBoxLayout *buttons = buttonRow();
+    buttons->addWidget(m_restart);
     buttons->addStretch(1);
     buttons->addWidget(m_apply);
     buttons->addWidget(m_close);
-    grid->addLayout(buttons, 10, 0, 1, 4);
 
     grid->setColumnStretch(1, 1);
     // As wide as six bands need whatever the count, so that the texts keep
@@ -179,7 +182,6 @@ void IdentifyDialog::buildControls()
     const int width = 6 * m_bands[0]->width() + 5 * grid->horizontalSpacing();
     for (QLabel *label : {m_refusal, m_verdict, m_message})
         label->setFixedWidth(width);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // One list per band, every colour in the code's order, painted and named;
@@ -208,6 +210,23 @@ QLayout *IdentifyDialog::buildBandLists()
     }
     bands->setColumnStretch(int(m_bands.size()), 1);
     return bands;
+}
+
+// The next resistor: no colour chosen and no measurement; the number of
+// bands, the end and the meter's accuracy stay as the person set them.
+void IdentifyDialog::restart()
+{
+    for (QListWidget *list : m_bands) {
+        const QSignalBlocker block(list);
+        list->clearSelection();
+        list->setCurrentRow(-1);
+    }
+    {
+        const QSignalBlocker block(m_measured);
+        m_measured->clear();
+    }
+    refresh();
+    m_bands[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void IdentifyDialog::showBandCount()
