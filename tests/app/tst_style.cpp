@@ -2,6 +2,9 @@
 #include "velmorastyle.h"
 
 #include <QMenu>
+#include <QMenuBar>
+
+#include <array>
 
 using namespace Velmora;
 using namespace Velmora::Testing;
@@ -14,6 +17,8 @@ class TestStyle : public QObject
 private slots:
     void look_data();
     void look();
+    void menuBarLine_data();
+    void menuBarLine();
 };
 
 constexpr QRgb Button = 0xff31363b; // Breeze Dark's
@@ -66,6 +71,50 @@ void TestStyle::look()
             dots += focused.pixel(x, y) != unfocused.pixel(x, y) && focused.pixel(x, y) == ButtonText;
     }
     QVERIFY2(dots > 100, qPrintable(QString::number(dots))); // half a frame round 121x41
+}
+
+void TestStyle::menuBarLine_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("125 %") << 1.25;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("175 %") << 1.75;
+    QTest::newRow("200 %") << 2.0;
+}
+
+// The line under the menu bar, its lowest row drawn, runs unbroken under
+// the menus and the empty end, at every scale.
+void TestStyle::menuBarLine()
+{
+    QFETCH(qreal, scale);
+    int argc = 1;
+    QByteArray name("tst_style");
+    std::array<char *, 2> argv {name.data(), nullptr};
+    const auto app = newStyledApplication(argc, argv.data());
+    QMenuBar bar;
+    for (const char *title : {"&File", "&Modifica", "&Bande", "&Strumenti", "&?"})
+        bar.addMenu(QString::fromUtf8(title));
+    bar.resize(433, bar.sizeHint().height());
+    QImage image((QSizeF(bar.size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    bar.render(&image);
+    const QRgb window = bar.palette().color(QPalette::Window).rgb();
+    int y = image.height() - 1;
+    auto blank = [&](int row) {
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, row) != window)
+                return false;
+        return true;
+    };
+    while (y > 0 && blank(y))
+        --y;
+    QVERIFY(y > image.height() / 2);
+    QStringList gaps;
+    for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == window)
+            gaps << QString::number(x);
+    QVERIFY2(gaps.isEmpty(), qPrintable(QStringLiteral("row %1, x = %2").arg(y).arg(gaps.join(u','))));
 }
 
 QTEST_APPLESS_MAIN(TestStyle)
