@@ -88,6 +88,9 @@ private slots:
     void identifyVerdict_data();
     void identifyVerdict();
     void identifyKeepsTheChosenReading();
+    void identifyRestart();
+    void about_data();
+    void about();
     void identifyColoursAreNoEmptyPlace_data();
     void identifyColoursAreNoEmptyPlace();
 
@@ -195,7 +198,7 @@ void TestMainWindow::menus_data()
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "&5 bande", "Ctrl+5", "&6 bande",
                                   "Ctrl+6"};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
-                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "",
+                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "Ctrl+M",
                                       "&Identifica resistore…", "Ctrl+I"};
     QTest::newRow("?") << 4 << "&?" << QStringList {"&Informazioni su Velmora", ""};
 }
@@ -749,6 +752,51 @@ void TestMainWindow::identifyKeepsTheChosenReading()
     QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("measuredEdit")), QStringLiteral("9,9k"));
     QCOMPARE(readings->currentRow(), 1); // 10 kOhm confirmed, now first
     QCOMPARE(readings->currentItem()->text().section(u'\n', 0, 0), chosen);
+}
+
+// Ricomincia, from the keyboard: no colour, no measurement, no reading; the
+// number of bands and the end kept, the keyboard in the first band.
+void TestMainWindow::identifyRestart()
+{
+    IdentifyDialog *dialog = openIdentify();
+    QVERIFY(dialog);
+    enter(*dialog, {"rosso", "rosso", "nero", "nero", "marrone"}, false, QStringLiteral("220"));
+    auto *readings = dialog->findChild<QListWidget *>(QStringLiteral("readingsList"));
+    QCOMPARE(readings->count(), 1);
+    auto *restart = dialog->findChild<QPushButton *>(QStringLiteral("restartButton"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(restart)->text(QAccessible::Name), "Ricomincia");
+    press(*dialog, QKeyCombination(Qt::ALT, Qt::Key_R));
+    QTRY_COMPARE(readings->count(), 0); // a mnemonic clicks the button a moment later
+    for (int band = 1; band <= 6; ++band)
+        QVERIFY(dialog->findChild<QListWidget *>(QStringLiteral("band%1List").arg(band))->selectedItems().isEmpty());
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("measuredEdit"))->text(), QString());
+    QVERIFY(dialog->findChild<QLabel *>(QStringLiteral("verdictLabel"))->text().startsWith("Scegliere, banda per banda"));
+    QCOMPARE(dialog->findChild<QSpinBox *>()->value(), 5);
+    QVERIFY(!dialog->findChild<QCheckBox *>()->isChecked());
+    QCOMPARE(QApplication::focusWidget()->objectName(), "band1List");
+}
+
+void TestMainWindow::about_data()
+{
+    QTest::addColumn<QString>("named");
+    QTest::newRow("bands") << "3, 4, 5 e 6 bande";
+    QTest::newRow("value tool") << "Da valore a colori";
+    QTest::newRow("SMD tool") << "Codice SMD";
+    QTest::newRow("identify tool") << "Identifica resistore";
+    QTest::newRow("bande command") << "velmora bande";
+    QTest::newRow("valore command") << "velmora valore";
+    QTest::newRow("smd command") << "velmora smd";
+    QTest::newRow("identifica command") << "velmora identifica";
+}
+
+// The About box names everything Velmora does.
+void TestMainWindow::about()
+{
+    QFETCH(QString, named);
+    action(*m_window, QStringLiteral("&Informazioni su Velmora"))->trigger();
+    QCOMPARE(m_boxes->count, 1);
+    QVERIFY2(m_boxes->text.contains(named), qPrintable(m_boxes->text));
+    m_boxes->count = 0; // expected here
 }
 
 void TestMainWindow::identifyColoursAreNoEmptyPlace_data()
