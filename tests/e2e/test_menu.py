@@ -57,13 +57,8 @@ class BandsMenu(VelmoraTestCase):
         self.desktop.run("xdotool", "windowfocus", "--sync", self.app.x_windows("Codice SMD", sync=True)[0])
         self.app.key("6", "8", "B")
         # The controls lie in the window's scrolling area, below its top level.
-        def descendants(accessible):
-            for child in accessible:
-                if child is not None:
-                    yield child
-                    yield from descendants(child)
-
-        labels = lambda: [c.name for c in descendants(dialog) if c.getRoleName() == "label"]
+        find = self.app.pyatspi.utils.findAllDescendants
+        labels = lambda: [c.name for c in find(dialog, lambda c: c is not None and c.getRoleName() == "label")]
         self.app.wait_for(lambda: "4990 Ohm" in labels(), "68B read as 4990 Ohm")
         self.assertIn("EIA-96; tolleranza ± 1%; Serie E96, E192", labels())
 
