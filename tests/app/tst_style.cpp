@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
 #include <array>
 
 using namespace Velmora;
@@ -17,7 +18,6 @@ class TestStyle : public QObject
 private slots:
     void look_data();
     void look();
-    void menuBarLine_data();
     void menuBarLine();
 };
 
@@ -73,18 +73,10 @@ void TestStyle::look()
     QVERIFY2(dots > 100, qPrintable(QString::number(dots))); // half a frame round 121x41
 }
 
-void TestStyle::menuBarLine_data()
-{
-    QTest::addColumn<qreal>("scale");
-    QTest::newRow("100 %") << 1.0;
-    QTest::newRow("150 %") << 1.5;
-    QTest::newRow("200 %") << 2.0;
-}
-
-// The lowest row drawn under the menus and the empty end has no gap.
+// At 150 % and 200 %, the lowest row drawn under the menus and the empty end
+// has no gap.
 void TestStyle::menuBarLine()
 {
-    QFETCH(qreal, scale);
     int argc = 1;
     QByteArray name("tst_style");
     std::array<char *, 2> argv {name.data(), nullptr};
@@ -93,20 +85,18 @@ void TestStyle::menuBarLine()
     for (const char *title : {"&File", "&Modifica", "&Bande", "&Strumenti", "&?"})
         bar.addMenu(QString::fromUtf8(title));
     bar.resize(433, bar.sizeHint().height());
-    QImage image((QSizeF(bar.size()) * scale).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    bar.render(&image);
     const QRgb window = bar.palette().color(QPalette::Window).rgb();
-    int y = image.height() - 1;
-    auto count = [&](int row) {
-        int n = 0;
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, row) == window;
-        return n;
-    };
-    while (y > image.height() / 2 && count(y) == image.width())
-        --y;
-    QCOMPARE(count(y), 0);
+    for (qreal scale : {1.5, 2.0}) {
+        QImage image((QSizeF(bar.size()) * scale).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        bar.render(&image);
+        int y = image.height() - 1;
+        const auto blanks = [&](int at) { return int(std::count(reinterpret_cast<const QRgb *>(image.constScanLine(at)),
+                                         reinterpret_cast<const QRgb *>(image.constScanLine(at)) + image.width(), window)); };
+        while (y > image.height() / 2 && blanks(y) == image.width())
+            --y;
+        QCOMPARE(blanks(y), 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestStyle)

@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <tuple>
 
 namespace Velmora::Testing {
@@ -123,19 +122,6 @@ inline bool shown(const QWidget *w)
 
 // WCAG 2's relative luminance of an sRGB colour and the contrast ratio of
 // two colours, from 1:1 to 21:1.
-// Pixels told apart at a glance: some channel differs by over a quarter.
-inline int plainlyDiffering(const QImage &a, const QImage &b)
-{
-    int n = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
-            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            n += std::max({std::abs(p.red() - q.red()), std::abs(p.green() - q.green()), std::abs(p.blue() - q.blue())})
-                > 64;
-        }
-    return n;
-}
-
 inline double luminance(const QColor &c)
 {
     auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
