@@ -15,11 +15,16 @@
 namespace {
 
 // Qt's xcb and wayland back ends abort with a core dump when their display
-// is missing, as over ssh: xcb needs DISPLAY, wayland WAYLAND_DISPLAY, and Qt
-// left to choose needs either. Of a list of platforms Qt takes the first that
-// starts. Any other platform named in QT_QPA_PLATFORM or by -platform
-// (offscreen, vnc, ...) needs none, so is left to Qt.
-bool displayMissing(int argc, char *argv[])
+// is missing or does not answer, as over ssh: xcb needs DISPLAY, wayland
+// WAYLAND_DISPLAY, and Qt left to choose needs either. Of a list of platforms
+// Qt takes the first that starts. Any other platform named in QT_QPA_PLATFORM
+// or by -platform (offscreen, vnc, ...) needs none, so is left to Qt.
+struct DisplayNeed {
+    bool needed = false; // no platform Qt may fall back on needs none
+    bool missing = false; // and none has the variable it needs
+};
+
+DisplayNeed displayNeed(int argc, char *argv[])
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
@@ -30,6 +35,7 @@ bool displayMissing(int argc, char *argv[])
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     bool named = false;
+    bool reachable = false; // one has the variable it needs
     for (const QByteArray &entry : platforms.split(';')) {
         const QByteArray name = entry.split(':').constFirst().trimmed();
         if (name.isEmpty())
@@ -37,20 +43,39 @@ bool displayMissing(int argc, char *argv[])
         named = true;
         const bool isXcb = name == "xcb";
         const bool isWayland = name.startsWith("wayland");
-        if ((!isXcb && !isWayland) || (isXcb && x11) || (isWayland && wayland))
-            return false;
+        if (!isXcb && !isWayland)
+            return {false, false};
+        reachable |= (isXcb && x11) || (isWayland && wayland);
     }
-    return named || (!x11 && !wayland);
+    return {true, named ? !reachable : !x11 && !wayland};
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);
-    return false;
+    return {};
 #endif
 }
 
+// The platforms Qt itself tries when none is named: xcb where DISPLAY is
+// set, wayland in a Wayland session, then its default, xcb.
+QByteArray qtsOwnChoice()
+{
+    QByteArrayList order;
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        order << "xcb";
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland")
+        order << "wayland";
+    if (!order.contains("xcb"))
+        order << "xcb";
+    return order.join(';');
+}
+
+// One line, true whether the display's variable is unset or its server does
+// not answer.
 int reportDisplayMissing()
 {
-    std::fputs("velmora: nessun display grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n", stderr);
+    std::fputs("velmora: impossibile aprire il display grafico (DISPLAY e WAYLAND_DISPLAY non impostate o senza "
+               "risposta)\n",
+        stderr);
     return 1;
 }
 
@@ -85,9 +110,9 @@ private:
     QtMessageHandler m_handler;
 };
 
-// The command line for a stand-in application when the display is missing:
-// Qt is asked for the platforms the user chose (xcb when Qt would choose),
-// then offscreen. The chosen plugin still reads and takes out its own options
+// The command line for an application whose display may be missing or not
+// answer: Qt is asked for the platforms the user chose (or those Qt would
+// choose), then offscreen, which stands in where none connects. The chosen plugin still reads and takes out its own options
 // (xcb's -display, -visual, -nograb ...) before it fails to connect, and
 // offscreen stands in. What this cannot know is what a plugin that is not
 // installed would have taken.
@@ -95,7 +120,7 @@ struct StandInCommandLine {
     StandInCommandLine(int argc, char *argv[])
         : argc(argc)
         , argv(argv, argv + argc + 1)
-        , environment(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? "xcb" : qgetenv("QT_QPA_PLATFORM"))
+        , environment(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? qtsOwnChoice() : qgetenv("QT_QPA_PLATFORM"))
     {
         environment += ";offscreen";
         platforms = environment;
@@ -145,16 +170,17 @@ int main(int argc, char *argv[])
     // On Wayland the window's icon and taskbar entry come from this entry.
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
 
-    const bool missing = displayMissing(argc, argv);
+    const DisplayNeed display = displayNeed(argc, argv);
     const bool hasArguments = argc > 1;
-    if (missing && !hasArguments)
+    if (display.missing && !hasArguments)
         return reportDisplayMissing();
 
     // Qt itself takes out its options and its plugin's, which vary with the
-    // platform; Velmora judges what is left before any window shows.
+    // platform; Velmora judges what is left before any window shows. Where a
+    // display is needed, whether it answers is known only once Qt has tried.
     std::optional<StandInCommandLine> standIn;
     std::unique_ptr<QApplication> app;
-    if (missing) {
+    if (display.needed) {
         standIn.emplace(argc, argv);
         const QuietPlatform quiet(standIn->environment);
         app = Velmora::newStyledApplication(standIn->argc, standIn->argv.data());
@@ -163,7 +189,7 @@ int main(int argc, char *argv[])
     }
     const QByteArray platforms
         = standIn ? standIn->platforms : QGuiApplication::platformName().toLocal8Bit() + ";offscreen";
-    const bool connected = !missing || QGuiApplication::platformName() != QLatin1String("offscreen");
+    const bool connected = !standIn || QGuiApplication::platformName() != QLatin1String("offscreen");
     if (hasArguments) {
         const auto status = Velmora::handleCommandLine(QCoreApplication::arguments(), [&](const QString &option) {
             app.reset();

@@ -82,7 +82,8 @@ void MainWindow::buildMenus()
         ->addAction(QStringLiteral("Da &valore a colori…"), QKeySequence(Qt::CTRL | Qt::Key_K), this,
             &MainWindow::openValueDialog)
         ->setShortcutContext(Qt::ApplicationShortcut);
-    tools->addAction(QStringLiteral("Codice &SMD…"), this, &MainWindow::openSmdDialog);
+    tools->addAction(QStringLiteral("Codice &SMD…"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &MainWindow::openSmdDialog)
+        ->setShortcutContext(Qt::ApplicationShortcut);
     tools
         ->addAction(QStringLiteral("&Identifica resistore…"), QKeySequence(Qt::CTRL | Qt::Key_I), this,
             &MainWindow::openIdentifyDialog)
@@ -154,6 +155,9 @@ void MainWindow::showAbout()
     QMessageBox::about(this, QStringLiteral("Informazioni su Velmora"),
         QStringLiteral("<p><b>Velmora</b> %1</p>"
                        "<p>Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e ne mostra il valore.</p>"
+                       "<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore.</p>"
+                       "<p>Da terminale: velmora bande, velmora valore, velmora smd e velmora identifica "
+                       "(velmora --help).</p>"
                        "<p>Qt %2</p>")
             .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
 }

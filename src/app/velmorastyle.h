@@ -23,7 +23,8 @@ public:
         StandardPixmap icon, const QStyleOption *option = nullptr, const QWidget *widget = nullptr) const override;
     // Fusion draws a focused default button as it draws an unfocused one:
     // every push button with the focus gets one dotted frame, in place of
-    // the base style's own if it has one.
+    // the base style's own if it has one. The line under the menu bar runs
+    // unbroken at any scale.
     void drawControl(
         ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const override;
     void drawPrimitive(

@@ -1,5 +1,7 @@
 #include "swatch.h"
 
+#include "bandpainting.h"
+
 #include <QAccessibleWidget>
 #include <QPainter>
 
@@ -46,14 +48,20 @@ QColor Swatch::fillColor() const
     return QColor(redOf(m_fill), greenOf(m_fill), blueOf(m_fill));
 }
 
-// The outline as the outermost pixel of the area, filled rather than
-// stroked: a stroked line straddles the edge and, scaled by 1.5 or 1.75,
-// loses its outer half to the clip.
+// An empty place keeps the thin outline around the body's colour; a chosen
+// band is told from it by its fill or, where that is the body's, by a
+// thicker outline.
 void Swatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::WindowText));
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), fillColor());
+    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor body = palette().color(QPalette::Window);
+    if (isSystemColour(m_fill)) {
+        painter.fillRect(rect(), ink);
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), body);
+        return;
+    }
+    paintBand(painter, rect(), fillColor(), ink, body);
 }
 
 } // namespace Velmora

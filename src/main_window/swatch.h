@@ -6,8 +6,9 @@
 
 namespace Velmora {
 
-// One band painted on the resistor: an opaque rectangle with a thin dark
-// outline, so that white, silver and grey stay visible on the background.
+// One band painted on the resistor: an opaque rectangle with a dark
+// outline, so that white, silver and grey stay visible on the background,
+// and a chosen band is never taken for an empty place.
 class Swatch : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "identifydialog.h"
 
+#include "bandpainting.h"
 #include "layoutfont.h"
 #include "valuereader.h"
 #include "wording.h"
@@ -23,13 +24,12 @@ constexpr int ColourCount = int(Colour::Pink) + 1;
 constexpr int BandWidth = 10; // a band in a reading's picture
 constexpr QSize PictureSize(6 * BandWidth + 2, 22);
 
-// A band as the windows paint it: filled, with a thin dark outline so that
-// white and silver show on the background.
-void paintBand(QPainter &painter, const QRect &r, Colour colour, const QColor &outline)
+// A band as the windows paint it, on the list's own background.
+void paintBand(QPainter &painter, const QRect &r, Colour colour, const QPalette &palette)
 {
     const ColourRef fill = colourRow(colour).display;
-    painter.fillRect(r, outline);
-    painter.fillRect(r.adjusted(1, 1, -1, -1), QColor(redOf(fill), greenOf(fill), blueOf(fill)));
+    Velmora::paintBand(painter, r, QColor(redOf(fill), greenOf(fill), blueOf(fill)),
+        palette.color(QPalette::WindowText), palette.color(QPalette::Base));
 }
 
 // The same pixmap chosen or not: a style would tint a chosen colour with
@@ -41,17 +41,17 @@ QIcon untinted(const QPixmap &pixmap)
     return icon;
 }
 
-QIcon colourIcon(Colour colour, const QColor &outline)
+QIcon colourIcon(Colour colour, const QPalette &palette)
 {
     QPixmap pixmap(12, 12);
     QPainter painter(&pixmap);
-    paintBand(painter, pixmap.rect(), colour, outline);
+    paintBand(painter, pixmap.rect(), colour, palette);
     painter.end();
     return untinted(pixmap);
 }
 
 // A reading's bands side by side from band 1, left-aligned in room for six.
-QIcon readingIcon(const Reading &reading, const QColor &outline)
+QIcon readingIcon(const Reading &reading, const QPalette &palette)
 {
     QPixmap pixmap(PictureSize);
     pixmap.fill(Qt::transparent);
@@ -59,7 +59,7 @@ QIcon readingIcon(const Reading &reading, const QColor &outline)
     for (int band = 1; band <= bandScheme(reading.scheme).bandCount; ++band)
         if (const std::optional<Colour> c = colourOf(reading, band))
             paintBand(
-                painter, QRect((band - 1) * BandWidth + 1, 1, BandWidth - 2, PictureSize.height() - 2), *c, outline);
+                painter, QRect((band - 1) * BandWidth + 1, 1, BandWidth - 2, PictureSize.height() - 2), *c, palette);
     painter.end();
     return untinted(pixmap);
 }
@@ -107,6 +107,7 @@ IdentifyDialog::IdentifyDialog(QWidget *parent)
             emit applyRequested(*applied);
     });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_restart, &QPushButton::clicked, this, &IdentifyDialog::restart);
     showBandCount();
 }
 
@@ -114,7 +115,7 @@ IdentifyDialog::IdentifyDialog(QWidget *parent)
 // accessible name or description: a screen reader then says their text.
 void IdentifyDialog::buildControls()
 {
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout(body());
 
     addTitle(grid, tr("IDENTIFICA RESISTORE"), 4);
 
@@ -167,11 +168,13 @@ void IdentifyDialog::buildControls()
     m_apply = button(tr("&Applica"), QStringLiteral("applyButton"));
     m_apply->setDefault(true);
     m_close = button(tr("C&hiudi"), QStringLiteral("closeButton"));
-    auto *buttons = new QHBoxLayout;
+    m_restart = button(tr("&Ricomincia"), QStringLiteral("restartButton"));
+    m_restart->setToolTip(tr("Toglie i colori scelti e la misura, per il prossimo resistore"));
+    QHBoxLayout *buttons = buttonRow();
+    buttons->addWidget(m_restart);
     buttons->addStretch(1);
     buttons->addWidget(m_apply);
     buttons->addWidget(m_close);
-    grid->addLayout(buttons, 10, 0, 1, 4);
 
     grid->setColumnStretch(1, 1);
     // As wide as six bands need whatever the count, so that the texts keep
@@ -179,7 +182,6 @@ void IdentifyDialog::buildControls()
     const int width = 6 * m_bands[0]->width() + 5 * grid->horizontalSpacing();
     for (QLabel *label : {m_refusal, m_verdict, m_message})
         label->setFixedWidth(width);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // One list per band, every colour in the code's order, painted and named;
@@ -187,7 +189,6 @@ void IdentifyDialog::buildControls()
 QLayout *IdentifyDialog::buildBandLists()
 {
     auto *bands = new QGridLayout;
-    const QColor outline = palette().color(QPalette::WindowText);
     for (std::size_t i = 0; i < m_bands.size(); ++i) {
         const int band = int(i) + 1;
         auto *list = new QListWidget(this);
@@ -198,7 +199,7 @@ QLayout *IdentifyDialog::buildBandLists()
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (int c = 0; c < ColourCount; ++c) {
-            auto *item = new QListWidgetItem(colourIcon(Colour(c), outline), Wording::colour(Colour(c)), list);
+            auto *item = new QListWidgetItem(colourIcon(Colour(c), palette()), Wording::colour(Colour(c)), list);
             item->setData(Qt::UserRole, c);
         }
         list->setFixedSize(84, ColourCount * list->sizeHintForRow(0) + 2 * list->frameWidth());
@@ -209,6 +210,23 @@ QLayout *IdentifyDialog::buildBandLists()
     }
     bands->setColumnStretch(int(m_bands.size()), 1);
     return bands;
+}
+
+// The next resistor: no colour chosen and no measurement; the number of
+// bands, the end and the meter's accuracy stay as the person set them.
+void IdentifyDialog::restart()
+{
+    for (QListWidget *list : m_bands) {
+        const QSignalBlocker block(list);
+        list->clearSelection();
+        list->setCurrentRow(-1);
+    }
+    {
+        const QSignalBlocker block(m_measured);
+        m_measured->clear();
+    }
+    refresh();
+    m_bands[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void IdentifyDialog::showBandCount()
@@ -268,11 +286,10 @@ void IdentifyDialog::showReadings(const std::vector<Identified> &readings)
     {
         const QSignalBlocker block(m_readings);
         m_readings->clear();
-        const QColor outline = palette().color(QPalette::WindowText);
         for (const Identified &r : m_shown) {
             if (chosen && r.reading == chosen->reading && r.reversed == chosen->reversed)
                 row = m_readings->count();
-            auto *item = new QListWidgetItem(readingIcon(r.reading, outline),
+            auto *item = new QListWidgetItem(readingIcon(r.reading, palette()),
                 Wording::resultLine(r.reading) + u'\n' + Wording::identifiedDetails(r), m_readings);
             item->setData(Qt::AccessibleTextRole, Wording::identifiedLine(r));
         }

@@ -36,6 +36,7 @@ signals:
 private:
     void buildControls();
     QLayout *buildBandLists();
+    void restart();
     void showBandCount();
     void refresh();
     std::optional<Measurement> measurement();
@@ -57,6 +58,7 @@ private:
     QLabel *m_message = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_close = nullptr;
+    QPushButton *m_restart = nullptr;
 };
 
 } // namespace Velmora

@@ -29,7 +29,7 @@ SmdDialog::SmdDialog(QWidget *parent)
 // reader then says their text, and hears when it changes.
 void SmdDialog::buildControls()
 {
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout(body());
 
     addTitle(grid, tr("CODICE SMD"), 2);
 
@@ -60,16 +60,14 @@ void SmdDialog::buildControls()
     grid->addWidget(m_message, 7, 0, 1, 2);
 
     m_close = button(tr("C&hiudi"), QStringLiteral("closeButton"));
-    auto *buttons = new QHBoxLayout;
+    QHBoxLayout *buttons = buttonRow();
     buttons->addStretch(1);
     buttons->addWidget(m_close);
-    grid->addLayout(buttons, 8, 0, 1, 2);
 
     // As wide as the four-band window, like the value dialog.
     const QMargins margins = grid->contentsMargins();
     for (QLabel *label : {m_details[0], m_details[1], m_markings, m_message})
         label->setFixedWidth(433 - margins.left() - margins.right());
-    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void SmdDialog::refresh()

@@ -71,7 +71,7 @@ ValueDialog::ValueDialog(QWidget *parent)
 
 void ValueDialog::buildControls()
 {
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout(body());
 
     addTitle(grid, tr("DA VALORE A COLORI"), 2);
 
@@ -150,12 +150,11 @@ void ValueDialog::buildControls()
     m_apply = button(tr("&Applica"), QStringLiteral("applyButton"));
     m_apply->setDefault(true);
     m_close = button(tr("C&hiudi"), QStringLiteral("closeButton"));
-    auto *buttons = new QHBoxLayout;
+    QHBoxLayout *buttons = buttonRow();
     buttons->addWidget(m_moreBands);
     buttons->addStretch(1);
     buttons->addWidget(m_apply);
     buttons->addWidget(m_close);
-    grid->addLayout(buttons, 8, 0, 1, 2);
 
     for (QWidget *w : {static_cast<QWidget *>(m_belowButton), static_cast<QWidget *>(m_aboveButton),
              static_cast<QWidget *>(m_moreBands)}) {
@@ -167,7 +166,6 @@ void ValueDialog::buildControls()
     // message label's width is fixed so that its wrapped height is known.
     const QMargins margins = grid->contentsMargins();
     m_message->setFixedWidth(433 - margins.left() - margins.right());
-    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ValueDialog::setReading(const Reading &reading)

@@ -30,7 +30,7 @@ cases=(
     "-style|2||velmora: manca il valore dell'opzione -style (vedere velmora --help)"
     "resistore.txt|2||velmora: comando sconosciuto: resistore.txt (vedere velmora --help)"
     # Qt judges its options and its plugin's: xcb's, though it cannot connect.
-    "-nograb|1||velmora: nessun display grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)"
+    "-nograb|1||velmora: impossibile aprire il display grafico (DISPLAY e WAYLAND_DISPLAY non impostate o senza risposta)"
     "-visual 33 -geometry 9x9 --version|0|Velmora $version|"
     "-platform offscreen -nograb|2||velmora: opzione sconosciuta: -nograb (vedere velmora --help)"
 )

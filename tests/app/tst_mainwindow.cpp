@@ -53,6 +53,10 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+public:
+    // 1920 × 1200 at 200 %, as Qt sees it.
+    static void initMain() { qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VELMORA_SCREEN_CONFIG); }
+
 private slots:
     void init();
     void cleanup();
@@ -75,6 +79,8 @@ private slots:
     void applyKeepsTheWindowsTolerance();
     void dialogKeepsItsChoicePerScheme();
     void dialogSizeFollowsTheBands();
+    void toolWindowsFitTheScreen_data();
+    void toolWindowsFitTheScreen();
     void smdDialog_data();
     void smdDialog();
     void identifyDialog_data();
@@ -82,6 +88,8 @@ private slots:
     void identifyVerdict_data();
     void identifyVerdict();
     void identifyKeepsTheChosenReading();
+    void identifyRestart();
+    void about();
 
 private:
     // The value dialog, opened with Ctrl+K and active.
@@ -187,7 +195,7 @@ void TestMainWindow::menus_data()
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "&5 bande", "Ctrl+5", "&6 bande",
                                   "Ctrl+6"};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
-                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "",
+                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "Ctrl+M",
                                       "&Identifica resistore…", "Ctrl+I"};
     QTest::newRow("?") << 4 << "&?" << QStringList {"&Informazioni su Velmora", ""};
 }
@@ -520,10 +528,11 @@ void TestMainWindow::dialogSizeFollowsTheBands()
     ValueDialog *dialog = openDialog();
     QVERIFY(dialog);
     QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit")), QStringLiteral("4k99"));
+    QCoreApplication::processEvents(); // the window follows its controls' new layout
     const QSize six = dialog->size();
     press(*dialog, ctrl(4));
     QTRY_VERIFY(dialog->height() < six.height());
-    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    QVERIFY(dialog->minimumHeight() < dialog->maximumHeight()); // the person may still resize it
     QCOMPARE(dialog->width(), six.width());
     press(*dialog, ctrl(6));
     QTRY_COMPARE(dialog->size(), six);
@@ -534,6 +543,31 @@ void TestMainWindow::dialogSizeFollowsTheBands()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QVERIFY(openDialog());
     QCOMPARE(dialog->geometry(), before);
+}
+
+void TestMainWindow::toolWindowsFitTheScreen_data()
+{
+    QTest::addColumn<QString>("item"); // in the Strumenti menu
+    QTest::newRow("value") << "Da &valore a colori…";
+    QTest::newRow("SMD") << "Codice &SMD…";
+    QTest::newRow("identify") << "&Identifica resistore…";
+}
+
+// On 1920 × 1200 at 200 % (960 × 600 to Qt): within the free area, every
+// button wholly on show, resizable.
+void TestMainWindow::toolWindowsFitTheScreen()
+{
+    QFETCH(QString, item);
+    action(*m_window, item)->trigger();
+    QTRY_VERIFY(QApplication::activeWindow() != m_window);
+    QWidget *window = QApplication::activeWindow();
+    QCOMPARE(window->screen()->availableGeometry(), QRect(0, 0, 960, 600));
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        QVERIFY(!b->isVisible() || b->visibleRegion().boundingRect() == b->rect());
+    const QSize smaller = window->size() - QSize(60, 60);
+    window->resize(smaller);
+    QTRY_COMPARE(window->size(), smaller);
 }
 
 void TestMainWindow::smdDialog_data()
@@ -740,6 +774,33 @@ void TestMainWindow::identifyKeepsTheChosenReading()
     QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("measuredEdit")), QStringLiteral("9,9k"));
     QCOMPARE(readings->currentRow(), 1); // 10 kOhm confirmed, now first
     QCOMPARE(readings->currentItem()->text().section(u'\n', 0, 0), chosen);
+}
+
+// Ricomincia, from the keyboard: no colour, measurement or reading left.
+void TestMainWindow::identifyRestart()
+{
+    IdentifyDialog *dialog = openIdentify();
+    QVERIFY(dialog);
+    enter(*dialog, {"rosso", "rosso", "nero", "nero", "marrone"}, false, QStringLiteral("220"));
+    auto *readings = dialog->findChild<QListWidget *>(QStringLiteral("readingsList"));
+    QCOMPARE(readings->count(), 1);
+    press(*dialog, QKeyCombination(Qt::ALT, Qt::Key_R));
+    QTRY_COMPARE(readings->count(), 0); // a mnemonic clicks a moment later
+    for (const QListWidget *list : dialog->findChildren<QListWidget *>())
+        QVERIFY(list->selectedItems().isEmpty());
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("measuredEdit"))->text(), QString());
+    QCOMPARE(QApplication::focusWidget()->objectName(), "band1List");
+}
+
+// The About box names the tools and the terminal commands.
+void TestMainWindow::about()
+{
+    action(*m_window, QStringLiteral("&Informazioni su Velmora"))->trigger();
+    QCOMPARE(m_boxes->count, 1);
+    m_boxes->count = 0; // expected here
+    for (const char *named : {"Da valore a colori", "Codice SMD", "Identifica resistore", "velmora bande",
+             "velmora valore", "velmora smd", "velmora identifica"})
+        QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
 }
 
 QTEST_MAIN(TestMainWindow)

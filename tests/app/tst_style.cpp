@@ -2,6 +2,10 @@
 #include "velmorastyle.h"
 
 #include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <array>
 
 using namespace Velmora;
 using namespace Velmora::Testing;
@@ -14,6 +18,7 @@ class TestStyle : public QObject
 private slots:
     void look_data();
     void look();
+    void menuBarLine();
 };
 
 constexpr QRgb Button = 0xff31363b; // Breeze Dark's
@@ -66,6 +71,32 @@ void TestStyle::look()
             dots += focused.pixel(x, y) != unfocused.pixel(x, y) && focused.pixel(x, y) == ButtonText;
     }
     QVERIFY2(dots > 100, qPrintable(QString::number(dots))); // half a frame round 121x41
+}
+
+// At 150 % and 200 %, the lowest row drawn under the menus and the empty end
+// has no gap.
+void TestStyle::menuBarLine()
+{
+    int argc = 1;
+    QByteArray name("tst_style");
+    std::array<char *, 2> argv {name.data(), nullptr};
+    const auto app = newStyledApplication(argc, argv.data());
+    QMenuBar bar;
+    for (const char *title : {"&File", "&Modifica", "&Bande", "&Strumenti", "&?"})
+        bar.addMenu(QString::fromUtf8(title));
+    bar.resize(433, bar.sizeHint().height());
+    const QRgb window = bar.palette().color(QPalette::Window).rgb();
+    for (qreal scale : {1.5, 2.0}) {
+        QImage image((QSizeF(bar.size()) * scale).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        bar.render(&image);
+        int y = image.height() - 1;
+        const auto blanks = [&](int at) { return int(std::count(reinterpret_cast<const QRgb *>(image.constScanLine(at)),
+                                         reinterpret_cast<const QRgb *>(image.constScanLine(at)) + image.width(), window)); };
+        while (y > image.height() / 2 && blanks(y) == image.width())
+            --y;
+        QCOMPARE(blanks(y), 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestStyle)

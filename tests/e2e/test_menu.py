@@ -56,7 +56,9 @@ class BandsMenu(VelmoraTestCase):
         # No window manager hands it the keyboard; the test does.
         self.desktop.run("xdotool", "windowfocus", "--sync", self.app.x_windows("Codice SMD", sync=True)[0])
         self.app.key("6", "8", "B")
-        labels = lambda: [c.name for c in dialog if c is not None and c.getRoleName() == "label"]
+        # The controls lie in the window's scrolling area, below its top level.
+        find = self.app.pyatspi.utils.findAllDescendants
+        labels = lambda: [c.name for c in find(dialog, lambda c: c is not None and c.getRoleName() == "label")]
         self.app.wait_for(lambda: "4990 Ohm" in labels(), "68B read as 4990 Ohm")
         self.assertIn("EIA-96; tolleranza ± 1%; Serie E96, E192", labels())
 

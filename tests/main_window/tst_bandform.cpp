@@ -94,6 +94,8 @@ private slots:
     void looksAsStored();
     void tabOrder_data();
     void tabOrder();
+    void chosenIsNoEmptyPlace_data();
+    void chosenIsNoEmptyPlace();
 };
 
 void TestBandForm::lists_data()
@@ -400,6 +402,40 @@ void TestBandForm::tabOrder()
     QCOMPARE(order, want);
     for (int band = 1; band <= bands; ++band)
         QCOMPARE(form.list(band)->selectedItems().size(), 0);
+}
+
+void TestBandForm::chosenIsNoEmptyPlace_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("colour"); // nearest the body's grey
+    QTest::newRow("3: bianco") << 3 << 1 << "bianco";
+    QTest::newRow("4: argento") << 4 << 3 << "argento";
+    QTest::newRow("5: argento tolerance") << 5 << 5 << "argento";
+    QTest::newRow("6: bianco") << 6 << 4 << "bianco";
+}
+
+// Once chosen, a fifth of the place's pixels change plainly (some channel by
+// over a quarter).
+void TestBandForm::chosenIsNoEmptyPlace()
+{
+    QFETCH(int, bands);
+    QFETCH(int, band);
+    QFETCH(QString, colour);
+    BandForm form(bands == 4 ? Layout::FourBands : layoutFor(bands));
+    form.show();
+    const QRect place = form.shape(band)->geometry();
+    const QImage empty = form.grab(place).toImage();
+    clickEntry(form, band, form.list(band)->row(form.list(band)->findItems(colour, Qt::MatchExactly).value(0)));
+    QCOMPARE(form.colourName(band)->text(), colour.toUpper());
+    const QImage chosen = form.grab(place).toImage();
+    int plain = 0;
+    for (int i = 0; i < place.width() * place.height(); ++i) {
+        const QColor a = empty.pixelColor(i % place.width(), i / place.width());
+        const QColor b = chosen.pixelColor(i % place.width(), i / place.width());
+        plain += qMax(qAbs(a.red() - b.red()), qMax(qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue()))) > 64;
+    }
+    QVERIFY(plain * 5 >= place.width() * place.height());
 }
 
 QTEST_MAIN(TestBandForm)
