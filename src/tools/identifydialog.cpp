@@ -137,7 +137,7 @@ void IdentifyDialog::buildControls()
     m_measured = new QLineEdit(this);
     m_measured->setObjectName(QStringLiteral("measuredEdit"));
     m_measured->setPlaceholderText(tr("facoltativa, per esempio 4K7"));
-    m_measured->setMaxLength(40);
+    m_measured->setMaxLength(int(MostCharacters));
     m_measured->setAccessibleName(tr("Misura"));
     m_accuracy = new QComboBox(this);
     m_accuracy->setObjectName(QStringLiteral("accuracyBox"));

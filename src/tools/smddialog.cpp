@@ -36,7 +36,7 @@ void SmdDialog::buildControls()
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("codeEdit"));
     m_code->setPlaceholderText(tr("472, 4701, 4R7, 01C oppure un valore, 4K7"));
-    m_code->setMaxLength(40);
+    m_code->setMaxLength(int(MostCharacters));
     m_code->setAccessibleName(tr("Codice"));
     auto *caption = new QLabel(tr("&Codice:"), this);
     caption->setObjectName(QStringLiteral("codeCaption"));

@@ -78,7 +78,7 @@ void ValueDialog::buildControls()
     m_value = new QLineEdit(this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
     m_value->setPlaceholderText(Wording::valuePlaceholder());
-    m_value->setMaxLength(40);
+    m_value->setMaxLength(int(MostCharacters));
     m_value->setAccessibleName(tr("Valore"));
     grid->addWidget(caption(tr("&Valore:"), m_value, QStringLiteral("valueCaption")), 1, 0);
     grid->addWidget(m_value, 1, 1);
