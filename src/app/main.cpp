@@ -33,7 +33,10 @@ DisplayNeed displayNeed(int argc, char *argv[])
             platforms = argv[i + 1];
     }
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    // A socket's name is looked up in XDG_RUNTIME_DIR, which libwayland
+    // wants absolute, or else complains on a line of its own.
+    const QByteArray socket = qgetenv("WAYLAND_DISPLAY");
+    const bool wayland = socket.startsWith('/') || (!socket.isEmpty() && qgetenv("XDG_RUNTIME_DIR").startsWith('/'));
     bool named = false;
     bool reachable = false; // one has the variable it needs
     for (const QByteArray &entry : platforms.split(';')) {
@@ -112,10 +115,9 @@ private:
 
 // The command line for an application whose display may be missing or not
 // answer: Qt is asked for the platforms the user chose (or those Qt would
-// choose), then offscreen, which stands in where none connects. The chosen plugin still reads and takes out its own options
-// (xcb's -display, -visual, -nograb ...) before it fails to connect, and
-// offscreen stands in. What this cannot know is what a plugin that is not
-// installed would have taken.
+// choose), then offscreen, which stands in where none connects. The chosen plugin still reads and takes out its own
+// options (xcb's -display, -visual, -nograb ...) before it fails to connect, and offscreen stands in. What this cannot
+// know is what a plugin that is not installed would have taken.
 struct StandInCommandLine {
     StandInCommandLine(int argc, char *argv[])
         : argc(argc)

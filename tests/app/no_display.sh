@@ -21,7 +21,8 @@ cases=("V" "QT_QPA_PLATFORM= V" "QT_QPA_PLATFORM=xcb V" "QT_QPA_PLATFORM=wayland
     "QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=wayland-0 V" "QT_QPA_PLATFORM=wayland DISPLAY=:0 V"
     "QT_QPA_PLATFORM=wayland-egl DISPLAY=:0 V" "WAYLAND_DISPLAY=wayland-0 V -platform xcb"
     "DISPLAY=:4711 V" "DISPLAY=:4711 V -nograb" "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=none V" # no server there
-    "DISPLAY=:4711 WAYLAND_DISPLAY=none V" "QT_QPA_PLATFORM=xcb;wayland DISPLAY=:4711 V")
+    "DISPLAY=:4711 WAYLAND_DISPLAY=none V" "QT_QPA_PLATFORM=xcb;wayland DISPLAY=:4711 V"
+    "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0 XDG_RUNTIME_DIR= V")
 for case in "${cases[@]}"; do
     # shellcheck disable=SC2086 # one word per assignment or argument
     run ${case/V/$velmora}
