@@ -404,23 +404,22 @@ void TestMainWindow::dialogOpensOnTheWindow_data()
     QTest::addColumn<QList<int>>("rows"); // chosen in the window first; -1 none
     QTest::addColumn<QString>("tolerance"); // '.' stands for the locale's separator
     QTest::addColumn<QString>("coefficient"); // empty where the dialog has none
-    QTest::addColumn<bool>("dialogFirst"); // chosen with the dialog open
     QTest::newRow("4: nothing chosen") << 4 << QList<int>() << "± 5% (oro)"
-                                       << "" << false;
+                                       << "";
     QTest::newRow("4: marrone chosen") << 4 << QList {-1, -1, -1, 2} << "± 1% (marrone)"
-                                       << "" << false;
+                                       << "";
     QTest::newRow("5: nothing chosen") << 5 << QList<int>() << "± 1% (marrone)"
-                                       << "" << false;
+                                       << "";
     QTest::newRow("5: grigio chosen") << 5 << QList {-1, -1, -1, -1, 7} << "± 0.05% (grigio)"
-                                      << "" << false;
+                                      << "";
     QTest::newRow("5: arancio chosen") << 5 << QList {-1, -1, -1, -1, 2} << "± 0.05% (arancio)"
-                                       << "" << false;
+                                       << "";
     QTest::newRow("6: nothing chosen") << 6 << QList<int>() << "± 1% (marrone)"
-                                       << "100 ppm/K (marrone)" << false;
+                                       << "100 ppm/K (marrone)";
     QTest::newRow("6: both chosen apart") << 6 << QList {-1, -1, -1, -1, 6, 3} << "± 0.1% (viola)"
-                                          << "15 ppm/K (arancio)" << false;
+                                          << "15 ppm/K (arancio)";
     QTest::newRow("4: marrone chosen with the dialog open") << 4 << QList {-1, -1, -1, 2} << "± 1% (marrone)"
-                                                            << "" << true;
+                                                            << "";
 }
 
 // The dialog starts from the window's tolerance and coefficient where the
@@ -431,7 +430,7 @@ void TestMainWindow::dialogOpensOnTheWindow()
     QFETCH(QList<int>, rows);
     QFETCH(QString, tolerance);
     QFETCH(QString, coefficient);
-    QFETCH(bool, dialogFirst);
+    const bool dialogFirst = QByteArray(QTest::currentDataTag()).endsWith("dialog open");
     press(*m_window, ctrl(bands));
     BandForm *form = m_window->currentForm();
     if (dialogFirst)
@@ -631,23 +630,21 @@ void TestMainWindow::identifyDialog_data()
     QTest::addColumn<QString>("measured");
     QTest::addColumn<QStringList>("listed"); // the readings' values, best first
     QTest::addColumn<QStringList>("picked"); // the colours of the reading chosen, band 1 first
-    QTest::addColumn<QString>("result"); // after Applica and CALCOLA; empty where Applica is refused
-    QTest::addColumn<QString>("message"); // after Applica
+    // After Applica and CALCOLA; where Applica is refused, the message.
+    QTest::addColumn<QString>("result");
     const QStringList fiveBands {"rosso", "rosso", "nero", "nero", "marrone"};
-    const QStringList tenK {"marrone", "nero", "nero", "rosso", "rosso"};
     QTest::newRow("220 Ohm") << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << fiveBands
-                             << "220 Ohm ± 1%"
-                             << "";
+                             << "220 Ohm ± 1%";
     QTest::newRow("10 kOhm, read from the other end")
-        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"} << tenK << "10000 Ohm ± 2%"
-        << "";
+        << fiveBands << "" << QStringList {"220 Ohm ± 1%", "10000 Ohm ± 2%"}
+        << QStringList {"marrone", "nero", "nero", "rosso", "rosso"} << "10000 Ohm ± 2%";
     QTest::newRow("measured 9,9 k: 10 kOhm first")
-        << fiveBands << "9,9k" << QStringList {"10000 Ohm ± 2%", "220 Ohm ± 1%"} << tenK << "10000 Ohm ± 2%"
-        << "";
+        << fiveBands << "9,9k" << QStringList {"10000 Ohm ± 2%", "220 Ohm ± 1%"}
+        << QStringList {"marrone", "nero", "nero", "rosso", "rosso"} << "10000 Ohm ± 2%";
     // Silver as a tolerance is not in the four-band window's list.
     QTest::newRow("4: ± 10% not applicable")
         << QStringList {"giallo", "viola", "rosso", "argento"} << "" << QStringList {"4700 Ohm ± 10%"}
-        << QStringList {"giallo", "viola", "rosso", "argento"} << ""
+        << QStringList {"giallo", "viola", "rosso", "argento"}
         << "La finestra a 4 bande non elenca argento nella 4° banda: questa lettura non si può applicare.";
 }
 
@@ -660,7 +657,6 @@ void TestMainWindow::identifyDialog()
     QFETCH(QStringList, listed);
     QFETCH(QStringList, picked);
     QFETCH(QString, result);
-    QFETCH(QString, message);
     IdentifyDialog *dialog = openIdentify();
     QVERIFY(dialog);
     for (int n = 4; n < seen.size(); ++n)
@@ -693,50 +689,49 @@ void TestMainWindow::identifyDialog()
 
     clickRow(readings, pick);
     auto *apply = dialog->findChild<QPushButton *>(QStringLiteral("applyButton"));
-    QCOMPARE(apply->isEnabled(), !result.isEmpty());
+    const bool refused = !result.contains(QStringLiteral(" Ohm ± "));
+    QCOMPARE(apply->isEnabled(), !refused);
     QTest::mouseClick(apply, Qt::LeftButton);
-    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("messageLabel"))->text(), message);
+    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("messageLabel"))->text(), refused ? result : QString());
     BandForm *form = m_window->currentForm();
-    QCOMPARE(chosen(*form), result.isEmpty() ? QStringList(4, QString()) : picked);
-    if (!result.isEmpty()) // CALCOLA on nothing chosen would raise a box
+    QCOMPARE(chosen(*form), refused ? QStringList(4, QString()) : picked);
+    if (!refused) // CALCOLA on nothing chosen would raise a box
         clickButton(*form, 1);
-    QCOMPARE(form->resultText(), result);
+    QCOMPARE(form->resultText(), refused ? QString() : result);
 }
 
 void TestMainWindow::identifyVerdict_data()
 {
     QTest::addColumn<QStringList>("bands");
     QTest::addColumn<bool>("eitherEnd");
-    QTest::addColumn<QString>("measured");
-    QTest::addColumn<int>("accuracy"); // the row of Precisione: ± 0,5, 1, 2, 5 %
+    QTest::addColumn<QString>("measured"); // @ the row of Precisione (± 0,5, 1, 2, 5 %), 1 when none
     QTest::addColumn<int>("listed");
     QTest::addColumn<QString>("verdict"); // how the line starts
     QTest::addColumn<QString>("refusal"); // the measurement's refusal up to the end of its quote
     const QStringList seen {"rosso", "rosso", "nero", "nero", "marrone"};
     const QStringList yellow {"giallo", "viola", "rosso", "oro"};
-    QTest::newRow("nothing chosen") << QStringList(4) << true << "" << 1 << 0 << "Scegliere, banda per banda"
+    QTest::newRow("nothing chosen") << QStringList(4) << true << "" << 0 << "Scegliere, banda per banda"
                                     << "";
-    QTest::newRow("band 1 known") << seen << false << "" << 1 << 1 << "Una sola lettura."
+    QTest::newRow("band 1 known") << seen << false << "" << 1 << "Una sola lettura."
                                   << "";
-    QTest::newRow("either end") << seen << true << "" << 1 << 2 << "2 letture: possono distinguerle solo"
+    QTest::newRow("either end") << seen << true << "" << 2 << "2 letture: possono distinguerle solo"
                                 << "";
-    QTest::newRow("measured") << seen << true << "9,9k" << 1 << 2 << "2 letture: la misura ne lascia una sola."
+    QTest::newRow("measured") << seen << true << "9,9k" << 2 << "2 letture: la misura ne lascia una sola."
                               << "";
-    QTest::newRow("measurement refused, readings kept") << seen << true << "4.700" << 1 << 2 << "2 letture: possono"
+    QTest::newRow("measurement refused, readings kept") << seen << true << "4.700" << 2 << "2 letture: possono"
                                                         << "«4.700";
-    QTest::newRow("gold as every band") << QStringList(4, "oro") << false << "" << 1 << 0 << "Nessun resistore"
+    QTest::newRow("gold as every band") << QStringList(4, "oro") << false << "" << 0 << "Nessun resistore"
                                         << "";
     // 9 × 10 × 10 from band 1.
-    QTest::newRow("the cap") << QStringList {"", "", "", "rosso", "marrone"} << false << "" << 1 << 50
+    QTest::newRow("the cap") << QStringList {"", "", "", "rosso", "marrone"} << false << "" << 50
                              << "900 letture: possono distinguerle solo una misura o uno sguardo più attento alle "
                                 "bande 1, 2 e 3. Ne sono elencate 50, 850 no."
                              << "";
     // 4440 ± 0,5 % stops at 4462,2, short of 4465; ± 2 % reaches it.
-    QTest::newRow("4440 at ± 0,5 %") << yellow << false << "4440" << 0 << 1
+    QTest::newRow("4440 at ± 0,5 %") << yellow << false << "4440@0" << 1
                                      << "Una sola lettura, e la misura la esclude: ricontrollare i colori e la misura."
                                      << "";
-    QTest::newRow("4440 at ± 2 %") << yellow << false << "4440" << 2 << 1
-                                   << "Una sola lettura, confermata dalla misura."
+    QTest::newRow("4440 at ± 2 %") << yellow << false << "4440@2" << 1 << "Una sola lettura, confermata dalla misura."
                                    << "";
 }
 
@@ -746,14 +741,15 @@ void TestMainWindow::identifyVerdict()
     QFETCH(QStringList, bands);
     QFETCH(bool, eitherEnd);
     QFETCH(QString, measured);
-    QFETCH(int, accuracy);
     QFETCH(int, listed);
     QFETCH(QString, verdict);
     QFETCH(QString, refusal);
     IdentifyDialog *dialog = openIdentify();
     QVERIFY(dialog);
-    dialog->findChild<QComboBox *>(QStringLiteral("accuracyBox"))->setCurrentIndex(accuracy);
-    enter(*dialog, bands, eitherEnd, measured);
+    const QString accuracy = measured.section(u'@', 1);
+    dialog->findChild<QComboBox *>(QStringLiteral("accuracyBox"))
+        ->setCurrentIndex(accuracy.isEmpty() ? 1 : accuracy.toInt());
+    enter(*dialog, bands, eitherEnd, measured.section(u'@', 0, 0));
     QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("readingsList"))->count(), listed);
     const QString line = dialog->findChild<QLabel *>(QStringLiteral("verdictLabel"))->text();
     QCOMPARE(line.left(verdict.size()), verdict);
