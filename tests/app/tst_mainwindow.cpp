@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QSpinBox>
 
+#include <climits>
+
 using namespace Velmora;
 using namespace Velmora::Testing;
 
@@ -567,6 +569,34 @@ void TestMainWindow::toolWindowsFitTheScreen()
     const QSize smaller = window->size() - QSize(60, 60);
     window->resize(smaller);
     QTRY_COMPARE(window->size(), smaller);
+
+    // Laid out as a form: no control over another, each caption before its
+    // field on the same line or above it, and the full-width lines flush with
+    // the first caption.
+    QWidget *body = window->findChild<QWidget *>(QStringLiteral("body")); // what scrolls
+    QList<QWidget *> controls;
+    for (QWidget *w : body->findChildren<QWidget *>())
+        if (w->isVisible() && (qobject_cast<QLabel *>(w) || w->focusPolicy() != Qt::NoFocus)
+            && !w->parentWidget()->focusProxy())
+            controls << w;
+    const auto at = [body](const QWidget *w) { return QRect(w->mapTo(body, QPoint()), w->size()); };
+    int left = INT_MAX;
+    for (const QWidget *w : controls)
+        left = std::min(left, at(w).left());
+    for (const QWidget *a : controls) {
+        for (const QWidget *b : controls)
+            QVERIFY2(a == b || a->isAncestorOf(b) || b->isAncestorOf(a) || !at(a).intersects(at(b)),
+                qPrintable(a->objectName() + u' ' + b->objectName()));
+        const auto *label = qobject_cast<const QLabel *>(a);
+        if (label && label->buddy()) {
+            const QRect l = at(label), f = at(label->buddy());
+            QVERIFY2((l.right() < f.left() && l.center().y() > f.top() && l.center().y() < f.bottom())
+                    || (l.bottom() < f.top() && l.left() == f.left()),
+                qPrintable(label->objectName()));
+        }
+        if (label && label->wordWrap())
+            QVERIFY2(at(a).left() == left, qPrintable(a->objectName()));
+    }
 }
 
 void TestMainWindow::smdDialog_data()
