@@ -147,6 +147,9 @@ CASES = [
     (BOTH, "identifica giallo viola rosso oro --verso-noto --misurato 4440 --precisione 0,5", 0, OUT,
      "4700 Ohm ± 5%: giallo viola rosso oro; esclusa dalla misura\n\nUna sola lettura, e la misura la esclude: "
      "ricontrollare i colori e la misura."),
+    # ± 1 % when not given: 1060,61 × 0,99 is 1050,0039, past 1050.
+    (BOTH, "identifica marrone nero rosso oro --verso-noto --misurato 1060.61", 0, OUT, "1000 Ohm ± 5%: marrone nero "
+     "rosso oro; esclusa dalla misura\n\nUna sola lettura, e la misura la esclude: ricontrollare i colori e la misura."),
     (BOTH, "identifica giallo viola rosso oro --misurato 10k --json", 0, OUT, {
         "letture": [{"bande": ["giallo", "viola", "rosso", "oro"], "ohm": "4700", "tolleranza": "5", "ppm": None,
                      "min": "4465", "max": "4935", "normalizzato": True, "misura": False, "rovesciata": False}],
