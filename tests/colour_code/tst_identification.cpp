@@ -175,6 +175,11 @@ void TestIdentification::atTheBench_data()
         << "giallo viola rosso oro" << true << "493549354935493549e-14@1" << yellow << Verdict::One << 1 << "";
     QTest::newRow("eighteen digits, 0,01 %, beyond")
         << "giallo viola rosso oro" << true << "493549354935493550e-14@1" << yellow << Verdict::Contradicted << 1 << "";
+    // 1000 ± 5 % is 950 to 1050 Ω, which 760 and 1400 ± 25 % reach exactly.
+    const QStringList brown {"1e3 500 marrone nero rosso oro"};
+    QTest::newRow("760 at 25 %") << "marrone nero rosso oro" << true << "76e1@2500" << brown << Verdict::One << 1 << "";
+    QTest::newRow("1400 at 25 %") << "marrone nero rosso oro" << true << "14e2@2500" << brown << Verdict::One << 1
+                                  << "";
     QTest::newRow("4400 at 1,5 % reaches 4466")
         << "giallo viola rosso oro" << true << "44e2@150" << yellow << Verdict::One << 1 << "";
     QTest::newRow("4400 at 1 % falls short")
