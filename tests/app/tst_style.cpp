@@ -1,11 +1,15 @@
 #include "formdriver.h"
 #include "velmorastyle.h"
 
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 using namespace Velmora;
 using namespace Velmora::Testing;
@@ -71,6 +75,16 @@ void TestStyle::look()
             dots += focused.pixel(x, y) != unfocused.pixel(x, y) && focused.pixel(x, y) == ButtonText;
     }
     QVERIFY2(dots > 100, qPrintable(QString::number(dots))); // half a frame round 121x41
+
+    // Any other control keeps its base style's focus.
+    QCheckBox box(QStringLiteral("Non so da quale lato si comincia"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.setFocus(Qt::TabFocusReason);
+    const QImage ours = box.grab().toImage();
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(base));
+    box.setStyle(plain.get());
+    QCOMPARE(box.grab().toImage(), ours);
 }
 
 // At 150 % and 200 %, the lowest row drawn under the menus and the empty end
