@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <string>
 #include <tuple>
 #include <unordered_set>
 
@@ -182,25 +181,11 @@ void tellApart(const std::vector<Identified> &readings, bool confirmedOnly, Iden
 
 bool standardFor(Resistance value, int tolerance)
 {
-    value = normalised(value);
-    const std::string digits = std::to_string(value.significand);
-    if (value.significand <= 0 || digits.size() > 3)
-        return false;
-    const int three = std::stoi(digits + std::string(3 - digits.size(), '0'));
-    const auto in = [](ESeries series, int v) {
-        const auto values = seriesValues(series);
-        return std::binary_search(values.begin(), values.end(), v);
-    };
-    const bool twoDigits = three % 10 == 0;
-    if (tolerance >= 2000)
-        return twoDigits && in(ESeries::E6, three / 10);
-    if (tolerance >= 1000)
-        return twoDigits && in(ESeries::E12, three / 10);
-    if (twoDigits && in(ESeries::E24, three / 10))
-        return true;
-    if (tolerance >= 500)
-        return false;
-    return in(tolerance >= 200 ? ESeries::E48 : tolerance >= 100 ? ESeries::E96 : ESeries::E192, three);
+    // The series made at that tolerance, and E24, which makers list in
+    // their finer ranges too.
+    const std::vector<ESeries> series = seriesOf(value);
+    const auto in = [&series](ESeries s) { return std::find(series.begin(), series.end(), s) != series.end(); };
+    return in(seriesForTolerance(tolerance)) || (tolerance < 500 && in(ESeries::E24));
 }
 
 Identification identify(const Sighting &sighting, std::size_t cap)
