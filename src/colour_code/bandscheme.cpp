@@ -39,13 +39,27 @@ const BandScheme &bandScheme(SchemeId id)
     return SchemeTables::FourBands;
 }
 
-int rowOfColour(const BandScheme &scheme, int band, Colour colour)
+namespace {
+
+template<typename Matches> int firstRow(const BandScheme &scheme, int band, Matches matches)
 {
     if (band < 1 || band > scheme.bandCount)
         return -1;
     const auto rows = scheme.rows(band);
-    const auto it = std::find_if(rows.begin(), rows.end(), [colour](const SchemeRow &r) { return r.colour == colour; });
+    const auto it = std::find_if(rows.begin(), rows.end(), matches);
     return it == rows.end() ? -1 : int(it - rows.begin());
+}
+
+} // namespace
+
+int rowOfColour(const BandScheme &scheme, int band, Colour colour)
+{
+    return firstRow(scheme, band, [colour](const SchemeRow &r) { return r.colour == colour; });
+}
+
+int rowOfValue(const BandScheme &scheme, int band, int value)
+{
+    return firstRow(scheme, band, [value](const SchemeRow &r) { return r.value == value; });
 }
 
 std::optional<Colour> colourNamed(std::string_view name)

@@ -72,6 +72,9 @@ constexpr bool isLeadingZero(int band, Colour colour)
 
 // The row of a band's list that shows a colour, -1 where it has none.
 int rowOfColour(const BandScheme &scheme, int band, Colour colour);
+// The first row of a band's list that says a value (a digit, a power of ten,
+// a tolerance, a coefficient), -1 where it has none.
+int rowOfValue(const BandScheme &scheme, int band, int value);
 
 // A colour by its Italian name, in any case; "blu" reads as azzurro.
 std::optional<Colour> colourNamed(std::string_view name);

@@ -7,12 +7,6 @@ namespace Velmora {
 
 namespace {
 
-int rowOf(std::span<const SchemeRow> list, int value)
-{
-    const auto it = std::find_if(list.begin(), list.end(), [value](const SchemeRow &r) { return r.value == value; });
-    return it == list.end() ? -1 : int(it - list.begin());
-}
-
 // base with the rows for a digit string and a power of ten; nothing if a
 // digit or the power is not in its list.
 std::optional<Reading> spell(Reading base, std::string_view digits, int exponent)
@@ -23,10 +17,10 @@ std::optional<Reading> spell(Reading base, std::string_view digits, int exponent
         int row = 0;
         switch (scheme.kind(band)) {
         case BandKind::Digit:
-            row = rowOf(scheme.rows(band), digits.at(next++) - '0');
+            row = rowOfValue(scheme, band, digits.at(next++) - '0');
             break;
         case BandKind::Multiplier:
-            row = rowOf(scheme.rows(band), exponent);
+            row = rowOfValue(scheme, band, exponent);
             break;
         default:
             continue;

@@ -102,14 +102,6 @@ std::optional<int> hundredthsOfPercent(QString text)
     return whole.toInt() * 100 + decimals.leftJustified(2, u'0').toInt();
 }
 
-int rowOfValue(std::span<const SchemeRow> rows, std::optional<int> value)
-{
-    for (std::size_t i = 0; value && i < rows.size(); ++i)
-        if (rows[i].value == *value)
-            return int(i);
-    return NoRow;
-}
-
 // Exact, with '.' whatever the locale, as scripts read numbers.
 QString exact(Resistance r)
 {
@@ -248,7 +240,7 @@ int valueCommand(const Arguments &arguments)
                 return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
             continue;
         }
-        const int row = rowOfValue(scheme.rows(band), value);
+        const int row = rowOfValue(scheme, band, *value);
         if (row == NoRow)
             return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
         base.setRow(band, row);
