@@ -25,7 +25,8 @@ class BandsMenu(VelmoraTestCase):
         self.app.click_button(1)
         self.app.wait_for(lambda: self.app.result() == "4700 Ohm ± 5%", "4700 Ohm ± 5%")
 
-        self.app.key("alt+b", "5")
+        self.app.open_menu("Bande")
+        self.app.key("5")
         form = self.app.wait_for(lambda: self.client(5), "the five-band form")
         self.assertEqual(self.app.extents(form)[2:], (537, 460))
         self.assertIn("VELMORA a 5 bande", self.texts(form))
@@ -51,7 +52,8 @@ class BandsMenu(VelmoraTestCase):
         self.assertIsNone(self.client(5))
 
     def test_smd_code_from_the_tools_menu(self):
-        self.app.key("alt+s", "s")
+        self.app.open_menu("Strumenti")
+        self.app.key("s")
         dialog = self.app.wait_window("Codice SMD")
         # No window manager hands it the keyboard; the test does.
         self.desktop.run("xdotool", "windowfocus", "--sync", self.app.x_windows("Codice SMD", sync=True)[0])

@@ -409,6 +409,13 @@ class Velmora:
     def menu_bar(self):
         return next(c for c in self.top if c.getRoleName() == "menu bar")
 
+    def open_menu(self, title):
+        """Opens a menu of the bar by its Alt mnemonic and waits until it is
+        on show: a key sent before the popup is up reaches the form."""
+        self.key("alt+" + title[0].lower())
+        popup = next(t for t in self.menu_bar() if t.name == title)[0]
+        self.wait_for(lambda: self.showing(popup), "the %s menu open" % title)
+
     def extents(self, accessible):
         e = accessible.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
         return (e.x, e.y, e.width, e.height)
