@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include "bandlist.h"
 #include "form1.h"
 #include "identifydialog.h"
 #include "layoutfont.h"
@@ -82,7 +81,9 @@ void MainWindow::buildMenus()
         ->addAction(QStringLiteral("Da &valore a colori…"), QKeySequence(Qt::CTRL | Qt::Key_K), this,
             &MainWindow::openValueDialog)
         ->setShortcutContext(Qt::ApplicationShortcut);
-    tools->addAction(QStringLiteral("Codice &SMD…"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &MainWindow::openSmdDialog)
+    tools
+        ->addAction(
+            QStringLiteral("Codice &SMD…"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &MainWindow::openSmdDialog)
         ->setShortcutContext(Qt::ApplicationShortcut);
     tools
         ->addAction(QStringLiteral("&Identifica resistore…"), QKeySequence(Qt::CTRL | Qt::Key_I), this,
@@ -128,7 +129,10 @@ void MainWindow::showForm(SchemeId scheme)
         m_valueDialog->setReading(m_readings[slot]);
     // Back to a form, the keyboard is where it was left; new, in its first list.
     QWidget *focus = m_lastFocus.at(slot);
-    (focus ? focus : form->list(1))->setFocus();
+    if (focus)
+        focus->setFocus();
+    else
+        form->focusFirstList();
 }
 
 void MainWindow::readingChanged(BandForm *form, const Reading &reading)

@@ -16,13 +16,13 @@ int digitCount(std::int64_t n)
 
 // The series' members in the decade below the value's, its own and the one
 // above, in ascending order.
-std::vector<Resistance> membersAround(Resistance r, ESeries series)
+std::vector<Decimal> membersAround(Decimal r, ESeries series)
 {
     const std::span<const int> values = seriesValues(series);
     const int width = digitCount(values.front());
     r = normalised(r);
     const int decade = digitCount(r.significand) + r.exponent - width;
-    std::vector<Resistance> members;
+    std::vector<Decimal> members;
     for (int exponent = decade - 1; exponent <= decade + 1; ++exponent)
         for (int v : values)
             members.push_back({v, exponent});
@@ -58,7 +58,7 @@ std::span<const int> seriesValues(ESeries series)
     return E192Values;
 }
 
-std::vector<ESeries> seriesOf(Resistance r)
+std::vector<ESeries> seriesOf(Decimal r)
 {
     std::vector<ESeries> found;
     const std::int64_t significand = normalised(r).significand;
@@ -92,7 +92,7 @@ ESeries seriesForTolerance(int hundredthsOfPercent, int maxDigits)
     return series;
 }
 
-std::optional<Resistance> nearestBelow(Resistance r, ESeries series)
+std::optional<Decimal> nearestBelow(Decimal r, ESeries series)
 {
     if (r.significand <= 0)
         return std::nullopt;
@@ -103,11 +103,11 @@ std::optional<Resistance> nearestBelow(Resistance r, ESeries series)
     return std::nullopt;
 }
 
-std::optional<Resistance> nearestAbove(Resistance r, ESeries series)
+std::optional<Decimal> nearestAbove(Decimal r, ESeries series)
 {
     if (r.significand <= 0)
         return std::nullopt;
-    for (const Resistance &m : membersAround(r, series))
+    for (const Decimal &m : membersAround(r, series))
         if (compare(m, r) > 0)
             return normalised(m);
     return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resistance.h"
+#include "decimal.h"
 
 #include <array>
 #include <optional>
@@ -22,7 +22,7 @@ std::string_view seriesName(ESeries series);
 std::span<const int> seriesValues(ESeries series);
 
 // Every series the value belongs to, coarsest first; none for zero.
-std::vector<ESeries> seriesOf(Resistance r);
+std::vector<ESeries> seriesOf(Decimal r);
 
 // The series whose steps suit a tolerance in hundredths of a percent: E6 for
 // 20 %, E12 for 10 %, E24 for 5 %, E48 for 2 %, E96 for 1 %, E192 below.
@@ -31,7 +31,7 @@ std::vector<ESeries> seriesOf(Resistance r);
 ESeries seriesForTolerance(int hundredthsOfPercent, int maxDigits = 3);
 
 // The series' nearest values strictly below and above a positive value.
-std::optional<Resistance> nearestBelow(Resistance r, ESeries series);
-std::optional<Resistance> nearestAbove(Resistance r, ESeries series);
+std::optional<Decimal> nearestBelow(Decimal r, ESeries series);
+std::optional<Decimal> nearestAbove(Decimal r, ESeries series);
 
 } // namespace Velmora

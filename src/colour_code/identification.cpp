@@ -114,7 +114,7 @@ Identified judged(const Reading &reading, bool reversed, const std::optional<Mea
     id.standard = standardFor(id.value, id.tolerance);
     if (measured) {
         // The meter's range, value × (1 ± accuracy), in parts in ten thousand.
-        const Resistance tenThousandths {measured->value.significand, measured->value.exponent - 4};
+        const Decimal tenThousandths {measured->value.significand, measured->value.exponent - 4};
         id.measuredWithin = compareScaled(tenThousandths, 10000 - measured->accuracy, id.limits.highest) <= 0
             && compareScaled(tenThousandths, 10000 + measured->accuracy, id.limits.lowest) >= 0;
         id.rank = *id.measuredWithin ? Rank::Confirmed : Rank::Contradicted;
@@ -179,7 +179,7 @@ void tellApart(const std::vector<Identified> &readings, bool confirmedOnly, Iden
 
 } // namespace
 
-bool standardFor(Resistance value, int tolerance)
+bool standardFor(Decimal value, int tolerance)
 {
     // The series made at that tolerance, and E24, which makers list in
     // their finer ranges too.

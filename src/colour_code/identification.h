@@ -21,7 +21,7 @@ constexpr ColourSet AnyColour = ColourSet((1u << (unsigned(Colour::Pink) + 1)) -
 
 // What a meter read, and how far it may be off, in hundredths of a percent.
 struct Measurement {
-    Resistance value;
+    Decimal value;
     int accuracy = 100;
 };
 
@@ -45,7 +45,7 @@ enum class Rank {
 struct Identified {
     Reading reading; // in its scheme: three, four (the whole code), five or six bands
     bool reversed = false; // read from the other end than the one given first
-    Resistance value;
+    Decimal value;
     int tolerance = 0; // hundredths of a percent
     std::optional<int> coefficient; // ppm/K
     Limits limits;
@@ -97,6 +97,6 @@ Identification identify(const Sighting &sighting, std::size_t cap = 50);
 // tolerance (E6 at 20 %, E12 at 10 %, E24 at 5 %, E48 at 2 %, E96 at 1 %,
 // E192 finer), and E24 at every tolerance finer than 5 %, as makers list
 // their E24 values in their 1 % and finer ranges too.
-bool standardFor(Resistance value, int tolerance);
+bool standardFor(Decimal value, int tolerance);
 
 } // namespace Velmora

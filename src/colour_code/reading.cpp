@@ -48,10 +48,10 @@ bool complete(const Reading &reading)
     return true;
 }
 
-std::optional<Resistance> valueOf(const Reading &reading)
+std::optional<Decimal> valueOf(const Reading &reading)
 {
     const BandScheme &scheme = bandScheme(reading.scheme);
-    Resistance r;
+    Decimal r;
     for (int band = 1; band <= scheme.bandCount; ++band) {
         const BandKind kind = scheme.kind(band);
         if (kind != BandKind::Digit && kind != BandKind::Multiplier)

@@ -2,7 +2,7 @@
 
 #include "bandscheme.h"
 #include "eseries.h"
-#include "resistance.h"
+#include "decimal.h"
 
 #include <array>
 #include <optional>
@@ -39,14 +39,14 @@ bool complete(const Reading &reading);
 // value once the digits and the multiplier are; the tolerance in hundredths
 // of a percent (always, where the scheme implies it without a band); the
 // temperature coefficient in ppm/K (never without its band).
-std::optional<Resistance> valueOf(const Reading &reading);
+std::optional<Decimal> valueOf(const Reading &reading);
 std::optional<int> toleranceOf(const Reading &reading);
 std::optional<int> coefficientOf(const Reading &reading);
 
 // The lowest and highest value the tolerance allows, exactly.
 struct Limits {
-    Resistance lowest;
-    Resistance highest;
+    Decimal lowest;
+    Decimal highest;
 };
 std::optional<Limits> limitsOf(const Reading &reading);
 

@@ -42,7 +42,7 @@ std::int64_t number(std::string_view digits)
 
 // Digits with one letter where the decimal point is, the value times
 // 10^scale; nothing when the text is not that.
-std::optional<Resistance> withPoint(std::string_view text, char point, int scale)
+std::optional<Decimal> withPoint(std::string_view text, char point, int scale)
 {
     const auto at = text.find(point);
     if (text.size() < 2 || text.size() > 5 || at == std::string_view::npos)
@@ -51,7 +51,7 @@ std::optional<Resistance> withPoint(std::string_view text, char point, int scale
     digits += text.substr(at + 1);
     if (!allDigits(digits))
         return std::nullopt;
-    return Resistance {number(digits), scale - int(text.size() - at - 1)};
+    return Decimal {number(digits), scale - int(text.size() - at - 1)};
 }
 
 bool isMultiplierLetter(char letter)
@@ -63,7 +63,7 @@ bool isMultiplierLetter(char letter)
 // The value in exactly `width` digits with `point` before the last k of
 // them, the fewest k that needs no leading zero (or with the point first):
 // "4R7", "R47", "1R00", "R005". Empty where it does not fit.
-std::string pointMarking(Resistance value, int width, char point)
+std::string pointMarking(Decimal value, int width, char point)
 {
     for (int k = 1; k <= width; ++k) {
         // value × 10^k must be a whole number of at most `width` digits.
@@ -133,7 +133,7 @@ bool readsTwoValues(const SmdCode &code)
         [&](const SmdReading &r) { return !sameValue(r.value, code.readings.front().value); });
 }
 
-std::vector<SmdMarking> smdMarkings(Resistance value)
+std::vector<SmdMarking> smdMarkings(Decimal value)
 {
     value = normalised(value);
     if (value.significand == 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resistance.h"
+#include "decimal.h"
 
 #include <optional>
 #include <string>
@@ -20,7 +20,7 @@ enum class SmdFormat {
 };
 
 struct SmdReading {
-    Resistance value;
+    Decimal value;
     SmdFormat format = SmdFormat::ThreeDigits;
     std::optional<int> tolerance; // hundredths of a percent, where the marking says it
     std::optional<int> usualTolerance; // what such parts usually are, where it does not
@@ -56,6 +56,6 @@ struct SmdMarking {
 // Every marking that writes a value exactly, in SmdFormat's order: a
 // jumper's two, the digit codes, R in three characters and in four, L in
 // three, the E96 code.
-std::vector<SmdMarking> smdMarkings(Resistance value);
+std::vector<SmdMarking> smdMarkings(Decimal value);
 
 } // namespace Velmora

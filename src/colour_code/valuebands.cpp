@@ -33,7 +33,7 @@ std::optional<Reading> spell(Reading base, std::string_view digits, int exponent
 }
 
 // With leadingZeros, a spelling whose first digit is black counts too.
-std::optional<Reading> digitRows(const Reading &base, Resistance value, bool leadingZeros = false)
+std::optional<Reading> digitRows(const Reading &base, Decimal value, bool leadingZeros = false)
 {
     const int width = bandScheme(base.scheme).digitCount();
     value = normalised(value);
@@ -54,7 +54,7 @@ std::optional<Reading> digitRows(const Reading &base, Resistance value, bool lea
 }
 
 // The range a scheme shows: its smallest and largest values above zero.
-std::pair<Resistance, Resistance> range(const BandScheme &scheme)
+std::pair<Decimal, Decimal> range(const BandScheme &scheme)
 {
     const auto multipliers = scheme.rows(scheme.bandOf(BandKind::Multiplier));
     const auto [low, high] = std::minmax_element(multipliers.begin(), multipliers.end(),
@@ -70,7 +70,7 @@ std::pair<Resistance, Resistance> range(const BandScheme &scheme)
 
 } // namespace
 
-BandChoice bandsFor(const Reading &base, Resistance value)
+BandChoice bandsFor(const Reading &base, Decimal value)
 {
     const BandScheme &scheme = bandScheme(base.scheme);
     BandChoice choice;
@@ -98,14 +98,14 @@ BandChoice bandsFor(const Reading &base, Resistance value)
     return choice;
 }
 
-SeriesStanding seriesStanding(const Reading &base, Resistance value)
+SeriesStanding seriesStanding(const Reading &base, Decimal value)
 {
     SeriesStanding standing;
     standing.series = seriesOf(value);
     if (!standing.series.empty() || value.significand <= 0)
         return standing;
     standing.nearestFrom = seriesForTolerance(toleranceOf(base).value_or(500), bandScheme(base.scheme).digitCount());
-    const auto spelt = [&](const std::optional<Resistance> &v) {
+    const auto spelt = [&](const std::optional<Decimal> &v) {
         return v && bandsFor(Reading {base.scheme}, *v).refusal == BandRefusal::None ? v : std::nullopt;
     };
     standing.below = spelt(nearestBelow(value, standing.nearestFrom));

@@ -20,7 +20,7 @@ struct BandChoice {
     BandRefusal refusal = BandRefusal::None;
     int digits = 0; // the value's significant digits
     int schemeDigits = 0; // the scheme's digit bands
-    Resistance lowest, highest; // the scheme's range above zero
+    Decimal lowest, highest; // the scheme's range above zero
     // Another scheme that spells the value: with more bands if one does,
     // else with fewer.
     std::optional<SchemeId> otherScheme;
@@ -31,7 +31,7 @@ struct BandChoice {
 // as base has it. The first digit is never black (isLeadingZero): 1000 is
 // marrone nero rosso in four bands, and 0,01 Ω, nero marrone argento to the
 // letter, is refused as LeadingZero.
-BandChoice bandsFor(const Reading &base, Resistance value);
+BandChoice bandsFor(const Reading &base, Decimal value);
 
 // Where a value stands among the E series: the series it is in or, in none,
 // the nearest values below and above in the series that suits base's
@@ -39,8 +39,8 @@ BandChoice bandsFor(const Reading &base, Resistance value);
 struct SeriesStanding {
     std::vector<ESeries> series;
     ESeries nearestFrom = ESeries::E24;
-    std::optional<Resistance> below, above;
+    std::optional<Decimal> below, above;
 };
-SeriesStanding seriesStanding(const Reading &base, Resistance value);
+SeriesStanding seriesStanding(const Reading &base, Decimal value);
 
 } // namespace Velmora

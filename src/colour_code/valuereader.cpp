@@ -106,7 +106,7 @@ bool looksGrouped(std::string_view number)
 
 // A number in the units of a prefix letter ('\0' for ohms), spelt so that it
 // cannot look grouped: plain with the given suffix, or else the letter code.
-std::string spelling(Resistance number, char letter, std::string_view suffix, std::string_view decimalPoint)
+std::string spelling(Decimal number, char letter, std::string_view suffix, std::string_view decimalPoint)
 {
     const std::string plain = plainText(number, decimalPoint);
     if (!looksGrouped(plain))
@@ -130,11 +130,11 @@ std::optional<int> prefixExponent(std::string_view letters, bool letterCode)
 }
 
 // The digits times 10^exponent, exactly; nothing when they do not fit.
-std::optional<Resistance> exactValue(std::string digits, int exponent)
+std::optional<Decimal> exactValue(std::string digits, int exponent)
 {
     const auto first = digits.find_first_not_of('0');
     if (first == std::string::npos)
-        return Resistance {};
+        return Decimal {};
     digits.erase(0, first);
     while (digits.back() == '0') {
         digits.pop_back();
@@ -142,7 +142,7 @@ std::optional<Resistance> exactValue(std::string digits, int exponent)
     }
     if (digits.size() > MaxDigits)
         return std::nullopt;
-    Resistance r {0, exponent};
+    Decimal r {0, exponent};
     std::from_chars(digits.data(), digits.data() + digits.size(), r.significand);
     return r;
 }
@@ -308,7 +308,7 @@ ValueReading readUnsigned(std::string_view original, std::string_view decimalPoi
 
 } // namespace
 
-std::string unambiguousText(Resistance r, std::string_view decimalPoint)
+std::string unambiguousText(Decimal r, std::string_view decimalPoint)
 {
     return spelling(r, '\0', "", decimalPoint);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resistance.h"
+#include "decimal.h"
 
 #include <array>
 #include <cstddef>
@@ -29,14 +29,14 @@ enum class ReadError {
 inline constexpr std::size_t MostCharacters = 40;
 
 struct ValueReading {
-    std::optional<Resistance> value;
+    std::optional<Decimal> value;
     ReadError error = ReadError::None;
     // The spellings that are not in doubt, each one readValue accepts: with
     // Grouping the thousands reading, then the decimal one; with MilliOrMega
     // the mega one, then the milli one.
     std::array<std::string, 2> spellings;
     // With MilliOrMega, the number written before the "m".
-    Resistance number;
+    Decimal number;
     // With ControlCharacter, its code.
     unsigned controlCode = 0;
 };
@@ -52,6 +52,6 @@ ValueReading readValue(std::string_view text, std::string_view decimalPoint);
 // Plain ohms as the windows write them, except where that would look
 // thousands-grouped ("4,701"): there the letter code, "4R701", so that every
 // value shown reads back as itself.
-std::string unambiguousText(Resistance r, std::string_view decimalPoint);
+std::string unambiguousText(Decimal r, std::string_view decimalPoint);
 
 } // namespace Velmora

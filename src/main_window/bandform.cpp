@@ -395,4 +395,9 @@ void BandForm::updateSwatchName(int band)
         + (name.isEmpty() ? QStringLiteral("nessun colore") : name));
 }
 
+void BandForm::focusFirstList()
+{
+    list(1)->setFocus();
+}
+
 } // namespace Velmora

@@ -36,6 +36,8 @@ public:
 
     // The controls by their role; bands count from 1.
     BandList *list(int band) const { return m_lists.at(std::size_t(band - 1)); }
+    // The keyboard in the first band's list, as a new form starts.
+    void focusFirstList();
     Swatch *shape(int band) const { return m_shapes.at(std::size_t(band - 1)); }
     QLabel *caption(int band) const { return m_captions.at(std::size_t(band - 1)); }
     QLabel *colourName(int band) const { return m_names.at(std::size_t(band - 1)); }

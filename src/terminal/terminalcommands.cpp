@@ -103,7 +103,7 @@ std::optional<int> hundredthsOfPercent(QString text)
 }
 
 // Exact, with '.' whatever the locale, as scripts read numbers.
-QString exact(Resistance r)
+QString exact(Decimal r)
 {
     return QString::fromStdString(plainText(r, "."));
 }
@@ -113,7 +113,7 @@ QJsonObject json(const Reading &reading)
     QJsonArray bands;
     for (int band = 1; band <= bandScheme(reading.scheme).bandCount; ++band)
         bands << Wording::colour(*colourOf(reading, band));
-    const Resistance value = *valueOf(reading);
+    const Decimal value = *valueOf(reading);
     const Limits limits = *limitsOf(reading);
     const std::optional<int> coefficient = coefficientOf(reading);
     const SeriesStanding standing = seriesStanding(reading, value);

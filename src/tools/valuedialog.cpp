@@ -301,7 +301,7 @@ void ValueDialog::showBands(const std::optional<Reading> &bands)
     }
 }
 
-void ValueDialog::showSeries(Resistance value)
+void ValueDialog::showSeries(Decimal value)
 {
     // Only values this window can show are offered.
     const SeriesStanding standing = seriesStanding(base(), value);
@@ -337,7 +337,7 @@ void ValueDialog::refuse(const QString &message)
     showBands(std::nullopt);
 }
 
-void ValueDialog::putNearest(const std::optional<Resistance> &value)
+void ValueDialog::putNearest(const std::optional<Decimal> &value)
 {
     if (!value)
         return;

@@ -56,9 +56,9 @@ private:
     void showChoice();
     void refresh();
     void showBands(const std::optional<Reading> &bands);
-    void showSeries(Resistance value);
+    void showSeries(Decimal value);
     void refuse(const QString &message);
-    void putNearest(const std::optional<Resistance> &value);
+    void putNearest(const std::optional<Decimal> &value);
     Reading base() const;
     SchemeChoice &choice() { return m_choices[std::size_t(m_scheme)]; }
 
@@ -66,8 +66,8 @@ private:
     std::array<SchemeChoice, AllSchemes.size()> m_choices {}; // by SchemeId
     std::optional<Reading> m_applicable; // what Applica sends
     std::optional<SchemeId> m_offered;
-    std::optional<Resistance> m_below;
-    std::optional<Resistance> m_above;
+    std::optional<Decimal> m_below;
+    std::optional<Decimal> m_above;
 
     QLineEdit *m_value = nullptr;
     QComboBox *m_tolerance = nullptr;

@@ -39,7 +39,7 @@ QString Wording::decimalPoint()
     return QLocale().decimalPoint();
 }
 
-QString Wording::value(Resistance r)
+QString Wording::value(Decimal r)
 {
     return qs(unambiguousText(r, point()));
 }
@@ -125,7 +125,7 @@ QString Wording::controlCharacter(unsigned code)
         .arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'));
 }
 
-QString Wording::bandRefusal(const BandChoice &choice, Resistance r)
+QString Wording::bandRefusal(const BandChoice &choice, Decimal r)
 {
     const int bands = bandsOf(choice.reading.scheme);
     QString text;
@@ -189,12 +189,12 @@ QString Wording::notStandard(std::optional<ESeries> offeredFrom)
     return text;
 }
 
-QString Wording::nearestButton(Resistance r)
+QString Wording::nearestButton(Decimal r)
 {
     return tr("%1 Ohm").arg(value(r));
 }
 
-QString Wording::nearestName(bool above, Resistance r)
+QString Wording::nearestName(bool above, Decimal r)
 {
     return (above ? tr("Valore normalizzato superiore: %1") : tr("Valore normalizzato inferiore: %1"))
         .arg(nearestButton(r));
@@ -410,7 +410,7 @@ QString Wording::smdRefusal(const SmdCode &code, const QString &typed)
     return QString();
 }
 
-QString Wording::smdMarkings(Resistance r, const std::vector<SmdMarking> &markings)
+QString Wording::smdMarkings(Decimal r, const std::vector<SmdMarking> &markings)
 {
     if (markings.empty())
         return tr("Nessun codice SMD scrive %1 Ohm.").arg(value(r));

@@ -25,7 +25,7 @@ public:
     static QString decimalPoint();
 
     // A value as the windows write it, and as the value reader reads back.
-    static QString value(Resistance r);
+    static QString value(Decimal r);
     static QString tolerance(int hundredthsOfPercent); // "0,25%"
     static QString coefficient(int ppmPerKelvin); // "100 ppm/K"
     static QString colour(Colour c); // "arancio"
@@ -40,7 +40,7 @@ public:
     static QString tooLong();
     static QString controlCharacter(unsigned code);
     // Why a scheme's bands cannot spell a value.
-    static QString bandRefusal(const BandChoice &choice, Resistance value);
+    static QString bandRefusal(const BandChoice &choice, Decimal value);
     static QString moreBandsButton(SchemeId scheme);
     // Why colours read from band 1 cannot start with black.
     static QString leadingZero();
@@ -49,8 +49,8 @@ public:
     static QString seriesList(const std::vector<ESeries> &series);
     // A value in no series, and where the nearest offered ones come from.
     static QString notStandard(std::optional<ESeries> offeredFrom);
-    static QString nearestButton(Resistance r);
-    static QString nearestName(bool above, Resistance r);
+    static QString nearestButton(Decimal r);
+    static QString nearestName(bool above, Decimal r);
     // The series line as one text: the series, or the nearest values after
     // notStandard().
     static QString standing(const SeriesStanding &standing);
@@ -92,7 +92,7 @@ public:
     // Why a marking is not read; typed is the text as given.
     static QString smdRefusal(const SmdCode &code, const QString &typed);
     // "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre)."
-    static QString smdMarkings(Resistance value, const std::vector<SmdMarking> &markings);
+    static QString smdMarkings(Decimal value, const std::vector<SmdMarking> &markings);
 
     // The identify window. "Serie E12, E24 · valore normalizzato, letta
     // dall'altro lato": what a reading's line says under its value.

@@ -30,7 +30,7 @@ const QStringList Names {"nero", "marrone", "rosso", "arancio", "giallo", "verde
 QString text(long long significand, int power, int tolerance, const QList<int> &colours, bool reversed,
     std::optional<int> ppm = std::nullopt)
 {
-    const Resistance v = normalised({significand, power});
+    const Decimal v = normalised({significand, power});
     QStringList names;
     for (int c : colours)
         names << Names[c];

@@ -33,7 +33,7 @@ QString readingsText(const SmdCode &code)
 {
     QStringList out;
     for (const SmdReading &r : code.readings) {
-        const Resistance v = normalised(r.value);
+        const Decimal v = normalised(r.value);
         QString text = QStringLiteral("%1e%2 %3").arg(v.significand).arg(v.exponent).arg(FormatNames[int(r.format)]);
         if (r.tolerance)
             text += QStringLiteral(" ±%1").arg(*r.tolerance);
@@ -44,7 +44,7 @@ QString readingsText(const SmdCode &code)
     return out.join(QStringLiteral("; "));
 }
 
-QString markingsText(Resistance value)
+QString markingsText(Decimal value)
 {
     QStringList out;
     for (const SmdMarking &m : smdMarkings(value))
@@ -138,28 +138,28 @@ void TestSmdCode::codes()
 
 void TestSmdCode::markings_data()
 {
-    QTest::addColumn<Resistance>("value");
+    QTest::addColumn<Decimal>("value");
     QTest::addColumn<QString>("markings");
-    QTest::newRow("4700") << Resistance {47, 2} << "472 4701";
-    QTest::newRow("4990") << Resistance {499, 1} << "4991 68B";
-    QTest::newRow("47") << Resistance {47, 0} << "470 47R0";
-    QTest::newRow("4,7") << Resistance {47, -1} << "4R7 4R70";
-    QTest::newRow("1") << Resistance {1, 0} << "1R0 1R00 01Y";
-    QTest::newRow("0,22") << Resistance {22, -2} << "R22 R220";
-    QTest::newRow("0,005") << Resistance {5, -3} << "R005 5L0";
-    QTest::newRow("6,8 mΩ") << Resistance {68, -4} << "6L8";
-    QTest::newRow("0") << Resistance {} << "0 000";
-    QTest::newRow("10: X, not S") << Resistance {1, 1} << "100 10R0 01X";
-    QTest::newRow("10 G: nine zeros") << Resistance {1, 10} << "109 1008";
-    QTest::newRow("100 G") << Resistance {1, 11} << "1009";
-    QTest::newRow("100 M: G") << Resistance {1, 8} << "107 1006 01G";
-    QTest::newRow("1 G: never H") << Resistance {1, 9} << "108 1007";
-    QTest::newRow("12345") << Resistance {12345, 0} << "";
+    QTest::newRow("4700") << Decimal {47, 2} << "472 4701";
+    QTest::newRow("4990") << Decimal {499, 1} << "4991 68B";
+    QTest::newRow("47") << Decimal {47, 0} << "470 47R0";
+    QTest::newRow("4,7") << Decimal {47, -1} << "4R7 4R70";
+    QTest::newRow("1") << Decimal {1, 0} << "1R0 1R00 01Y";
+    QTest::newRow("0,22") << Decimal {22, -2} << "R22 R220";
+    QTest::newRow("0,005") << Decimal {5, -3} << "R005 5L0";
+    QTest::newRow("6,8 mΩ") << Decimal {68, -4} << "6L8";
+    QTest::newRow("0") << Decimal {} << "0 000";
+    QTest::newRow("10: X, not S") << Decimal {1, 1} << "100 10R0 01X";
+    QTest::newRow("10 G: nine zeros") << Decimal {1, 10} << "109 1008";
+    QTest::newRow("100 G") << Decimal {1, 11} << "1009";
+    QTest::newRow("100 M: G") << Decimal {1, 8} << "107 1006 01G";
+    QTest::newRow("1 G: never H") << Decimal {1, 9} << "108 1007";
+    QTest::newRow("12345") << Decimal {12345, 0} << "";
 }
 
 void TestSmdCode::markings()
 {
-    QFETCH(Resistance, value);
+    QFETCH(Decimal, value);
     QFETCH(QString, markings);
     QCOMPARE(markingsText(value), markings);
 }
@@ -173,7 +173,7 @@ void TestSmdCode::roundTrip()
     for (int power = -5; power <= 9; ++power) {
         for (const auto &[values, count] : {std::pair {E24, 24}, std::pair {E96, 96}}) {
             for (int i = 0; i < count; ++i) {
-                const Resistance value {values[i], power};
+                const Decimal value {values[i], power};
                 QString eia96;
                 for (const SmdMarking &m : smdMarkings(value)) {
                     const SmdCode read = readSmdCode(m.text);

@@ -171,7 +171,7 @@ void TestValueReader::read()
     QCOMPARE(r.error, error);
     QCOMPARE(r.value.has_value(), error == ReadError::None);
     if (r.value) {
-        const Resistance n = normalised(*r.value);
+        const Decimal n = normalised(*r.value);
         QCOMPARE(n.significand, significand);
         QCOMPARE(n.exponent, exponent);
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colourtable.h"
-#include "resistance.h"
+#include "decimal.h"
 
 #include <array>
 #include <optional>

@@ -1,46 +1,47 @@
-#include "resistance.h"
+#include "decimal.h"
 
 #include <algorithm>
 
 namespace Velmora {
 
-namespace {
-
-// Two positive numbers, each its digits (no leading zero) × 10^exponent.
-int compareDigits(std::string da, int exponentA, std::string db, int exponentB)
+std::string timesDigits(std::int64_t n, std::int64_t factor)
 {
-    const int magnitudeA = int(da.size()) + exponentA;
-    const int magnitudeB = int(db.size()) + exponentB;
+    // Nine times the largest factor and a carry below it fit in 128 bits.
+    __extension__ using Wide = __int128;
+    std::string digits = std::to_string(n);
+    Wide carry = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        const Wide d = Wide(*it - '0') * factor + carry;
+        *it = char('0' + int(d % 10));
+        carry = d / 10;
+    }
+    std::string high;
+    for (; carry > 0; carry /= 10)
+        high.insert(high.begin(), char('0' + int(carry % 10)));
+    return high + digits;
+}
+
+int compareDigits(std::string_view a, int exponentA, std::string_view b, int exponentB)
+{
+    const int magnitudeA = int(a.size()) + exponentA;
+    const int magnitudeB = int(b.size()) + exponentB;
     if (magnitudeA != magnitudeB)
         return magnitudeA < magnitudeB ? -1 : 1;
-    // Same leading position: digit by digit.
+    // Same leading position: digit by digit, the shorter as if zero-padded.
+    std::string da(a), db(b);
     const std::size_t n = std::max(da.size(), db.size());
     da.resize(n, '0');
     db.resize(n, '0');
-    return da.compare(db);
+    const int order = da.compare(db);
+    return (order > 0) - (order < 0);
 }
 
-// The digits of n × factor, carried digit by digit, so no product overflows.
-std::string timesDigits(std::int64_t n, std::int64_t factor)
-{
-    std::string digits = std::to_string(n);
-    std::int64_t carry = 0;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        const std::int64_t d = (*it - '0') * factor + carry;
-        *it = char('0' + d % 10);
-        carry = d / 10;
-    }
-    return carry > 0 ? std::to_string(carry) + digits : digits;
-}
-
-} // namespace
-
-int compare(Resistance a, Resistance b)
+int compare(Decimal a, Decimal b)
 {
     return compareScaled(a, 1, b);
 }
 
-int compareScaled(Resistance a, std::int64_t factor, Resistance b)
+int compareScaled(Decimal a, std::int64_t factor, Decimal b)
 {
     a = normalised(a);
     b = normalised(b);
@@ -49,12 +50,12 @@ int compareScaled(Resistance a, std::int64_t factor, Resistance b)
     return compareDigits(timesDigits(a.significand, factor), a.exponent, std::to_string(b.significand), b.exponent);
 }
 
-int significantDigits(Resistance r)
+int significantDigits(Decimal r)
 {
     return int(std::to_string(normalised(r).significand).size());
 }
 
-std::string plainText(Resistance r, std::string_view decimalPoint)
+std::string plainText(Decimal r, std::string_view decimalPoint)
 {
     r = normalised(r);
     std::string digits = std::to_string(r.significand);

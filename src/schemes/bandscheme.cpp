@@ -92,7 +92,7 @@ std::vector<int> tolerancesFinestFirst(const BandScheme &scheme)
 
 std::string toleranceText(int hundredthsOfPercent, std::string_view decimalPoint)
 {
-    return plainText(Resistance {hundredthsOfPercent, -2}, decimalPoint) + "%";
+    return plainText(Decimal {hundredthsOfPercent, -2}, decimalPoint) + "%";
 }
 
 } // namespace Velmora
