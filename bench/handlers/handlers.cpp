@@ -4,7 +4,7 @@
 #include "bandlist.h"
 #include "form1.h"
 #include "identifydialog.h"
-#include "morebandslayout.h"
+#include "schemeregistry.h"
 #include "valuedialog.h"
 
 #include <QApplication>
@@ -298,8 +298,8 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     settle();
 
-    BandForm five(Layout::FiveBands);
-    BandForm six(Layout::SixBands);
+    BandForm five(Layout::layoutOf(SchemeId::FiveBands));
+    BandForm six(Layout::layoutOf(SchemeId::SixBands));
     for (BandForm *wide : {&five, &six}) {
         wide->show();
         while (!wide->windowHandle()->isExposed())

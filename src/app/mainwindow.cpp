@@ -3,7 +3,7 @@
 #include "form1.h"
 #include "identifydialog.h"
 #include "layoutfont.h"
-#include "morebandslayout.h"
+#include "schemeregistry.h"
 #include "smddialog.h"
 #include "valuedialog.h"
 #include "wording.h"
@@ -18,16 +18,18 @@
 
 namespace Velmora {
 
-// The forms are kept by SchemeId: the windows' schemes come first.
-static_assert(std::size_t(SchemeId::FourBandsFullCode) == AllSchemes.size());
-
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
     , m_layout(new QVBoxLayout(this))
     , m_menuBar(new QMenuBar(this))
 {
+    const std::size_t schemes = schemeRegistry().size();
+    m_forms.resize(schemes);
+    m_lastFocus.resize(schemes);
+    for (const SchemeEntry &entry : schemeRegistry())
+        m_readings.push_back(Reading {entry.id});
     auto *form1 = new Form1(this);
-    m_forms[0] = form1;
+    m_forms.at(schemeIndex(SchemeId::FourBands)) = form1;
     setWindowTitle(form1->windowTitle());
     setWindowIcon(form1->windowIcon());
     connect(form1, &BandForm::readingChanged, this, [this, form1](const Reading &r) { readingChanged(form1, r); });
@@ -65,10 +67,12 @@ void MainWindow::buildMenus()
 
     QMenu *bands = menuBar()->addMenu(QStringLiteral("&Bande"));
     m_bands = new QActionGroup(this);
-    for (SchemeId scheme : AllSchemes) {
-        const int n = bandScheme(scheme).bandCount;
-        QAction *action = bands->addAction(QStringLiteral("&%1 bande").arg(n));
-        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + n)));
+    for (const SchemeEntry &entry : schemeRegistry()) {
+        const SchemeId scheme = entry.id;
+        QAction *action
+            = bands->addAction(QString::fromUtf8(entry.menuLabel.data(), qsizetype(entry.menuLabel.size())));
+        if (entry.shortcutDigit != 0)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + entry.shortcutDigit)));
         action->setShortcutContext(Qt::ApplicationShortcut);
         action->setCheckable(true);
         action->setData(int(scheme));
@@ -102,7 +106,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::showForm(SchemeId scheme)
 {
-    const auto slot = std::size_t(scheme);
+    const std::size_t slot = schemeIndex(scheme);
     BandForm *&form = m_forms.at(slot);
     if (!form) {
         form = new BandForm(Layout::layoutOf(scheme), this);
@@ -115,7 +119,7 @@ void MainWindow::showForm(SchemeId scheme)
 
     if (m_current) {
         // The form's own focus child, which stays while the dialog is active.
-        m_lastFocus.at(std::size_t(m_current->scheme())) = m_current->focusWidget();
+        m_lastFocus.at(schemeIndex(m_current->scheme())) = m_current->focusWidget();
         disconnect(m_current, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
         m_layout->removeWidget(m_current);
         m_current->hide();
@@ -137,7 +141,7 @@ void MainWindow::showForm(SchemeId scheme)
 
 void MainWindow::readingChanged(BandForm *form, const Reading &reading)
 {
-    m_readings.at(std::size_t(form->scheme())) = reading;
+    m_readings.at(schemeIndex(form->scheme())) = reading;
     if (m_valueDialog && form == m_current)
         m_valueDialog->setReading(reading);
 }
@@ -176,7 +180,7 @@ void MainWindow::openValueDialog()
             [this](const Reading &reading) { m_current->setReading(reading); });
         connect(m_valueDialog, &ValueDialog::moreBandsRequested, this, &MainWindow::showForm);
     }
-    m_valueDialog->setReading(m_readings.at(std::size_t(m_current->scheme())));
+    m_valueDialog->setReading(m_readings.at(schemeIndex(m_current->scheme())));
     m_valueDialog->show();
     m_valueDialog->raise();
     m_valueDialog->activateWindow();
@@ -209,9 +213,6 @@ void MainWindow::openIdentifyDialog()
 // The reading goes to the window of its scheme, chosen as clicks would.
 void MainWindow::applyIdentified(const Reading &reading)
 {
-    // No window shows the whole four-band code; the dialog sends only what one does.
-    if (std::size_t(reading.scheme) >= AllSchemes.size())
-        return;
     showForm(reading.scheme);
     m_current->setReading(reading);
 }

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -51,15 +51,10 @@ private:
 
     QVBoxLayout *m_layout = nullptr;
     QMenuBar *m_menuBar = nullptr;
-    // Per form, indexed by its SchemeId.
-    std::array<BandForm *, AllSchemes.size()> m_forms {};
-    std::array<Reading, AllSchemes.size()> m_readings = [] {
-        std::array<Reading, AllSchemes.size()> readings {};
-        for (std::size_t i = 0; i < readings.size(); ++i)
-            readings[i].scheme = SchemeId(i);
-        return readings;
-    }();
-    std::array<QPointer<QWidget>, AllSchemes.size()> m_lastFocus {}; // while another is shown
+    // Per scheme, in the registry's order.
+    std::vector<BandForm *> m_forms;
+    std::vector<Reading> m_readings;
+    std::vector<QPointer<QWidget>> m_lastFocus; // while another is shown
     BandForm *m_current = nullptr;
     QAction *m_copy = nullptr;
     QActionGroup *m_bands = nullptr;

@@ -1,6 +1,7 @@
 #include "identification.h"
 
 #include "eseries.h"
+#include "schemeregistry.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,18 +16,7 @@ namespace {
 // to the four-band window's lists.
 std::optional<SchemeId> codeScheme(std::size_t bands)
 {
-    switch (bands) {
-    case 3:
-        return SchemeId::ThreeBands;
-    case 4:
-        return SchemeId::FourBandsFullCode;
-    case 5:
-        return SchemeId::FiveBands;
-    case 6:
-        return SchemeId::SixBands;
-    default:
-        return std::nullopt;
-    }
+    return wholeCodeFor(int(bands));
 }
 
 Exclusion exclusionOf(BandKind kind)
@@ -178,6 +168,12 @@ void tellApart(const std::vector<Identified> &readings, bool confirmedOnly, Iden
 }
 
 } // namespace
+
+Part partOf(const Identified &identified)
+{
+    return {PartKind::Resistor, ohms(identified.value), plusMinus(identified.tolerance), identified.coefficient,
+        {MarkingKind::Bands, {}}};
+}
 
 bool standardFor(Decimal value, int tolerance)
 {

@@ -93,6 +93,9 @@ inline constexpr std::size_t MostReadings = 20000;
 // the rest, then those the measurement contradicts; the first `cap` kept.
 Identification identify(const Sighting &sighting, std::size_t cap = 50);
 
+// The part a reading describes.
+Part partOf(const Identified &identified);
+
 // Whether a value is one made at a tolerance: the IEC 60063 series for that
 // tolerance (E6 at 20 %, E12 at 10 %, E24 at 5 %, E48 at 2 %, E96 at 1 %,
 // E192 finer), and E24 at every tolerance finer than 5 %, as makers list

@@ -1,5 +1,7 @@
 #include "reading.h"
 
+#include "schemeregistry.h"
+
 namespace Velmora {
 
 namespace {
@@ -80,6 +82,14 @@ std::optional<int> coefficientOf(const Reading &reading)
     return valueOfKind(reading, BandKind::TempCoefficient);
 }
 
+std::optional<Part> partOf(const Reading &reading)
+{
+    if (!complete(reading))
+        return std::nullopt;
+    return Part {PartKind::Resistor, ohms(*valueOf(reading)), plusMinus(*toleranceOf(reading)), coefficientOf(reading),
+        {MarkingKind::Bands, {}}};
+}
+
 std::optional<Limits> limitsOf(const Reading &reading)
 {
     const auto value = valueOf(reading);
@@ -99,21 +109,21 @@ std::vector<ESeries> seriesOf(const Reading &reading)
 
 std::optional<ResultParts> resultParts(const Reading &reading, std::string_view decimalPoint)
 {
-    if (!complete(reading))
+    const std::optional<Part> part = partOf(reading);
+    if (!part)
         return std::nullopt;
-    return ResultParts {plainText(*valueOf(reading), decimalPoint), toleranceText(*toleranceOf(reading), decimalPoint),
-        coefficientOf(reading)};
+    return ResultParts {plainText(part->value.numerator, decimalPoint),
+        toleranceText(part->tolerance->above, decimalPoint), part->coefficient};
 }
 
 std::optional<ColourReading> readColours(std::span<const Colour> colours)
 {
     std::optional<ColourReading> best;
-    for (SchemeId id : {SchemeId::ThreeBands, SchemeId::FourBands, SchemeId::FourBandsFullCode, SchemeId::FiveBands,
-             SchemeId::SixBands}) {
-        const BandScheme &scheme = bandScheme(id);
+    for (const SchemeEntry &entry : schemeRegistry()) {
+        const BandScheme &scheme = entry.scheme;
         if (std::size_t(scheme.bandCount) != colours.size())
             continue;
-        ColourReading read {Reading {id}};
+        ColourReading read {Reading {entry.id}};
         read.leadingZero = !colours.empty() && isLeadingZero(1, colours.front());
         for (int band = 1; band <= scheme.bandCount; ++band) {
             const int row = rowOfColour(scheme, band, colours[std::size_t(band - 1)]);
@@ -121,8 +131,9 @@ std::optional<ColourReading> readColours(std::span<const Colour> colours)
             if (row < 0 && read.badBand == 0)
                 read.badBand = band;
         }
-        // The full code's answer stands unless the window's holds.
-        if (!best || best->badBand != 0)
+        // The first scheme whose lists hold every colour; else the whole code's
+        // answer, which names the band no list of the code has.
+        if (!best || (best->badBand != 0 && (read.badBand == 0 || entry.wholeCode)))
             best = read;
     }
     return best;

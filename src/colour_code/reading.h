@@ -1,8 +1,9 @@
 #pragma once
 
 #include "bandscheme.h"
-#include "eseries.h"
 #include "decimal.h"
+#include "eseries.h"
+#include "part.h"
 
 #include <array>
 #include <optional>
@@ -43,6 +44,10 @@ std::optional<Decimal> valueOf(const Reading &reading);
 std::optional<int> toleranceOf(const Reading &reading);
 std::optional<int> coefficientOf(const Reading &reading);
 
+// The part a complete reading describes: a resistor, its value in ohms, its
+// tolerance and, with six bands, its coefficient, marked by bands.
+std::optional<Part> partOf(const Reading &reading);
+
 // The lowest and highest value the tolerance allows, exactly.
 struct Limits {
     Decimal lowest;
@@ -63,10 +68,11 @@ struct ResultParts {
 };
 std::optional<ResultParts> resultParts(const Reading &reading, std::string_view decimalPoint);
 
-// A resistor read from its colours, band 1 first: in the window's scheme for
-// that many bands (three bands: ± 20 %), or with four bands the full code where the window's lists
-// lack a colour. badBand is the first band whose list lacks its colour, 0
-// when every band has its colour and the reading is complete.
+// A resistor read from its colours, band 1 first, in the first registered
+// scheme with that many bands whose lists hold them all, else in the whole
+// code for that many bands (three bands: ± 20 %). badBand is the first band
+// whose list lacks its colour, 0 when every band has its colour and the
+// reading is complete.
 struct ColourReading {
     Reading reading;
     int badBand = 0;

@@ -127,6 +127,15 @@ SmdCode readSmdCode(std::string_view text)
     return result;
 }
 
+Part partOf(const SmdReading &reading, std::string_view code)
+{
+    Part part = resistor(reading.value);
+    if (reading.tolerance)
+        part.tolerance = plusMinus(*reading.tolerance);
+    part.marking = {MarkingKind::Code, std::string(code)};
+    return part;
+}
+
 bool readsTwoValues(const SmdCode &code)
 {
     return std::any_of(code.readings.begin(), code.readings.end(),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "decimal.h"
+#include "part.h"
 
 #include <optional>
 #include <string>
@@ -40,6 +40,10 @@ struct SmdCode {
     std::vector<SmdReading> readings; // every reading, when more than one format writes it so
     SmdError error = SmdError::None;
 };
+
+// The part a reading describes, marked by the code as printed: a resistor
+// with the tolerance the marking says, if it says one.
+Part partOf(const SmdReading &reading, std::string_view code);
 
 // Reads a marking as printed, in any case, spaces around it ignored.
 SmdCode readSmdCode(std::string_view code);

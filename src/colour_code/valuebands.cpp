@@ -1,5 +1,7 @@
 #include "valuebands.h"
 
+#include "schemeregistry.h"
+
 #include <algorithm>
 #include <tuple>
 
@@ -91,10 +93,10 @@ BandChoice bandsFor(const Reading &base, Decimal value)
         : digitRows(base, value, true)                   ? BandRefusal::LeadingZero
                                                          : BandRefusal::OutOfRange;
     for (bool more : {true, false})
-        for (SchemeId id : AllSchemes)
-            if (!choice.otherScheme && (bandScheme(id).bandCount > scheme.bandCount) == more && id != base.scheme
-                && digitRows(Reading {id}, value))
-                choice.otherScheme = id;
+        for (const SchemeEntry &other : schemeRegistry())
+            if (!choice.otherScheme && (other.scheme.bandCount > scheme.bandCount) == more && other.id != base.scheme
+                && digitRows(Reading {other.id}, value))
+                choice.otherScheme = other.id;
     return choice;
 }
 

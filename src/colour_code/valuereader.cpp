@@ -314,3 +314,16 @@ std::string unambiguousText(Decimal r, std::string_view decimalPoint)
 }
 
 } // namespace Velmora
+
+namespace Velmora {
+
+std::optional<Part> partOf(const ValueReading &reading, std::string_view typed)
+{
+    if (!reading.value)
+        return std::nullopt;
+    Part part = resistor(*reading.value);
+    part.marking = {MarkingKind::Typed, std::string(typed)};
+    return part;
+}
+
+} // namespace Velmora

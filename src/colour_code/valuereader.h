@@ -1,6 +1,6 @@
 #pragma once
 
-#include "decimal.h"
+#include "part.h"
 
 #include <array>
 #include <cstddef>
@@ -40,6 +40,10 @@ struct ValueReading {
     // With ControlCharacter, its code.
     unsigned controlCode = 0;
 };
+
+// The resistor a typed value names, marked by the text as typed; nothing
+// where the text is not read.
+std::optional<Part> partOf(const ValueReading &reading, std::string_view typed);
 
 // Reads a resistance as a parts list writes it: "4700", "4,7k", "0.22",
 // "4.7 kΩ", "470 R", "2,2 M", "1 GΩ", or the letter code "4K7", "0R22",

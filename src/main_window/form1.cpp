@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "bandlist.h"
+#include "schemeregistry.h"
 
 #include <QIcon>
 #include <QImageReader>
@@ -27,7 +28,7 @@ QIcon loadWindowIcon()
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : BandForm(Layout::FourBands, parent)
+    : BandForm(Layout::layoutOf(SchemeId::FourBands), parent)
 {
     setWindowTitle(QString::fromUtf8(Layout::Caption.data(), qsizetype(Layout::Caption.size())));
     setWindowIcon(loadWindowIcon());

@@ -1,7 +1,5 @@
 #include "bandscheme.h"
 
-#include "schemetables.h"
-
 #include <algorithm>
 
 namespace Velmora {
@@ -20,23 +18,6 @@ int BandScheme::digitCount() const
     for (int band = 1; band <= bandCount; ++band)
         digits += kind(band) == BandKind::Digit ? 1 : 0;
     return digits;
-}
-
-const BandScheme &bandScheme(SchemeId id)
-{
-    switch (id) {
-    case SchemeId::ThreeBands:
-        return SchemeTables::ThreeBands;
-    case SchemeId::FiveBands:
-        return SchemeTables::FiveBands;
-    case SchemeId::SixBands:
-        return SchemeTables::SixBands;
-    case SchemeId::FourBandsFullCode:
-        return SchemeTables::FourBandsFullCode;
-    case SchemeId::FourBands:
-        break;
-    }
-    return SchemeTables::FourBands;
 }
 
 namespace {

@@ -24,16 +24,11 @@ struct SchemeRow {
     int value;
 };
 
-// The ways of marking a resistor that Velmora reads. An identity, not a band
-// count, so that schemes with the same number of bands and markings without
-// bands can stand beside these. FourBandsFullCode is the whole colour code on
-// four bands, as parts carry it: the four-band window lists fewer colours
-// (no silver tolerance, no multiplier past blue), and no window shows it.
+// The ways of banding a resistor that Velmora reads: identities, not band
+// counts, so that two schemes with as many bands stand side by side (the
+// four-band window's short lists and the whole code on four bands). The
+// registry (schemeregistry.h) lists them with their names and windows.
 enum class SchemeId { FourBands, FiveBands, SixBands, ThreeBands, FourBandsFullCode };
-
-// The schemes the windows show, in menu order.
-inline constexpr std::array AllSchemes {
-    SchemeId::ThreeBands, SchemeId::FourBands, SchemeId::FiveBands, SchemeId::SixBands};
 
 // A way of banding a resistor: three to six bands, each of one kind and
 // with its own list of colours.
@@ -58,6 +53,7 @@ struct BandScheme {
     int bandOf(BandKind kind) const;
 };
 
+// Its tables, from the registry.
 const BandScheme &bandScheme(SchemeId id);
 
 // Whether a colour on a band is a leading zero, which no resistor carries:

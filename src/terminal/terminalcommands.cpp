@@ -1,6 +1,7 @@
 #include "terminalcommands.h"
 
 #include "identification.h"
+#include "schemeregistry.h"
 #include "wording.h"
 
 #include <QJsonArray>
@@ -208,12 +209,14 @@ int valueCommand(const Arguments &arguments)
         return refuseUsage(arguments, QStringLiteral("valore vuole un valore, per esempio velmora valore 4K7"));
     SchemeId id = SchemeId::FourBands;
     if (arguments.bands) {
-        const auto it = std::find_if(AllSchemes.begin(), AllSchemes.end(),
-            [&](SchemeId s) { return QString::number(bandScheme(s).bandCount) == *arguments.bands; });
-        if (it == AllSchemes.end())
+        // The first registered scheme with that many bands.
+        const auto registry = schemeRegistry();
+        const auto it = std::find_if(registry.begin(), registry.end(),
+            [&](const SchemeEntry &e) { return QString::number(e.scheme.bandCount) == *arguments.bands; });
+        if (it == registry.end())
             return refuseUsage(
                 arguments, QStringLiteral("l'opzione --bande vuole 3, 4, 5 o 6, non %1").arg(*arguments.bands));
-        id = *it;
+        id = it->id;
     }
     const BandScheme &scheme = bandScheme(id);
     if (arguments.ppm && scheme.bandOf(BandKind::TempCoefficient) == 0)

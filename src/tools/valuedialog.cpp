@@ -170,7 +170,7 @@ void ValueDialog::buildControls()
 
 void ValueDialog::setReading(const Reading &reading)
 {
-    const bool newScheme = reading.scheme != m_scheme || !m_choices[std::size_t(reading.scheme)].seen;
+    const bool newScheme = reading.scheme != m_scheme || !m_choices.at(schemeIndex(reading.scheme)).seen;
     m_scheme = reading.scheme;
     const BandScheme &scheme = bandScheme(m_scheme);
     SchemeChoice &c = choice();
@@ -248,7 +248,7 @@ void ValueDialog::showChoice()
 Reading ValueDialog::base() const
 {
     const BandScheme &scheme = bandScheme(m_scheme);
-    const SchemeChoice &c = m_choices[std::size_t(m_scheme)];
+    const SchemeChoice &c = choice();
     Reading r {m_scheme};
     const int toleranceBand = scheme.bandOf(BandKind::Tolerance);
     const int coefficientBand = scheme.bandOf(BandKind::TempCoefficient);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "reading.h"
+#include "schemeregistry.h"
 
 #include "tooldialog.h"
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -60,10 +62,11 @@ private:
     void refuse(const QString &message);
     void putNearest(const std::optional<Decimal> &value);
     Reading base() const;
-    SchemeChoice &choice() { return m_choices[std::size_t(m_scheme)]; }
+    SchemeChoice &choice() { return m_choices.at(schemeIndex(m_scheme)); }
+    const SchemeChoice &choice() const { return m_choices.at(schemeIndex(m_scheme)); }
 
     SchemeId m_scheme = SchemeId::FourBands;
-    std::array<SchemeChoice, AllSchemes.size()> m_choices {}; // by SchemeId
+    std::vector<SchemeChoice> m_choices = std::vector<SchemeChoice>(schemeRegistry().size());
     std::optional<Reading> m_applicable; // what Applica sends
     std::optional<SchemeId> m_offered;
     std::optional<Decimal> m_below;

@@ -194,8 +194,8 @@ void TestMainWindow::menus_data()
     QTest::newRow("File") << 0 << "&File" << QStringList {"&Esci", "Ctrl+Q"};
     QTest::newRow("Modifica") << 1 << "&Modifica" << QStringList {"&Copia valore", "Ctrl+C"};
     QTest::newRow("Bande") << 2 << "&Bande"
-                           << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "&5 bande", "Ctrl+5", "&6 bande",
-                                  "Ctrl+6"};
+                           << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "4 bande, codice &completo", "",
+                                  "&5 bande", "Ctrl+5", "&6 bande", "Ctrl+6"};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
                                << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "Ctrl+M",
                                       "&Identifica resistore…", "Ctrl+I"};

@@ -109,6 +109,18 @@ void TestReading::says()
         QCOMPARE(qs(parts->tolerance), tolerance);
         QCOMPARE(parts->coefficient.value_or(-1), coefficient);
     }
+    // The same, as the part the bands describe.
+    const auto part = partOf(r);
+    QCOMPARE(part.has_value(), complete);
+    if (part) {
+        QCOMPARE(part->kind, PartKind::Resistor);
+        QCOMPARE(part->value.unit, Unit::Ohm);
+        QCOMPARE(qs(plainText(*asDecimal(part->value), ",")), value);
+        QCOMPARE(qs(toleranceText(part->tolerance->below, ",")), tolerance);
+        QVERIFY(part->tolerance->symmetric());
+        QCOMPARE(part->coefficient.value_or(-1), coefficient);
+        QCOMPARE(part->marking.kind, MarkingKind::Bands);
+    }
 }
 
 void TestReading::usualParts_data()

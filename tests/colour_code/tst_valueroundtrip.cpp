@@ -56,6 +56,8 @@ std::pair<long long, std::size_t> preferred(
 
 } // namespace
 
+Q_DECLARE_METATYPE(Velmora::SchemeId)
+
 class TestValueRoundTrip : public QObject
 {
     Q_OBJECT
@@ -67,20 +69,25 @@ private slots:
 
 void TestValueRoundTrip::everyShownValue_data()
 {
+    QTest::addColumn<SchemeId>("scheme");
     QTest::addColumn<int>("bands");
     QTest::addColumn<char>("point");
-    for (int bands : {3, 4, 5, 6})
+    const std::pair<SchemeId, int> windows[] {{SchemeId::ThreeBands, 3}, {SchemeId::FourBands, 4},
+        {SchemeId::FourBandsFullCode, 4}, {SchemeId::FiveBands, 5}, {SchemeId::SixBands, 6}};
+    for (auto [scheme, bands] : windows)
         for (char point : {',', '.'})
-            QTest::addRow("%d bands, '%c'", bands, point) << bands << point;
+            QTest::addRow(
+                "%d bands%s, '%c'", bands, scheme == SchemeId::FourBandsFullCode ? " (whole code)" : "", point)
+                << scheme << bands << point;
 }
 
 void TestValueRoundTrip::everyShownValue()
 {
+    QFETCH(SchemeId, scheme);
     QFETCH(int, bands);
     QFETCH(char, point);
     const int digitBands = bands <= 4 ? 2 : 3;
-    const std::vector<int> &powers = bands == 4 ? FourBandPowers : MorePowers;
-    const SchemeId scheme = AllSchemes.at(std::size_t(bands - 3)); // the windows, by band count
+    const std::vector<int> &powers = scheme == SchemeId::FourBands ? FourBandPowers : MorePowers;
     const std::string pointText(1, point);
     Reading base {scheme};
     base.setRow(digitBands + 2, 1); // tolerance

@@ -1,7 +1,7 @@
 #include "formdriver.h"
 #include "referenceimage.h"
 
-#include "morebandslayout.h"
+#include "schemeregistry.h"
 
 #include <QScrollBar>
 
@@ -51,7 +51,9 @@ QString exactText(int n, int power)
 
 const Layout::FormLayout &layoutFor(int bands)
 {
-    return bands == 3 ? Layout::ThreeBands : bands == 5 ? Layout::FiveBands : Layout::SixBands;
+    return bands == 3 ? Layout::layoutOf(SchemeId::ThreeBands)
+        : bands == 5  ? Layout::layoutOf(SchemeId::FiveBands)
+                      : Layout::layoutOf(SchemeId::SixBands);
 }
 
 // What the result line shows, left to right.
@@ -422,7 +424,7 @@ void TestBandForm::chosenIsNoEmptyPlace()
     QFETCH(int, bands);
     QFETCH(int, band);
     QFETCH(QString, colour);
-    BandForm form(bands == 4 ? Layout::FourBands : layoutFor(bands));
+    BandForm form(bands == 4 ? Layout::layoutOf(SchemeId::FourBands) : layoutFor(bands));
     form.show();
     const QRect place = form.shape(band)->geometry();
     const QImage empty = form.grab(place).toImage();

@@ -29,31 +29,14 @@ constexpr int hundredthsOfPercent(std::string_view text)
     return percent * 100;
 }
 
-// The digits, and the four-band window's own lists, read from its colour
-// table so that the two never disagree.
+// The digits, read from the four-band window's table so that the two never
+// disagree.
 constexpr auto Digits = [] {
     std::array<SchemeRow, DigitBand.size()> rows {};
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i] = {DigitBand[i].colour, DigitBand[i].digit};
     return rows;
 }();
-
-constexpr auto FourBandMultipliers = [] {
-    std::array<SchemeRow, MultiplierBand.size()> rows {};
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = {MultiplierBand[i].colour, powerOfTen(MultiplierBand[i].multiplier)};
-    return rows;
-}();
-static_assert(
-    FourBandMultipliers[6].value == 6 && FourBandMultipliers[7].value == -1 && FourBandMultipliers[8].value == -2);
-
-constexpr auto FourBandTolerances = [] {
-    std::array<SchemeRow, ToleranceBand.size()> rows {};
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = {ToleranceBand[i].colour, hundredthsOfPercent(ToleranceBand[i].tolerance)};
-    return rows;
-}();
-static_assert(FourBandTolerances[0].value == 500 && FourBandTolerances[2].value == 100);
 
 // Every multiplier the standard gives: 10^0 to 10^9, 10^-1, 10^-2 and, since
 // the 2016 edition, pink for 10^-3.
@@ -101,20 +84,5 @@ constexpr std::array<SchemeRow, 9> TempCoefficients {{
 }};
 
 using K = BandKind;
-
-// No tolerance band: the usual parts are never read.
-constexpr BandScheme ThreeBands {SchemeId::ThreeBands, 3, {K::Digit, K::Digit, K::Multiplier},
-    {Digits, Digits, Multipliers}, Colour::Gold, Colour::Brown, 2000};
-constexpr BandScheme FourBands {SchemeId::FourBands, 4, {K::Digit, K::Digit, K::Multiplier, K::Tolerance},
-    {Digits, Digits, FourBandMultipliers, FourBandTolerances}, Colour::Gold, Colour::Brown};
-constexpr BandScheme FiveBands {SchemeId::FiveBands, 5, {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance},
-    {Digits, Digits, Digits, Multipliers, Tolerances}, Colour::Brown, Colour::Brown};
-constexpr BandScheme SixBands {SchemeId::SixBands, 6,
-    {K::Digit, K::Digit, K::Digit, K::Multiplier, K::Tolerance, K::TempCoefficient},
-    {Digits, Digits, Digits, Multipliers, Tolerances, TempCoefficients}, Colour::Brown, Colour::Brown};
-
-constexpr BandScheme FourBandsFullCode {SchemeId::FourBandsFullCode, 4,
-    {K::Digit, K::Digit, K::Multiplier, K::Tolerance}, {Digits, Digits, Multipliers, Tolerances}, Colour::Gold,
-    Colour::Brown};
 
 } // namespace Velmora::SchemeTables
