@@ -196,6 +196,7 @@ COMPLETIONS = [
     ("valore --bande 6 4K7 --tolleranza 0,", "0,02 0,05 0,1 0,25 0,5"),
     ("identifica rosso/ar", "rosso/arancio rosso/argento"),
     ("valore --bande=3 1K --tolleranza ", "20"),
+    ("valore --bande = 5 1K --tolleranza 0,0", "0,02 0,05"),  # bash's own split at the =
     ("valore --bande 6 4K7 --ppm ", "1 5 10 15 20 25 50 100 250"),
     ("identifica rosso rosso nero --misurato ", ""),
 ]
