@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "terminalcommands.h"
+#include "terminaloutput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

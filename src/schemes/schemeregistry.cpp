@@ -49,6 +49,14 @@ const BandScheme &bandScheme(SchemeId id)
     return schemeEntry(id).scheme;
 }
 
+std::optional<SchemeId> firstWithBands(int bandCount)
+{
+    for (const SchemeEntry &e : Registry)
+        if (e.scheme.bandCount == bandCount)
+            return e.id;
+    return std::nullopt;
+}
+
 std::optional<SchemeId> wholeCodeFor(int bandCount)
 {
     for (const SchemeEntry &e : Registry)

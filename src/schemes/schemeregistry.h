@@ -32,6 +32,9 @@ const SchemeEntry &schemeEntry(SchemeId id);
 // Its place in the registry, for tables kept per scheme.
 std::size_t schemeIndex(SchemeId id);
 
+// The first registered scheme with that many bands: the one a value is
+// written in when only a band count is asked for.
+std::optional<SchemeId> firstWithBands(int bandCount);
 // The scheme a part with that many bands is identified in; nothing where no
 // scheme has that many.
 std::optional<SchemeId> wholeCodeFor(int bandCount);

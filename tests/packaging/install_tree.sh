@@ -45,6 +45,12 @@ for size in 32 64; do
         fail "${size}x$size icon is not the window's"
 done
 
+# The completion the build wrote from the command table, and bash takes it.
+completion=share/bash-completion/completions/velmora
+cmp -s "$build/completion/velmora" "$completion" || fail "$completion is not the one the build wrote"
+[[ $(bash -c 'source "$1" && complete -p velmora' bash "$completion") == "complete -F _velmora velmora" ]] ||
+    fail "$completion does not complete velmora"
+
 desktop=share/applications/velmora.desktop
 [[ -x bin/velmora ]] || fail "bin/velmora is not executable"
 grep -qx 'Exec=velmora' "$desktop" || fail "$desktop does not start velmora"

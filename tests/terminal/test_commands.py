@@ -2,10 +2,12 @@
 """velmora bande / valore from a terminal: one table of command lines with the
 status, the stream and what it must show, run against the built program with
 no display, in Italian and American English. JSON is parsed, not compared as
-text. usage: test_commands.py VELMORA COMPLETION_FILE"""
+text. The bash completion offers the commands and options --help lists.
+usage: test_commands.py VELMORA COMPLETION_FILE"""
 
 import json
 import os
+import re
 import subprocess
 import sys
 
@@ -186,7 +188,6 @@ CASES = [
 
 # The words after "velmora" | what completing the last one offers
 COMPLETIONS = [
-    ("", "bande valore smd identifica --help --version"),
     ("bande giallo vi", "viola"),
     ("valore 4K7 --bande ", "3 4 5 6"),
     ("valore 4K7 --t", "--tolleranza"),
@@ -194,17 +195,49 @@ COMPLETIONS = [
     ("valore 4K7 --bande 3 --tolleranza ", "20"),
     ("valore --bande 6 4K7 --tolleranza 0,", "0,02 0,05 0,1 0,25 0,5"),
     ("identifica rosso/ar", "rosso/arancio rosso/argento"),
+    ("valore --bande=3 1K --tolleranza ", "20"),
+    ("valore --bande = 5 1K --tolleranza 0,0", "0,02 0,05"),  # bash's own split at the =
+    ("valore --bande 6 4K7 --ppm ", "1 5 10 15 20 25 50 100 250"),
+    ("identifica rosso rosso nero --misurato ", ""),
 ]
+
+
+def environment(locale):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE")}
+    env.update(LC_ALL=locale, LANG=locale, QT_QPA_PLATFORM="xcb")
+    return env
+
+
+def usage(program):
+    """--help, and the commands its usage lines list, each with its options."""
+    text = subprocess.run([program, "--help"], env=environment(IT[0]), capture_output=True, text=True).stdout
+    commands = {}
+    for line in text.split("\n")[1:]:
+        if line.startswith("     velmora "):
+            name = line.split()[1]
+            commands[name] = []
+        elif not line.startswith("      "):
+            break
+        commands[name] += re.findall(r"\[(--[\w-]+)", line)
+    return text, commands
 
 
 def main():
     program, completion = sys.argv[1], sys.argv[2]
     failures = 0
+    text, commands = usage(program)
+    # Every command the usage lines name is explained and completes, first
+    # word and options alike.
+    completions = COMPLETIONS + [("", " ".join(list(commands) + ["--help", "--version"]))]
+    for name, options in commands.items():
+        completions.append((f"{name} --", " ".join(options + ["--help"])))
+        for term in [name] + options:
+            if not re.search(rf"^  {re.escape(term)} ", text, re.M):
+                failures += 1
+                print(f"FAIL --help names {term} in its usage lines but does not explain it")
     for locales, arguments, status, stream, expected in CASES:
         for locale in locales:
-            env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE")}
-            env.update(LC_ALL=locale, LANG=locale, QT_QPA_PLATFORM="xcb")
-            run = subprocess.run([program] + arguments.split(), env=env, capture_output=True, text=True)
+            run = subprocess.run([program] + arguments.split(), env=environment(locale), capture_output=True, text=True)
             got = {OUT: run.stdout, ERR: run.stderr}
             silent = got[ERR if stream == OUT else OUT]
             shown, wanted = got[stream], expected
@@ -222,7 +255,7 @@ def main():
                 failures += 1
                 print(f"FAIL [{locale}] velmora {arguments}: status {run.returncode} (expected {status})\n"
                       f"  {stream}: {shown!r}\n  expected: {wanted!r}\n  other stream: {silent!r}")
-    for line, expected in COMPLETIONS:
+    for line, expected in completions:
         words = ["velmora"] + line.split() + ([""] if line.endswith(" ") or not line else [])
         script = f'source "$1"; COMP_WORDS=({" ".join(map(repr, words))}); COMP_CWORD={len(words) - 1}; ' \
                  '_velmora; echo "${COMPREPLY[*]}"'

@@ -3,14 +3,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstdio>
-
 namespace Velmora {
 
 // Velmora's commands for a terminal, "velmora bande ...", "velmora valore
-// ..." and "velmora smd ...": the colour code both ways and SMD markings, as
-// text in the user's locale or as JSON.
-// They need no display and no QApplication.
+// ...", "velmora smd ..." and "velmora identifica ...": the colour code both
+// ways, SMD markings and identification, as text in the user's locale or as
+// JSON. They need no display and no QApplication.
 
 bool isTerminalCommand(const QString &word);
 
@@ -21,9 +19,7 @@ int runTerminalCommand(const QString &command, const QStringList &arguments);
 // The program's --help, which lists the commands.
 QString helpText();
 
-// One line on standard error naming the misuse, status 2.
-int refuseUsage(const QString &what);
-
-void print(std::FILE *stream, const QString &text);
+// The bash completion of the commands, which the build writes out.
+QString bashCompletionScript();
 
 } // namespace Velmora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace Velmora {
+
+struct TerminalCommand;
+
+// A command's arguments sorted into words and options.
+struct CommandArguments {
+    QStringList words;
+    bool json = false;
+    bool help = false;
+    QStringList flags; // the command's options without a value that were given
+    std::vector<std::pair<QString, QString>> values; // the last value given to each option
+
+    bool isSet(QStringView option) const;
+    std::optional<QString> value(QStringView option) const;
+};
+
+// Sorts arguments by the command's options; returns the misuse, if any.
+QString parseArguments(const TerminalCommand &command, const QStringList &arguments, CommandArguments &parsed);
+
+// "5", "0,05", "0.5%", "±1": a percent in hundredths, at most two decimals.
+std::optional<int> hundredthsOfPercent(QString text);
+
+} // namespace Velmora

@@ -1,0 +1,56 @@
+#include "terminalcommands.h"
+
+#include "bandscommand.h"
+#include "bashcompletion.h"
+#include "commandtable.h"
+#include "identifycommand.h"
+#include "smdcommand.h"
+#include "terminalcommand.h"
+#include "terminaloutput.h"
+#include "valuecommand.h"
+
+#include <array>
+
+namespace Velmora {
+
+namespace {
+
+// Every command, one line each, in the order --help and the completion list
+// them.
+CommandTable commands()
+{
+    static const std::array table {
+        bandsCommand(),
+        valueCommand(),
+        smdCommand(),
+        identifyCommand(),
+    };
+    return table;
+}
+
+} // namespace
+
+bool isTerminalCommand(const QString &word)
+{
+    return findCommand(commands(), word) != nullptr;
+}
+
+int runTerminalCommand(const QString &command, const QStringList &arguments)
+{
+    const TerminalCommand *found = findCommand(commands(), command);
+    if (!found)
+        return refuseUsage(QStringLiteral("comando sconosciuto: %1").arg(command));
+    return runCommand(commands(), *found, arguments);
+}
+
+QString helpText()
+{
+    return Velmora::helpText(commands());
+}
+
+QString bashCompletionScript()
+{
+    return bashCompletion(commands());
+}
+
+} // namespace Velmora
