@@ -28,6 +28,8 @@ QJsonObject json(const Identified &id)
         {QStringLiteral("normalizzato"), id.standard},
         {QStringLiteral("misura"), id.measuredWithin ? QJsonValue(*id.measuredWithin) : QJsonValue()},
         {QStringLiteral("rovesciata"), id.reversed},
+        {QStringLiteral("schema"), schemeName(id.reading.scheme)},
+        {QStringLiteral("parte"), json(partOf(id))},
     };
 }
 

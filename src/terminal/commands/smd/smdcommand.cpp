@@ -39,7 +39,8 @@ int smdMarkingsOf(const CommandArguments &arguments, const SmdCode &code, const 
         for (const SmdMarking &m : markings)
             codes << QJsonObject {{QStringLiteral("codice"), QString::fromStdString(m.text)},
                 {QStringLiteral("formato"), formatKey(m.format)}};
-        printJson(QJsonObject {{QStringLiteral("ohm"), exact(*read.value)}, {QStringLiteral("marcature"), codes}});
+        printJson(QJsonObject {{QStringLiteral("ohm"), exact(*read.value)}, {QStringLiteral("marcature"), codes},
+            {QStringLiteral("parte"), json(*partOf(read, typed.toStdString()))}});
     } else {
         print(stdout, Wording::smdMarkings(*read.value, markings) + u'\n');
     }
@@ -71,7 +72,8 @@ int run(const CommandArguments &arguments)
                 {QStringLiteral("fonte"),
                     r.format != SmdFormat::Eia96
                         ? QJsonValue()
-                        : QJsonValue(r.oneMaker ? QStringLiteral("produttore") : QStringLiteral("comune"))}};
+                        : QJsonValue(r.oneMaker ? QStringLiteral("produttore") : QStringLiteral("comune"))},
+                {QStringLiteral("parte"), json(partOf(r, typed.toStdString()))}};
         printJson(QJsonObject {{QStringLiteral("letture"), readings}});
         return 0;
     }
