@@ -68,7 +68,7 @@ int run(const CommandArguments &arguments)
             return refuseInput(arguments, Wording::readRefusal(read, *measuredText));
         Measurement measured {*read.value};
         if (accuracyText) {
-            const std::optional<int> accuracy = hundredthsOfPercent(*accuracyText);
+            const std::optional<int> accuracy = hundredthsOfPercent(accuracyText->toStdString());
             if (!accuracy || *accuracy >= 10000)
                 return refuseUsage(arguments,
                     QStringLiteral("l'opzione --precisione vuole una percentuale, per esempio 1 oppure 0,5"));

@@ -39,8 +39,8 @@ int run(const CommandArguments &arguments)
         if (!asked)
             continue;
         bool isNumber = false;
-        const std::optional<int> value
-            = kind == BandKind::Tolerance ? hundredthsOfPercent(*asked) : std::optional(asked->toInt(&isNumber));
+        const std::optional<int> value = kind == BandKind::Tolerance ? hundredthsOfPercent(asked->toStdString())
+                                                                     : std::optional(asked->toInt(&isNumber));
         if (kind == BandKind::Tolerance ? !value : !isNumber)
             return refuseUsage(arguments,
                 kind == BandKind::Tolerance
