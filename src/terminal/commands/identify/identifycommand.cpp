@@ -2,6 +2,7 @@
 
 #include "commandarguments.h"
 #include "identification.h"
+#include "identifywording.h"
 #include "readingjson.h"
 #include "terminalcommand.h"
 #include "terminaloutput.h"
@@ -50,13 +51,13 @@ int run(const CommandArguments &arguments)
         for (const QString &name : words.at(i).split(u'/')) {
             const std::optional<Colour> colour = colourNamed(name.toStdString());
             if (name.isEmpty())
-                return refuseInput(arguments, Wording::emptyAlternative(int(i) + 1, words.at(i)));
+                return refuseInput(arguments, IdentifyWording::emptyAlternative(int(i) + 1, words.at(i)));
             if (name == QLatin1String("?"))
                 seen |= AnyColour;
             else if (colour)
                 seen |= colourBit(*colour);
             else
-                return refuseInput(arguments, Wording::notAColour(int(i) + 1, name));
+                return refuseInput(arguments, IdentifyWording::notAColour(int(i) + 1, name));
         }
         sighting.bands.push_back(seen);
     }
@@ -78,9 +79,9 @@ int run(const CommandArguments &arguments)
     }
 
     const Identification found = identify(sighting);
-    const QString verdict = Wording::verdict(found, sighting.measured.has_value());
+    const QString verdict = IdentifyWording::verdict(found, sighting.measured.has_value());
     // With nothing to read, why is the answer.
-    const QString ruledOut = Wording::exclusions(found);
+    const QString ruledOut = IdentifyWording::exclusions(found);
     if (found.readings.empty())
         return refuseInput(arguments, ruledOut.isEmpty() || arguments.json ? verdict : verdict + u'\n' + ruledOut);
     if (arguments.json) {
@@ -97,7 +98,7 @@ int run(const CommandArguments &arguments)
     }
     QStringList lines;
     for (const Identified &id : found.readings)
-        lines << Wording::identifiedLine(id);
+        lines << IdentifyWording::line(id);
     lines << QString() << verdict;
     if (!ruledOut.isEmpty())
         lines << ruledOut;
