@@ -64,28 +64,21 @@ QIcon readingIcon(const Reading &reading, const QPalette &palette)
     return untinted(pixmap);
 }
 
-// The four-band window lists fewer colours than parts carry: a reading of
-// the whole code goes there only when its list has every colour. Otherwise
-// the first band whose list lacks its colour.
-struct WindowReading {
-    std::optional<Reading> reading;
-    int missingBand = 0;
-};
-
-WindowReading forWindow(const Reading &reading)
+// A reading goes to the window colours are read in: the first registered
+// one whose lists hold its colours, as for colours typed in a terminal.
+std::optional<Reading> forWindow(const Reading &reading)
 {
-    if (reading.scheme != SchemeId::FourBandsFullCode)
-        return {reading};
-    const BandScheme &window = bandScheme(SchemeId::FourBands);
-    Reading four {SchemeId::FourBands};
-    for (int band = 1; band <= window.bandCount; ++band) {
+    std::vector<Colour> colours;
+    for (int band = 1; band <= bandScheme(reading.scheme).bandCount; ++band) {
         const std::optional<Colour> colour = colourOf(reading, band);
-        const int row = colour ? rowOfColour(window, band, *colour) : NoRow;
-        if (row == NoRow)
-            return {std::nullopt, band};
-        four.setRow(band, row);
+        if (!colour)
+            return std::nullopt;
+        colours.push_back(*colour);
     }
-    return {four};
+    const std::optional<ColourReading> read = readColours(colours);
+    if (!read || read->badBand != 0)
+        return std::nullopt;
+    return read->reading;
 }
 
 } // namespace
@@ -162,8 +155,6 @@ void IdentifyDialog::buildControls()
     grid->addWidget(m_verdict, 6, 0, 1, 4);
     grid->addWidget(caption(tr("&Letture:"), m_readings, QStringLiteral("readingsCaption")), 7, 0, 1, 4);
     grid->addWidget(m_readings, 8, 0, 1, 4);
-    m_message = wrappingLabel(QStringLiteral("messageLabel"), 2);
-    grid->addWidget(m_message, 9, 0, 1, 4);
 
     m_apply = button(tr("&Applica"), QStringLiteral("applyButton"));
     m_apply->setDefault(true);
@@ -180,7 +171,7 @@ void IdentifyDialog::buildControls()
     // As wide as six bands need whatever the count, so that the texts keep
     // their wrapping.
     const int width = 6 * m_bands[0]->width() + 5 * grid->horizontalSpacing();
-    for (QLabel *label : {m_refusal, m_verdict, m_message})
+    for (QLabel *label : {m_refusal, m_verdict})
         label->setFixedWidth(width);
 }
 
@@ -301,16 +292,9 @@ void IdentifyDialog::showReadings(const std::vector<Identified> &readings)
 void IdentifyDialog::currentChanged()
 {
     const int row = m_readings->currentRow();
-    const WindowReading target = row >= 0 && std::size_t(row) < m_shown.size()
-        ? forWindow(m_shown[std::size_t(row)].reading)
-        : WindowReading {};
-    m_applicable = target.reading;
-    const QString why = target.missingBand == 0 ? QString()
-                                                : IdentifyWording::notInFourBandWindow(target.missingBand,
-                                                    *colourOf(m_shown[std::size_t(row)].reading, target.missingBand));
+    m_applicable
+        = row >= 0 && std::size_t(row) < m_shown.size() ? forWindow(m_shown[std::size_t(row)].reading) : std::nullopt;
     m_apply->setEnabled(m_applicable.has_value());
-    m_apply->setToolTip(why);
-    m_message->setText(why);
 }
 
 } // namespace Velmora

@@ -55,7 +55,6 @@ private:
     QLabel *m_refusal = nullptr;
     QLabel *m_verdict = nullptr;
     QListWidget *m_readings = nullptr;
-    QLabel *m_message = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_close = nullptr;
     QPushButton *m_restart = nullptr;

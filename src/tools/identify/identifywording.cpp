@@ -143,11 +143,4 @@ QString IdentifyWording::verdict(const Identification &identification, bool meas
     return text;
 }
 
-QString IdentifyWording::notInFourBandWindow(int band, Colour c)
-{
-    return tr("La finestra a 4 bande non elenca %1 nella %2° banda: questa lettura non si può applicare.")
-        .arg(Wording::colour(c))
-        .arg(band);
-}
-
 } // namespace Velmora

@@ -32,8 +32,6 @@ public:
     static QString details(const Identified &identified);
     // Before any colour is chosen.
     static QString prompt();
-    // Why a four-band reading cannot go to the four-band window.
-    static QString notInFourBandWindow(int band, Colour colour);
 };
 
 } // namespace Velmora
