@@ -2,6 +2,7 @@
 
 #include "bandlist.h"
 #include "captionbutton.h"
+#include "colourcode.h"
 #include "layoutfont.h"
 #include "swatch.h"
 

@@ -1,5 +1,6 @@
 #include "terminalcommands.h"
 
+#include "colourcode.h"
 #include "identification.h"
 #include "wording.h"
 

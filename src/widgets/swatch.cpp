@@ -45,7 +45,7 @@ QColor Swatch::fillColor() const
     // own background.
     if (isSystemColour(m_fill))
         return palette().color(QPalette::Window);
-    return QColor(redOf(m_fill), greenOf(m_fill), blueOf(m_fill));
+    return displayColor(m_fill);
 }
 
 // An empty place keeps the thin outline around the body's colour; a chosen
