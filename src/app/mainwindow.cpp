@@ -1,12 +1,11 @@
 #include "mainwindow.h"
 
 #include "form1.h"
-#include "identifydialog.h"
 #include "layoutfont.h"
+#include "registeredtools.h"
 #include "schemeregistry.h"
-#include "smddialog.h"
-#include "valuedialog.h"
-#include "wording.h"
+#include "toolcontext.h"
+#include "tooldialog.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -22,6 +21,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
     , m_layout(new QVBoxLayout(this))
     , m_menuBar(new QMenuBar(this))
+    , m_toolContext(new ToolContext(this))
 {
     const std::size_t schemes = schemeRegistry().size();
     m_forms.resize(schemes);
@@ -33,6 +33,9 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(form1->windowTitle());
     setWindowIcon(form1->windowIcon());
     connect(form1, &BandForm::readingChanged, this, [this, form1](const Reading &r) { readingChanged(form1, r); });
+    connect(m_toolContext, &ToolContext::applyRequested, this, [this](const Reading &r) { m_current->setReading(r); });
+    connect(m_toolContext, &ToolContext::showRequested, this, &MainWindow::showInItsWindow);
+    connect(m_toolContext, &ToolContext::schemeRequested, this, &MainWindow::showForm);
     buildMenus();
     // The window is always its form's size plus whatever the menu bar takes
     // (nothing where the desktop shows the menu elsewhere).
@@ -50,12 +53,9 @@ void MainWindow::buildMenus()
     menuBar()->setFont(layoutFont(Layout::Font::Default));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction *quit = file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
-        if (m_valueDialog)
-            m_valueDialog->close();
-        if (m_smdDialog)
-            m_smdDialog->close();
-        if (m_identifyDialog)
-            m_identifyDialog->close();
+        for (ToolDialog *tool : m_tools)
+            if (tool)
+                tool->close();
         close();
     });
     // These work from the tools' windows too.
@@ -81,18 +81,12 @@ void MainWindow::buildMenus()
     }
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("&Strumenti"));
-    tools
-        ->addAction(QStringLiteral("Da &valore a colori…"), QKeySequence(Qt::CTRL | Qt::Key_K), this,
-            &MainWindow::openValueDialog)
-        ->setShortcutContext(Qt::ApplicationShortcut);
-    tools
-        ->addAction(
-            QStringLiteral("Codice &SMD…"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &MainWindow::openSmdDialog)
-        ->setShortcutContext(Qt::ApplicationShortcut);
-    tools
-        ->addAction(QStringLiteral("&Identifica resistore…"), QKeySequence(Qt::CTRL | Qt::Key_I), this,
-            &MainWindow::openIdentifyDialog)
-        ->setShortcutContext(Qt::ApplicationShortcut);
+    m_tools.resize(registeredTools().size());
+    for (std::size_t i = 0; i < m_tools.size(); ++i) {
+        const ToolEntry &tool = registeredTools()[i];
+        tools->addAction(tool.label, tool.shortcut, this, [this, i] { openTool(i); })
+            ->setShortcutContext(Qt::ApplicationShortcut);
+    }
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("&Informazioni su Velmora"), this, &MainWindow::showAbout);
@@ -129,8 +123,7 @@ void MainWindow::showForm(SchemeId scheme)
     form->show();
     connect(form, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
     updateCopyAction();
-    if (m_valueDialog)
-        m_valueDialog->setReading(m_readings[slot]);
+    m_toolContext->setReading(m_readings[slot]);
     // Back to a form, the keyboard is where it was left; new, in its first list.
     QWidget *focus = m_lastFocus.at(slot);
     if (focus)
@@ -142,8 +135,8 @@ void MainWindow::showForm(SchemeId scheme)
 void MainWindow::readingChanged(BandForm *form, const Reading &reading)
 {
     m_readings.at(schemeIndex(form->scheme())) = reading;
-    if (m_valueDialog && form == m_current)
-        m_valueDialog->setReading(reading);
+    if (form == m_current)
+        m_toolContext->setReading(reading);
 }
 
 void MainWindow::updateCopyAction()
@@ -160,58 +153,34 @@ void MainWindow::copyValue()
 
 void MainWindow::showAbout()
 {
+    QStringList tools;
+    for (const ToolEntry &tool : registeredTools())
+        tools << QString(tool.label).remove(u'&').remove(u'…');
     QMessageBox::about(this, QStringLiteral("Informazioni su Velmora"),
         QStringLiteral("<p><b>Velmora</b> %1</p>"
                        "<p>Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e ne mostra il valore.</p>"
-                       "<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore.</p>"
+                       "<p>Nel menu Strumenti: %2.</p>"
                        "<p>Da terminale: velmora bande, velmora valore, velmora smd e velmora identifica "
                        "(velmora --help).</p>"
-                       "<p>Qt %2</p>")
-            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
+                       "<p>Qt %3</p>")
+            .arg(QCoreApplication::applicationVersion(), tools.join(QStringLiteral(", ")),
+                QString::fromLatin1(qVersion())));
 }
 
 // Built on first use, so start-up does not pay for it; modeless, so the
-// person can apply, look at the window and type the next value.
-void MainWindow::openValueDialog()
+// person can use it, look at the window and go on.
+void MainWindow::openTool(std::size_t index)
 {
-    if (!m_valueDialog) {
-        m_valueDialog = new ValueDialog(this);
-        connect(m_valueDialog, &ValueDialog::applyRequested, this,
-            [this](const Reading &reading) { m_current->setReading(reading); });
-        connect(m_valueDialog, &ValueDialog::moreBandsRequested, this, &MainWindow::showForm);
-    }
-    m_valueDialog->setReading(m_readings.at(schemeIndex(m_current->scheme())));
-    m_valueDialog->show();
-    m_valueDialog->raise();
-    m_valueDialog->activateWindow();
-}
-
-// Built on first use; modeless, like the value dialog. It needs nothing of
-// the window.
-void MainWindow::openSmdDialog()
-{
-    if (!m_smdDialog)
-        m_smdDialog = new SmdDialog(this);
-    m_smdDialog->show();
-    m_smdDialog->raise();
-    m_smdDialog->activateWindow();
-}
-
-// Built on first use; modeless, so the person can apply one reading, look
-// at its window and try the next.
-void MainWindow::openIdentifyDialog()
-{
-    if (!m_identifyDialog) {
-        m_identifyDialog = new IdentifyDialog(this);
-        connect(m_identifyDialog, &IdentifyDialog::applyRequested, this, &MainWindow::applyIdentified);
-    }
-    m_identifyDialog->show();
-    m_identifyDialog->raise();
-    m_identifyDialog->activateWindow();
+    QPointer<ToolDialog> &tool = m_tools.at(index);
+    if (!tool)
+        tool = registeredTools().at(index).create(*m_toolContext);
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
 }
 
 // The reading goes to the window of its scheme, chosen as clicks would.
-void MainWindow::applyIdentified(const Reading &reading)
+void MainWindow::showInItsWindow(const Reading &reading)
 {
     showForm(reading.scheme);
     m_current->setReading(reading);

@@ -15,9 +15,8 @@ class QVBoxLayout;
 namespace Velmora {
 
 class BandForm;
-class IdentifyDialog;
-class SmdDialog;
-class ValueDialog;
+class ToolContext;
+class ToolDialog;
 
 // The program's window: a menu bar over the band form on show. A plain
 // widget with a layout, not a QMainWindow, whose dock and toolbar machinery
@@ -25,7 +24,8 @@ class ValueDialog;
 // form is built at start; the three-, five- and six-band forms when first
 // chosen.
 // Each keeps its choices and result while another is shown, and the window
-// holds each one's reading for the tools, which know the forms through it.
+// holds each one's reading for the tools, which know the forms through it
+// and the window only through their context.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -43,10 +43,8 @@ private:
     void copyValue();
     void updateCopyAction();
     void showAbout();
-    void openValueDialog();
-    void openSmdDialog();
-    void openIdentifyDialog();
-    void applyIdentified(const Reading &reading);
+    void openTool(std::size_t index);
+    void showInItsWindow(const Reading &reading);
     void readingChanged(BandForm *form, const Reading &reading);
 
     QVBoxLayout *m_layout = nullptr;
@@ -58,9 +56,8 @@ private:
     BandForm *m_current = nullptr;
     QAction *m_copy = nullptr;
     QActionGroup *m_bands = nullptr;
-    ValueDialog *m_valueDialog = nullptr;
-    SmdDialog *m_smdDialog = nullptr;
-    IdentifyDialog *m_identifyDialog = nullptr;
+    ToolContext *m_toolContext = nullptr;
+    std::vector<QPointer<ToolDialog>> m_tools; // by registered tool, once opened
 };
 
 } // namespace Velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,48 @@ std::string timesDigits(std::int64_t n, std::int64_t factor);
 // Exact order of two positive numbers written as digits without a leading
 // zero, each × 10^its exponent.
 int compareDigits(std::string_view a, int exponentA, std::string_view b, int exponentB);
+
+// "5%", "± 0,25 %", "0.05": a percentage with at most three whole digits and
+// two decimals, either separator, in hundredths of a percent; nothing for
+// any other text. The one reading of a percentage, for tables and options.
+constexpr std::optional<int> hundredthsOfPercent(std::string_view text)
+{
+    constexpr auto trimmed = [](std::string_view s) {
+        while (!s.empty() && s.front() == ' ')
+            s.remove_prefix(1);
+        while (!s.empty() && s.back() == ' ')
+            s.remove_suffix(1);
+        return s;
+    };
+    constexpr std::string_view PlusMinus = "\xC2\xB1"; // ± in UTF-8
+    text = trimmed(text);
+    if (text.starts_with(PlusMinus))
+        text = trimmed(text.substr(PlusMinus.size()));
+    if (text.ends_with('%'))
+        text = trimmed(text.substr(0, text.size() - 1));
+    int whole = 0, wholeDigits = 0, decimals = 0, decimalDigits = 0;
+    bool point = false;
+    for (char c : text) {
+        if (c == ',' || c == '.') {
+            if (point)
+                return std::nullopt;
+            point = true;
+        } else if (c < '0' || c > '9') {
+            return std::nullopt;
+        } else if (point) {
+            if (++decimalDigits > 2)
+                return std::nullopt;
+            decimals = decimals * 10 + (c - '0');
+        } else {
+            if (++wholeDigits > 3)
+                return std::nullopt;
+            whole = whole * 10 + (c - '0');
+        }
+    }
+    if (wholeDigits == 0)
+        return std::nullopt;
+    return whole * 100 + (decimalDigits == 1 ? decimals * 10 : decimals);
+}
 
 // Digits of the normalised significand: 4700 has 2, 0.22 has 2, 0 has 1.
 int significantDigits(Decimal r);

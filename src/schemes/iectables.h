@@ -20,15 +20,6 @@ constexpr int powerOfTen(double multiplier)
     return power;
 }
 
-// "5%" -> 500 hundredths of a percent.
-constexpr int hundredthsOfPercent(std::string_view text)
-{
-    int percent = 0;
-    for (char c : text.substr(0, text.find('%')))
-        percent = percent * 10 + (c - '0');
-    return percent * 100;
-}
-
 // The digits, read from the four-band window's table so that the two never
 // disagree.
 constexpr auto Digits = [] {

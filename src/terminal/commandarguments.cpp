@@ -68,22 +68,4 @@ QString parseArguments(const TerminalCommand &command, const QStringList &argume
     return QString();
 }
 
-std::optional<int> hundredthsOfPercent(QString text)
-{
-    text = text.trimmed();
-    if (text.startsWith(u'±'))
-        text.remove(0, 1);
-    if (text.endsWith(u'%'))
-        text.chop(1);
-    const QStringList parts = text.trimmed().replace(u',', u'.').split(u'.');
-    const QString whole = parts.at(0);
-    const QString decimals = parts.size() == 2 ? parts.at(1) : QString();
-    const auto digitsOnly
-        = [](const QString &s) { return std::all_of(s.begin(), s.end(), [](QChar c) { return c.isDigit(); }); };
-    if (parts.size() > 2 || whole.isEmpty() || whole.size() > 3 || decimals.size() > 2 || !digitsOnly(whole)
-        || !digitsOnly(decimals))
-        return std::nullopt;
-    return whole.toInt() * 100 + decimals.leftJustified(2, u'0').toInt();
-}
-
 } // namespace Velmora

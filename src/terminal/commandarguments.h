@@ -26,7 +26,4 @@ struct CommandArguments {
 // Sorts arguments by the command's options; returns the misuse, if any.
 QString parseArguments(const TerminalCommand &command, const QStringList &arguments, CommandArguments &parsed);
 
-// "5", "0,05", "0.5%", "±1": a percent in hundredths, at most two decimals.
-std::optional<int> hundredthsOfPercent(QString text);
-
 } // namespace Velmora

@@ -2,17 +2,46 @@
 
 #include "commandarguments.h"
 #include "eseries.h"
+#include "schemeregistry.h"
 #include "terminaloutput.h"
 #include "valuebands.h"
 #include "wording.h"
 
 #include <QJsonArray>
 
+#include <array>
+
 namespace Velmora {
 
 QString exact(Decimal r)
 {
     return QString::fromStdString(plainText(r, "."));
+}
+
+QJsonObject json(const Part &part)
+{
+    static constexpr std::array Kinds {"resistore", "condensatore", "induttore"};
+    static constexpr std::array Markings {"testo", "bande", "codice"};
+    const std::string_view unit = unitSymbol(part.value.unit);
+    QJsonValue tolerance;
+    if (part.tolerance)
+        tolerance = QJsonObject {{QStringLiteral("meno"), exact({part.tolerance->below, -2})},
+            {QStringLiteral("piu"), exact({part.tolerance->above, -2})}};
+    return QJsonObject {
+        {QStringLiteral("tipo"), QString::fromLatin1(Kinds.at(std::size_t(part.kind)))},
+        {QStringLiteral("valore"), QString::fromStdString(exactText(part.value))},
+        {QStringLiteral("unita"), QString::fromUtf8(unit.data(), qsizetype(unit.size()))},
+        {QStringLiteral("tolleranza"), tolerance},
+        {QStringLiteral("marcatura"),
+            QJsonObject {{QStringLiteral("tipo"), QString::fromLatin1(Markings.at(std::size_t(part.marking.kind)))},
+                {QStringLiteral("testo"), QString::fromStdString(part.marking.text)}}},
+    };
+}
+
+QString schemeName(SchemeId id)
+{
+    const std::string_view name = schemeEntry(id).name;
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 QJsonObject json(const Reading &reading)
@@ -41,6 +70,8 @@ QJsonObject json(const Reading &reading)
         {QStringLiteral("serie"), series},
         {QStringLiteral("vicini"), nearest},
         {QStringLiteral("testo"), Wording::resultLine(reading)},
+        {QStringLiteral("schema"), schemeName(reading.scheme)},
+        {QStringLiteral("parte"), json(*partOf(reading))},
     };
 }
 

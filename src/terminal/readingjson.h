@@ -12,6 +12,14 @@ struct CommandArguments;
 // Exact, with '.' whatever the locale, as scripts read numbers.
 QString exact(Decimal r);
 
+// A part in the keys that hold for every kind: "parte" {"tipo":
+// "resistore", "valore": "4700", "unita": "Ω", "tolleranza": {"meno": "5",
+// "piu": "5"} or null, "marcatura": {"tipo": "bande", "testo": ""}}; values
+// exact, and "2000/3" where a value is a fraction.
+QJsonObject json(const Part &part);
+// "schema": the scheme's name, as its window's menu gives it.
+QString schemeName(SchemeId id);
+
 // A reading of bands as bande and valore answer with --json.
 QJsonObject json(const Reading &reading);
 

@@ -72,6 +72,9 @@ private slots:
     void switchingKeepsEachFormsState();
     void copyValue_data();
     void copyValue();
+    void toolOpensOnce_data();
+    void toolOpensOnce();
+    void quitClosesEveryTool();
     void valueDialog_data();
     void valueDialog();
     void closingTheDialogChangesNothing();
@@ -323,6 +326,68 @@ void TestMainWindow::copyValue()
 
     clickButton(*form, 2);
     QVERIFY(!copy->isEnabled());
+}
+
+void TestMainWindow::toolOpensOnce_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("dialog"); // its object name
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("focus"); // the control the keyboard starts in
+    QTest::newRow("Ctrl+K") << QKeyCombination(Qt::CTRL, Qt::Key_K) << "ValueDialog"
+                            << "Da valore a colori"
+                            << "valueEdit";
+    QTest::newRow("Ctrl+M") << QKeyCombination(Qt::CTRL, Qt::Key_M) << "SmdDialog"
+                            << "Codice SMD"
+                            << "codeEdit";
+    QTest::newRow("Ctrl+I") << QKeyCombination(Qt::CTRL, Qt::Key_I) << "IdentifyDialog"
+                            << "Identifica resistore"
+                            << "bandCountBox";
+}
+
+// A tool's key opens its window with the keyboard in its first control;
+// pressed again after Chiudi, the same window comes back.
+void TestMainWindow::toolOpensOnce()
+{
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, dialog);
+    QFETCH(QString, title);
+    QFETCH(QString, focus);
+    press(*m_window, keys);
+    QTRY_VERIFY(QApplication::activeWindow() != m_window);
+    QWidget *window = QApplication::activeWindow();
+    QCOMPARE(window->objectName(), dialog);
+    QCOMPARE(window->windowTitle(), title);
+    QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), focus);
+
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("closeButton")), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    m_window->activateWindow(); // no window manager here to do it
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    press(*m_window, keys);
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QCOMPARE(m_window->findChildren<QDialog *>(dialog).size(), 1);
+}
+
+// File → Esci from a tool's window closes every tool that is open, then the
+// program's window.
+void TestMainWindow::quitClosesEveryTool()
+{
+    QList<QDialog *> open;
+    for (Qt::Key key : {Qt::Key_K, Qt::Key_M, Qt::Key_I}) {
+        press(*m_window, QKeyCombination(Qt::CTRL, key));
+        QTRY_VERIFY(QApplication::activeWindow() != m_window);
+        open << qobject_cast<QDialog *>(QApplication::activeWindow());
+        QVERIFY(open.last());
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+    open.last()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(open.last()));
+    press(*open.last(), QKeyCombination(Qt::CTRL, Qt::Key_Q));
+    QTRY_VERIFY(!m_window->isVisible());
+    for (const QDialog *tool : open)
+        QVERIFY2(!tool->isVisible(), qPrintable(tool->objectName()));
 }
 
 void TestMainWindow::valueDialog_data()
@@ -827,6 +892,8 @@ void TestMainWindow::about()
     for (const char *named : {"Da valore a colori", "Codice SMD", "Identifica resistore", "velmora bande",
              "velmora valore", "velmora smd", "velmora identifica"})
         QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
+    QVERIFY(m_boxes->text.contains(
+        QStringLiteral("<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore.</p>")));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -94,7 +94,6 @@ void TestValueRoundTrip::everyShownValue()
     if (bands == 6)
         base.setRow(6, 2); // coefficient
 
-    int combinations = 0;
     int moved = 0;
     int refused = 0;
     long long limit = 1;
@@ -102,7 +101,6 @@ void TestValueRoundTrip::everyShownValue()
         limit *= 10;
     for (long long digits = 1; digits < limit; ++digits) {
         for (std::size_t m = 0; m < powers.size(); ++m) {
-            ++combinations;
             const std::string text = written(digits, powers[m], point);
             const ValueReading reading = readValue(text, pointText);
             QVERIFY2(reading.value, text.c_str());
@@ -125,8 +123,7 @@ void TestValueRoundTrip::everyShownValue()
             moved += want.first != digits;
         }
     }
-    QCOMPARE(combinations, int(limit - 1) * int(powers.size()));
-    qInfo("%d combinations, %d spelt with a smaller multiplier, %d refused", combinations, moved, refused);
+    qInfo("%d spelt with a smaller multiplier, %d refused", moved, refused);
 }
 
 QTEST_APPLESS_MAIN(TestValueRoundTrip)

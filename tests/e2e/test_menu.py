@@ -51,6 +51,20 @@ class BandsMenu(VelmoraTestCase):
         self.assertEqual(self.app.extents(self.app.window)[2:], (433, 421))
         self.assertIsNone(self.client(5))
 
+    def test_whole_code_on_four_bands_from_the_menu(self):
+        self.app.open_menu("Bande")
+        self.app.key("c")
+        form = self.app.wait_for(
+            lambda: next((f for f in [self.client(4)] if f and "VELMORA codice completo" in self.texts(f)), None),
+            "the whole-code form")
+        self.assertEqual(self.app.extents(form)[2:], (433, 460))
+        lists = [c for c in form if c.getRoleName() == "list"]
+        wanted = ["marrone", "nero", "rosso", "argento"]
+        self.app.click(*[next(e for e in lst if e.name == text) for lst, text in zip(lists, wanted)])
+        self.app.click(next(c for c in form if c.name == "CALCOLA VALORE RESISTENZA"))
+        self.app.wait_for(
+            lambda: self.texts(form)[-5:] == ["Valore resistenza", "1000", "Ohm", "±", "10%"], "1000 Ohm ± 10%")
+
     def test_smd_code_from_the_tools_menu(self):
         self.app.open_menu("Strumenti")
         self.app.key("s")

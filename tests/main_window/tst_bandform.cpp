@@ -73,6 +73,8 @@ QString resultLine(const BandForm &form)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Velmora::SchemeId)
+
 class TestBandForm : public QObject
 {
     Q_OBJECT
@@ -102,18 +104,30 @@ private slots:
 
 void TestBandForm::lists_data()
 {
+    QTest::addColumn<SchemeId>("scheme");
     QTest::addColumn<int>("bands");
-    for (int bands : {3, 5, 6})
-        QTest::addRow("%d bands", bands) << bands;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("3 bands") << SchemeId::ThreeBands << 3 << "Form4" << QSize(433, 460);
+    QTest::newRow("4 bands, whole code") << SchemeId::FourBandsFullCode << 4 << "Form5" << QSize(433, 460);
+    QTest::newRow("5 bands") << SchemeId::FiveBands << 5 << "Form2" << QSize(537, 460);
+    QTest::newRow("6 bands") << SchemeId::SixBands << 6 << "Form3" << QSize(641, 460);
 }
 
 void TestBandForm::lists()
 {
+    QFETCH(SchemeId, scheme);
     QFETCH(int, bands);
-    BandForm form(layoutFor(bands));
-    QCOMPARE(form.objectName(), bands == 3 ? "Form4" : bands == 5 ? "Form2" : "Form3");
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    BandForm form(Layout::layoutOf(scheme));
+    QCOMPARE(form.objectName(), name);
+    QCOMPARE(form.size(), size);
+    // Band by band from the end: the multiplier, then tolerance and coefficient.
+    const std::vector<const std::vector<Entry> *> tail {&Multipliers, &Tolerances, &Coefficients};
     for (int band = 1; band <= bands; ++band) {
-        const std::vector<Entry> &want = bands == 3 && band == 3 ? Multipliers : listOf(band);
+        const int digits = bands <= 4 ? 2 : 3;
+        const std::vector<Entry> &want = band <= digits ? Digits : *tail.at(std::size_t(band - digits - 1));
         BandList *list = form.list(band);
         QCOMPARE(list->count(), int(want.size()));
         for (int row = 0; row < list->count(); ++row)
@@ -267,14 +281,20 @@ void TestBandForm::clearAll()
 
 void TestBandForm::everythingFits_data()
 {
-    QTest::addColumn<int>("bands");
+    QTest::addColumn<SchemeId>("scheme");
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<QString>("line"); // with '.' for the locale's separator
-    QTest::newRow("3: widest line") << 3 << QList {9, 9, 9} << "99000000000 Ohm ± 20%";
-    QTest::newRow("5: widest line") << 5 << QList {9, 9, 9, 9, 2} << "999000000000 Ohm ± 0.05%";
-    QTest::newRow("5: smallest fraction") << 5 << QList {0, 0, 1, 12, 9} << "0.001 Ohm ± 10%";
-    QTest::newRow("6: widest line") << 6 << QList {9, 9, 9, 9, 7, 0} << "999000000000 Ohm ± 0.05% 250 ppm/K";
-    QTest::newRow("6: widest names") << 6 << QList {0, 0, 0, 11, 9, 0} << "0 Ohm ± 10% 250 ppm/K";
+    QTest::newRow("3: widest line") << SchemeId::ThreeBands << QList {9, 9, 9} << "99000000000 Ohm ± 20%";
+    QTest::newRow("4, whole code: silver") << SchemeId::FourBandsFullCode << QList {1, 0, 2, 9} << "1000 Ohm ± 10%";
+    QTest::newRow("4, whole code: pink, green")
+        << SchemeId::FourBandsFullCode << QList {4, 7, 12, 4} << "0.047 Ohm ± 0.5%";
+    QTest::newRow("4, whole code: widest line")
+        << SchemeId::FourBandsFullCode << QList {9, 9, 9, 2} << "99000000000 Ohm ± 0.05%";
+    QTest::newRow("5: widest line") << SchemeId::FiveBands << QList {9, 9, 9, 9, 2} << "999000000000 Ohm ± 0.05%";
+    QTest::newRow("5: smallest fraction") << SchemeId::FiveBands << QList {0, 0, 1, 12, 9} << "0.001 Ohm ± 10%";
+    QTest::newRow("6: widest line") << SchemeId::SixBands << QList {9, 9, 9, 9, 7, 0}
+                                    << "999000000000 Ohm ± 0.05% 250 ppm/K";
+    QTest::newRow("6: widest names") << SchemeId::SixBands << QList {0, 0, 0, 11, 9, 0} << "0 Ohm ± 10% 250 ppm/K";
 }
 
 // Every text fits its label on one line, the result line's labels stand in
@@ -282,10 +302,11 @@ void TestBandForm::everythingFits_data()
 // entries without a scroll bar.
 void TestBandForm::everythingFits()
 {
-    QFETCH(int, bands);
+    QFETCH(SchemeId, scheme);
     QFETCH(QList<int>, rows);
     QFETCH(QString, line);
-    BandForm form(layoutFor(bands));
+    const int bands = int(rows.size());
+    BandForm form(Layout::layoutOf(scheme));
     form.show();
     for (int band = 1; band <= bands; ++band)
         clickEntry(form, band, rows[band - 1]);
@@ -386,8 +407,9 @@ void TestBandForm::tabOrder_data()
 
 void TestBandForm::tabOrder()
 {
+    QFETCH(SchemeId, scheme);
     QFETCH(int, bands);
-    BandForm form(layoutFor(bands));
+    BandForm form(Layout::layoutOf(scheme));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QStringList order;

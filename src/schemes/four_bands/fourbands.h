@@ -22,7 +22,7 @@ static_assert(
 constexpr auto FourBandTolerances = [] {
     std::array<SchemeRow, ToleranceBand.size()> rows {};
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = {ToleranceBand[i].colour, hundredthsOfPercent(ToleranceBand[i].tolerance)};
+        rows[i] = {ToleranceBand[i].colour, *hundredthsOfPercent(ToleranceBand[i].tolerance)};
     return rows;
 }();
 static_assert(FourBandTolerances[0].value == 500 && FourBandTolerances[2].value == 100);

@@ -3,6 +3,7 @@
 #include "colourcode.h"
 #include "commandarguments.h"
 #include "identification.h"
+#include "identifywording.h"
 #include "readingjson.h"
 #include "terminalcommand.h"
 #include "terminaloutput.h"
@@ -29,6 +30,8 @@ QJsonObject json(const Identified &id)
         {QStringLiteral("normalizzato"), id.standard},
         {QStringLiteral("misura"), id.measuredWithin ? QJsonValue(*id.measuredWithin) : QJsonValue()},
         {QStringLiteral("rovesciata"), id.reversed},
+        {QStringLiteral("schema"), schemeName(id.reading.scheme)},
+        {QStringLiteral("parte"), json(partOf(id))},
     };
 }
 
@@ -49,13 +52,13 @@ int run(const CommandArguments &arguments)
         for (const QString &name : words.at(i).split(u'/')) {
             const std::optional<Colour> colour = colourNamed(name.toStdString());
             if (name.isEmpty())
-                return refuseInput(arguments, Wording::emptyAlternative(int(i) + 1, words.at(i)));
+                return refuseInput(arguments, IdentifyWording::emptyAlternative(int(i) + 1, words.at(i)));
             if (name == QLatin1String("?"))
                 seen |= AnyColour;
             else if (colour)
                 seen |= colourBit(*colour);
             else
-                return refuseInput(arguments, Wording::notAColour(int(i) + 1, name));
+                return refuseInput(arguments, IdentifyWording::notAColour(int(i) + 1, name));
         }
         sighting.bands.push_back(seen);
     }
@@ -67,7 +70,7 @@ int run(const CommandArguments &arguments)
             return refuseInput(arguments, Wording::readRefusal(read, *measuredText));
         Measurement measured {*read.value};
         if (accuracyText) {
-            const std::optional<int> accuracy = hundredthsOfPercent(*accuracyText);
+            const std::optional<int> accuracy = hundredthsOfPercent(accuracyText->toStdString());
             if (!accuracy || *accuracy >= 10000)
                 return refuseUsage(arguments,
                     QStringLiteral("l'opzione --precisione vuole una percentuale, per esempio 1 oppure 0,5"));
@@ -77,9 +80,9 @@ int run(const CommandArguments &arguments)
     }
 
     const Identification found = identify(sighting);
-    const QString verdict = Wording::verdict(found, sighting.measured.has_value());
+    const QString verdict = IdentifyWording::verdict(found, sighting.measured.has_value());
     // With nothing to read, why is the answer.
-    const QString ruledOut = Wording::exclusions(found);
+    const QString ruledOut = IdentifyWording::exclusions(found);
     if (found.readings.empty())
         return refuseInput(arguments, ruledOut.isEmpty() || arguments.json ? verdict : verdict + u'\n' + ruledOut);
     if (arguments.json) {
@@ -96,7 +99,7 @@ int run(const CommandArguments &arguments)
     }
     QStringList lines;
     for (const Identified &id : found.readings)
-        lines << Wording::identifiedLine(id);
+        lines << IdentifyWording::line(id);
     lines << QString() << verdict;
     if (!ruledOut.isEmpty())
         lines << ruledOut;

@@ -2,6 +2,7 @@
 
 #include "commandarguments.h"
 #include "readingjson.h"
+#include "smdwording.h"
 #include "terminalcommand.h"
 #include "terminaloutput.h"
 #include "wording.h"
@@ -29,19 +30,20 @@ int smdMarkingsOf(const CommandArguments &arguments, const SmdCode &code, const 
     if (!read.value) {
         const bool meantAsValue = read.error != ReadError::Malformed && read.error != ReadError::Empty;
         return refuseInput(
-            arguments, meantAsValue ? Wording::readRefusal(read, typed) : Wording::smdRefusal(code, typed));
+            arguments, meantAsValue ? Wording::readRefusal(read, typed) : SmdWording::refusal(code, typed));
     }
     const std::vector<SmdMarking> markings = smdMarkings(*read.value);
     if (markings.empty())
-        return refuseInput(arguments, Wording::smdMarkings(*read.value, markings));
+        return refuseInput(arguments, SmdWording::markings(*read.value, markings));
     if (arguments.json) {
         QJsonArray codes;
         for (const SmdMarking &m : markings)
             codes << QJsonObject {{QStringLiteral("codice"), QString::fromStdString(m.text)},
                 {QStringLiteral("formato"), formatKey(m.format)}};
-        printJson(QJsonObject {{QStringLiteral("ohm"), exact(*read.value)}, {QStringLiteral("marcature"), codes}});
+        printJson(QJsonObject {{QStringLiteral("ohm"), exact(*read.value)}, {QStringLiteral("marcature"), codes},
+            {QStringLiteral("parte"), json(*partOf(read, typed.toStdString()))}});
     } else {
-        print(stdout, Wording::smdMarkings(*read.value, markings) + u'\n');
+        print(stdout, SmdWording::markings(*read.value, markings) + u'\n');
     }
     return 0;
 }
@@ -71,13 +73,14 @@ int run(const CommandArguments &arguments)
                 {QStringLiteral("fonte"),
                     r.format != SmdFormat::Eia96
                         ? QJsonValue()
-                        : QJsonValue(r.oneMaker ? QStringLiteral("produttore") : QStringLiteral("comune"))}};
+                        : QJsonValue(r.oneMaker ? QStringLiteral("produttore") : QStringLiteral("comune"))},
+                {QStringLiteral("parte"), json(partOf(r, typed.toStdString()))}};
         printJson(QJsonObject {{QStringLiteral("letture"), readings}});
         return 0;
     }
     QStringList lines;
     for (const SmdReading &r : code.readings)
-        lines << Wording::smdReadingLine(code, r);
+        lines << SmdWording::readingLine(code, r);
     print(stdout, lines.join(u'\n') + u'\n');
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "schemeregistry.h"
 #include "terminalcommand.h"
 #include "terminaloutput.h"
+#include "valuewording.h"
 #include "wording.h"
 
 #include <algorithm>
@@ -39,8 +40,8 @@ int run(const CommandArguments &arguments)
         if (!asked)
             continue;
         bool isNumber = false;
-        const std::optional<int> value
-            = kind == BandKind::Tolerance ? hundredthsOfPercent(*asked) : std::optional(asked->toInt(&isNumber));
+        const std::optional<int> value = kind == BandKind::Tolerance ? hundredthsOfPercent(asked->toStdString())
+                                                                     : std::optional(asked->toInt(&isNumber));
         if (kind == BandKind::Tolerance ? !value : !isNumber)
             return refuseUsage(arguments,
                 kind == BandKind::Tolerance
@@ -51,12 +52,12 @@ int run(const CommandArguments &arguments)
         const int band = scheme.bandOf(kind);
         if (band == 0) { // three bands: the tolerance the scheme implies, or none
             if (value != scheme.impliedTolerance)
-                return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
+                return refuseInput(arguments, ValueWording::missingRow(scheme, kind, *asked));
             continue;
         }
         const int row = rowOfValue(scheme, band, *value);
         if (row == NoRow)
-            return refuseInput(arguments, Wording::missingRow(scheme, kind, *asked));
+            return refuseInput(arguments, ValueWording::missingRow(scheme, kind, *asked));
         base.setRow(band, row);
     }
 
@@ -66,12 +67,12 @@ int run(const CommandArguments &arguments)
         return refuseInput(arguments, Wording::readRefusal(read, typed));
     const BandChoice choice = bandsFor(base, *read.value);
     if (choice.refusal != BandRefusal::None)
-        return refuseInput(arguments, Wording::bandRefusal(choice, *read.value));
+        return refuseInput(arguments, ValueWording::bandRefusal(choice, *read.value));
     QStringList colours;
     for (int band = 1; band <= scheme.bandCount; ++band)
         colours << Wording::colour(*colourOf(choice.reading, band));
     return answer(arguments, choice.reading,
-        colours.join(u' ') + u'\n' + Wording::standing(seriesStanding(choice.reading, *read.value)));
+        colours.join(u' ') + u'\n' + ValueWording::standing(seriesStanding(choice.reading, *read.value)));
 }
 
 // What a scheme's band of a kind offers, smallest first, as the option takes

@@ -2,7 +2,7 @@
 
 #include "bandpainter.h"
 #include "colourcode.h"
-#include "layoutfont.h"
+#include "identifywording.h"
 #include "valuereader.h"
 #include "wording.h"
 
@@ -264,12 +264,12 @@ void IdentifyDialog::refresh()
     }
     // Nothing chosen would list every resistor there is.
     if (!chosen) {
-        m_verdict->setText(Wording::identifyPrompt());
+        m_verdict->setText(IdentifyWording::prompt());
         showReadings({});
         return;
     }
     Identification found = identify(sighting);
-    m_verdict->setText(Wording::verdict(found, sighting.measured.has_value()));
+    m_verdict->setText(IdentifyWording::verdict(found, sighting.measured.has_value()));
     showReadings(found.readings);
 }
 
@@ -290,8 +290,8 @@ void IdentifyDialog::showReadings(const std::vector<Identified> &readings)
             if (chosen && r.reading == chosen->reading && r.reversed == chosen->reversed)
                 row = m_readings->count();
             auto *item = new QListWidgetItem(readingIcon(r.reading, palette()),
-                Wording::resultLine(r.reading) + u'\n' + Wording::identifiedDetails(r), m_readings);
-            item->setData(Qt::AccessibleTextRole, Wording::identifiedLine(r));
+                Wording::resultLine(r.reading) + u'\n' + IdentifyWording::details(r), m_readings);
+            item->setData(Qt::AccessibleTextRole, IdentifyWording::line(r));
         }
         m_readings->setCurrentRow(m_shown.empty() ? -1 : row);
     }
@@ -306,7 +306,7 @@ void IdentifyDialog::currentChanged()
         : WindowReading {};
     m_applicable = target.reading;
     const QString why = target.missingBand == 0 ? QString()
-                                                : Wording::notInFourBandWindow(target.missingBand,
+                                                : IdentifyWording::notInFourBandWindow(target.missingBand,
                                                     *colourOf(m_shown[std::size_t(row)].reading, target.missingBand));
     m_apply->setEnabled(m_applicable.has_value());
     m_apply->setToolTip(why);

@@ -6,6 +6,7 @@
 #include "swatch.h"
 #include "valuebands.h"
 #include "valuereader.h"
+#include "valuewording.h"
 #include "wording.h"
 
 #include <QComboBox>
@@ -78,7 +79,7 @@ void ValueDialog::buildControls()
 
     m_value = new QLineEdit(this);
     m_value->setObjectName(QStringLiteral("valueEdit"));
-    m_value->setPlaceholderText(Wording::valuePlaceholder());
+    m_value->setPlaceholderText(ValueWording::placeholder());
     m_value->setMaxLength(int(MostCharacters));
     m_value->setAccessibleName(tr("Valore"));
     grid->addWidget(caption(tr("&Valore:"), m_value, QStringLiteral("valueCaption")), 1, 0);
@@ -277,7 +278,7 @@ void ValueDialog::refresh()
         showSeries(*reading.value);
     if (choice.refusal != BandRefusal::None) {
         m_offered = choice.otherScheme;
-        refuse(Wording::bandRefusal(choice, *reading.value));
+        refuse(ValueWording::bandRefusal(choice, *reading.value));
         return;
     }
 
@@ -318,8 +319,8 @@ void ValueDialog::showSeries(Decimal value)
         button->setVisible(nearest.has_value());
         if (!nearest)
             continue;
-        button->setText(Wording::nearestButton(*nearest));
-        button->setAccessibleName(Wording::nearestName(above, *nearest));
+        button->setText(ValueWording::nearestButton(*nearest));
+        button->setAccessibleName(ValueWording::nearestName(above, *nearest));
     }
 }
 
@@ -329,7 +330,7 @@ void ValueDialog::refuse(const QString &message)
     m_message->setText(message);
     m_moreBands->setVisible(m_offered.has_value());
     if (m_offered) {
-        m_moreBands->setText(Wording::moreBandsButton(*m_offered));
+        m_moreBands->setText(ValueWording::moreBandsButton(*m_offered));
         m_moreBands->setAccessibleName(m_moreBands->text().remove(QLatin1Char('&')));
         // As much room around its words as its neighbours have.
         m_moreBands->setMinimumWidth(m_moreBands->fontMetrics().horizontalAdvance(m_moreBands->accessibleName()) + 40);

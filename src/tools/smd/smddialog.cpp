@@ -1,8 +1,8 @@
 #include "smddialog.h"
 
-#include "eseries.h"
 #include "layoutfont.h"
 #include "smdcode.h"
+#include "smdwording.h"
 #include "valuereader.h"
 #include "wording.h"
 
@@ -78,7 +78,7 @@ void SmdDialog::refresh()
         const bool shown = i < code.readings.size();
         const SmdReading *r = shown ? &code.readings[i] : nullptr;
         m_values[i]->setText(shown ? tr("%1 Ohm").arg(Wording::value(r->value)) : QString());
-        m_details[i]->setText(shown ? Wording::smdDetails(code, *r) : QString());
+        m_details[i]->setText(shown ? SmdWording::details(code, *r) : QString());
     }
 
     // A value typed here gets its codes, unless it is what the code says.
@@ -87,16 +87,16 @@ void SmdDialog::refresh()
         && std::any_of(code.readings.begin(), code.readings.end(),
             [&](const SmdReading &r) { return sameValue(r.value, *value.value); });
     m_markings->setText(
-        value.value && !sameAsCode ? Wording::smdMarkings(*value.value, smdMarkings(*value.value)) : QString());
+        value.value && !sameAsCode ? SmdWording::markings(*value.value, smdMarkings(*value.value)) : QString());
 
     // Neither a code nor a value: the code's refusal, or the value reader's
     // where the text was plainly meant as a value ("4.700", "-470").
     QString message;
     if (readsTwoValues(code))
-        message = Wording::smdAmbiguous();
+        message = SmdWording::ambiguous();
     else if (code.readings.empty() && !value.value)
         message = value.error == ReadError::Malformed || value.error == ReadError::Empty
-            ? Wording::smdRefusal(code, typed)
+            ? SmdWording::refusal(code, typed)
             : Wording::readRefusal(value, typed);
     m_message->setText(message);
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "reading.h"
+
+#include <QObject>
+
+class QWidget;
+
+namespace Velmora {
+
+// What a tool knows of the main window, and all the window knows of its
+// tools: the reading on show, and where a tool sends one. The window keeps
+// the reading up to date and acts on the requests.
+class ToolContext : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ToolContext(QWidget *window);
+
+    // The tools' windows are its children, and open over it.
+    QWidget *window() const { return m_window; }
+    const Reading &reading() const { return m_reading; }
+    // The window on show, or its reading, changed.
+    void setReading(const Reading &reading);
+
+signals:
+    void readingChanged(const Velmora::Reading &reading);
+    // Into the window on show, as clicks would.
+    void applyRequested(const Velmora::Reading &reading);
+    // Into the window of the reading's scheme, shown first.
+    void showRequested(const Velmora::Reading &reading);
+    // The window of a scheme, shown.
+    void schemeRequested(Velmora::SchemeId scheme);
+
+private:
+    QWidget *m_window = nullptr;
+    Reading m_reading;
+};
+
+} // namespace Velmora
