@@ -1,7 +1,9 @@
 #include "bandform.h"
 
 #include "bandlist.h"
+#include "bandpainter.h"
 #include "captionbutton.h"
+#include "colourcode.h"
 #include "layoutfont.h"
 #include "swatch.h"
 
@@ -15,6 +17,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <span>
+#include <utility>
 
 namespace Velmora {
 
@@ -38,6 +42,26 @@ QRect pixelRect(int left, int top, int width, int height)
 {
     using Layout::px;
     return QRect(px(left), px(top), px(width), px(height));
+}
+
+// The layout draws the body and the leads as boxes of lines: the body's run
+// from the drawing's top or to its bottom, the leads' lie between.
+std::pair<QRect, QRect> resistorPlace(std::span<const Layout::Line> lines)
+{
+    using Layout::px;
+    const auto through = [](const Layout::Line &l) {
+        return QRect(QPoint(px(l.x1), px(l.y1)), QPoint(px(l.x2), px(l.y2))).normalized();
+    };
+    QRect all;
+    for (const Layout::Line &l : lines)
+        all |= through(l);
+    QRect body;
+    QRect leads;
+    for (const Layout::Line &l : lines) {
+        const QRect r = through(l);
+        (r.top() == all.top() || r.bottom() == all.bottom() ? body : leads) |= r;
+    }
+    return {body, leads};
 }
 
 std::string decimalPoint()
@@ -201,16 +225,12 @@ void BandForm::paintEvent(QPaintEvent *)
     drawResistor(painter);
 }
 
-// Each line fills the pixels it runs through, as the swatches fill theirs,
-// so that at any scale the bands sit exactly within the body's outline.
+// The bands are the swatches, painted by the same painter over the body.
 void BandForm::drawResistor(QPainter &painter) const
 {
-    using Layout::px;
-    const QColor ink = palette().color(QPalette::WindowText);
-    for (const Layout::Line &l : m_layout.lines) {
-        const QRect through = QRect(QPoint(px(l.x1), px(l.y1)), QPoint(px(l.x2), px(l.y2))).normalized();
-        painter.fillRect(through, ink);
-    }
+    const auto [body, leads] = resistorPlace(m_layout.lines);
+    BandPainter(palette().color(QPalette::WindowText), palette().color(QPalette::Window))
+        .paintBody(painter, body, leads);
 }
 
 void BandForm::keyPressEvent(QKeyEvent *event)

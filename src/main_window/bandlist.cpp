@@ -1,6 +1,7 @@
 #include "bandlist.h"
 
 #include "bandselectionmodel.h"
+#include "colourcode.h"
 
 #include <QKeyEvent>
 

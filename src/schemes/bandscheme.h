@@ -72,9 +72,6 @@ int rowOfColour(const BandScheme &scheme, int band, Colour colour);
 // a tolerance, a coefficient), -1 where it has none.
 int rowOfValue(const BandScheme &scheme, int band, int value);
 
-// A colour by its Italian name, in any case; "blu" reads as azzurro.
-std::optional<Colour> colourNamed(std::string_view name);
-
 // The tolerance band's rows from the finest tolerance to the coarsest; rows
 // of the same tolerance (orange and grey) in list order. Empty without one.
 std::vector<int> tolerancesFinestFirst(const BandScheme &scheme);

@@ -1,6 +1,7 @@
 #include "completion.h"
 
 #include "bandscheme.h"
+#include "colourcode.h"
 
 namespace Velmora {
 

@@ -1,6 +1,6 @@
 #include "swatch.h"
 
-#include "bandpainting.h"
+#include "bandpainter.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>
@@ -45,7 +45,7 @@ QColor Swatch::fillColor() const
     // own background.
     if (isSystemColour(m_fill))
         return palette().color(QPalette::Window);
-    return QColor(redOf(m_fill), greenOf(m_fill), blueOf(m_fill));
+    return displayColor(m_fill);
 }
 
 // An empty place keeps the thin outline around the body's colour; a chosen
@@ -54,14 +54,8 @@ QColor Swatch::fillColor() const
 void Swatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor ink = palette().color(QPalette::WindowText);
-    const QColor body = palette().color(QPalette::Window);
-    if (isSystemColour(m_fill)) {
-        painter.fillRect(rect(), ink);
-        painter.fillRect(rect().adjusted(1, 1, -1, -1), body);
-        return;
-    }
-    paintBand(painter, rect(), fillColor(), ink, body);
+    const BandPainter bands(palette().color(QPalette::WindowText), palette().color(QPalette::Window));
+    bands.paintBand(painter, rect(), isSystemColour(m_fill) ? std::nullopt : std::optional(fillColor()));
 }
 
 } // namespace Velmora

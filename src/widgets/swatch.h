@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colourtable.h"
+#include "colourcode.h"
 
 #include <QWidget>
 

@@ -1,5 +1,7 @@
 #include "wording.h"
 
+#include "colourcode.h"
+
 #include <QLocale>
 #include <QStringList>
 

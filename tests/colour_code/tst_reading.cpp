@@ -1,6 +1,7 @@
 // What a reading says, written out here from the colour code's tables: the
 // value, tolerance, coefficient and limits of a set of chosen rows, the
 // usual part of each scheme, and the dialog's order of tolerances.
+#include "colourcode.h"
 #include "reading.h"
 
 #include <QTest>

@@ -1,6 +1,7 @@
 #include "identifydialog.h"
 
-#include "bandpainting.h"
+#include "bandpainter.h"
+#include "colourcode.h"
 #include "identifywording.h"
 #include "valuereader.h"
 #include "wording.h"
@@ -27,9 +28,8 @@ constexpr QSize PictureSize(6 * BandWidth + 2, 22);
 // A band as the windows paint it, on the list's own background.
 void paintBand(QPainter &painter, const QRect &r, Colour colour, const QPalette &palette)
 {
-    const ColourRef fill = colourRow(colour).display;
-    Velmora::paintBand(painter, r, QColor(redOf(fill), greenOf(fill), blueOf(fill)),
-        palette.color(QPalette::WindowText), palette.color(QPalette::Base));
+    const BandPainter bands(palette.color(QPalette::WindowText), palette.color(QPalette::Base));
+    bands.paintBand(painter, r, displayColor(colourRow(colour).display));
 }
 
 // The same pixmap chosen or not: a style would tint a chosen colour with

@@ -1,5 +1,6 @@
 #include "valuedialog.h"
 
+#include "colourcode.h"
 #include "eseries.h"
 #include "layoutfont.h"
 #include "swatch.h"

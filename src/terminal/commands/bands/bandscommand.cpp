@@ -1,5 +1,6 @@
 #include "bandscommand.h"
 
+#include "colourcode.h"
 #include "commandarguments.h"
 #include "readingjson.h"
 #include "schemeregistry.h"

@@ -1,5 +1,6 @@
 #include "identifycommand.h"
 
+#include "colourcode.h"
 #include "commandarguments.h"
 #include "identification.h"
 #include "identifywording.h"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include <optional>
+
+class QPainter;
+
+namespace Velmora {
+
+// A resistor as the windows draw it, on any paint device: the outlines of
+// its body and leads and its bands, in `ink` over what lies `behind` them.
+// Every line fills the pixels it runs through, as the bands fill theirs, so
+// that at any scale the bands sit exactly within the body's outline: a
+// stroked line straddles the edge and, scaled by 1.5 or 1.75, loses its
+// outer half to the clip.
+class BandPainter
+{
+public:
+    BandPainter(const QColor &ink, const QColor &behind);
+
+    // The body's outline on the outermost pixels of `body`. The leads are
+    // one box as wide as both, run through the body, which hides their
+    // middle; a null box draws none.
+    void paintBody(QPainter &painter, const QRect &body, const QRect &leads = {}) const;
+
+    // A band filling r: its fill inside an outline. A fill too close to what
+    // lies behind it to be told from it (white or silver on the light body,
+    // black on a dark one) gets an outline twice as thick, so that it never
+    // looks like a place with no colour. With no fill r is such a place: a
+    // thin outline around the background.
+    void paintBand(QPainter &painter, const QRect &r, const std::optional<QColor> &fill) const;
+
+private:
+    bool nearBehind(const QColor &fill) const;
+
+    QColor m_ink;
+    QColor m_behind;
+};
+
+} // namespace Velmora

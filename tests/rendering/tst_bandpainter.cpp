@@ -1,0 +1,64 @@
+// A band painted onto an image: the code's colour fills the rectangle asked for, inside an outline twice as thick
+// where the fill is close to what lies behind it.
+#include "bandpainter.h"
+#include "colourcode.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <utility>
+
+using namespace Velmora;
+
+class TestBandPainter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void paintBand_data()
+    {
+        QTest::addColumn<int>("colour"); // order nero ... bianco, oro, argento, rosa; -1 an empty place
+        QTest::addColumn<QRgb>("behind");
+        QTest::addColumn<QRgb>("fill"); // as painted, 0xRRGGBB
+        QTest::addColumn<int>("outline");
+        const QRgb body = 0xEFEFEF;
+        QTest::newRow("red on the body") << 2 << body << 0xFF0000u << 1;
+        QTest::newRow("white on the body") << 9 << body << 0xFFFFFFu << 2;
+        QTest::newRow("silver on the body") << 11 << body << 0xE0E0E0u << 2;
+        QTest::newRow("black on dark") << 0 << QRgb(0x323232) << 0x000000u << 2;
+        QTest::newRow("grey 64 apart") << 8 << QRgb(0x404040) << 0x808080u << 1;
+        QTest::newRow("grey 63 apart") << 8 << QRgb(0x414141) << 0x808080u << 2;
+        QTest::newRow("empty place") << -1 << body << body << 1;
+    }
+
+    void paintBand()
+    {
+        QFETCH(int, colour);
+        QFETCH(QRgb, behind);
+        QFETCH(QRgb, fill);
+        QFETCH(int, outline);
+        const QColor ink(0x123456);
+        const QColor untouched(0x00FF7F);
+        QImage image(20, 32, QImage::Format_RGB32);
+        image.fill(untouched);
+        QPainter painter(&image);
+        const std::optional<QColor> painted
+            = colour < 0 ? std::nullopt : std::optional(displayColor(colourRow(Colour(colour)).display));
+        BandPainter(ink, QColor(behind)).paintBand(painter, QRect(4, 3, 9, 25), painted);
+        painter.end();
+
+        // The middle of each edge (left, right, top, bottom) and the step inwards.
+        const std::pair<QPoint, QPoint> edges[] {
+            {{4, 15}, {1, 0}}, {{12, 15}, {-1, 0}}, {{8, 3}, {0, 1}}, {{8, 27}, {0, -1}}};
+        for (const auto &[edge, in] : edges) {
+            QCOMPARE(image.pixelColor(edge - in), untouched);
+            QCOMPARE(image.pixelColor(edge), ink);
+            QCOMPARE(image.pixelColor(edge + in), outline == 2 ? ink : QColor(fill));
+            QCOMPARE(image.pixelColor(edge + 2 * in), QColor(fill));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBandPainter)
+#include "tst_bandpainter.moc"
