@@ -6,11 +6,11 @@
 #include "colourcode.h"
 #include "layoutfont.h"
 #include "swatch.h"
+#include "wording.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 
@@ -62,11 +62,6 @@ std::pair<QRect, QRect> resistorPlace(std::span<const Layout::Line> lines)
         (r.top() == all.top() || r.bottom() == all.bottom() ? body : leads) |= r;
     }
     return {body, leads};
-}
-
-std::string decimalPoint()
-{
-    return QLocale::system().decimalPoint().toStdString();
 }
 
 } // namespace
@@ -166,7 +161,7 @@ void BandForm::buildControls()
 void BandForm::showImpliedTolerance()
 {
     if (m_scheme.impliedTolerance)
-        m_tolerance->setText(qs(toleranceText(*m_scheme.impliedTolerance, decimalPoint())));
+        m_tolerance->setText(Wording::tolerance(*m_scheme.impliedTolerance));
 }
 
 QLabel *BandForm::addLabel(const Layout::Control &c)
@@ -282,17 +277,18 @@ void BandForm::selectBand(int band)
         m_names[std::size_t(band - 1)]->setText(qs(colour.displayName));
         switch (kind) {
         case BandKind::Digit:
-            if (band == 1)
-                m_state.FirstDigit = static_cast<std::int16_t>(row.value);
+            if (band == 1 && keepsSeedState())
+                m_state.FirstDigit = DigitBand.at(std::size_t(index)).digit;
             break;
         case BandKind::Multiplier:
-            m_state.Multiplier = std::pow(10.0, row.value);
+            if (keepsSeedState())
+                m_state.Multiplier = MultiplierBand.at(std::size_t(index)).multiplier;
             break;
         case BandKind::Tolerance: // ready for when the result shows
-            m_tolerance->setText(qs(toleranceText(row.value, decimalPoint())));
+            m_tolerance->setText(Wording::tolerance(row.value));
             break;
         case BandKind::TempCoefficient:
-            m_tempCoefficient->setText(QStringLiteral("%1 ppm/K").arg(row.value));
+            m_tempCoefficient->setText(Wording::coefficient(row.value));
             break;
         }
         updateSwatchName(band);
@@ -322,21 +318,23 @@ void BandForm::Calculate()
         }
     }
 
-    auto value = valueOf(m_reading);
+    std::optional<Decimal> value = valueOf(m_reading);
     if (!value)
         return;
 
-    // The four-band form passes the first digit through its hidden scratch
-    // label as text; the digits are then read back whole.
-    if (m_scratch) {
+    // The four-band form computes as it was designed, from what it stored:
+    // the first digit passes through its hidden scratch label as text, the
+    // second digit follows it, and the digits read back whole are times the
+    // multiplier, a power of ten the table gives as a double (0.1 and 0.01
+    // the nearest ones), so its logarithm rounds to the exact exponent.
+    if (keepsSeedState()) {
         m_scratch->setText(QString::number(m_state.FirstDigit));
         QString digits = m_scratch->text();
-        for (int band = 2; band <= m_scheme.digitCount(); ++band)
-            digits += QString::number(m_scheme.rows(band)[std::size_t(rows[std::size_t(band - 1)])].value);
-        value->significand = digits.toLongLong();
+        digits += QString::number(DigitBand.at(std::size_t(rows[1])).digit);
+        value = Decimal {digits.toLongLong(), int(std::lround(std::log10(m_state.Multiplier)))};
     }
 
-    m_value->setText(qs(plainText(*value, decimalPoint())));
+    m_value->setText(qs(plainText(*value, Wording::decimalPoint().toStdString())));
     placeResultLine();
     for (QLabel *l : m_resultLine)
         if (l)

@@ -96,6 +96,9 @@ private:
 
     const Layout::FormLayout &m_layout;
     const BandScheme &m_scheme;
+    // The four-band form's own state and scratch label, which its
+    // calculation runs through; the other forms read the reading itself.
+    bool keepsSeedState() const { return m_scratch != nullptr; }
     FormState m_state;
     Reading m_reading;
     std::vector<QLabel *> m_labels;

@@ -53,12 +53,52 @@ QString Wording::colour(Colour c)
     return qs(colourRow(c).listText);
 }
 
+QString Wording::unit(Unit unit)
+{
+    switch (unit) {
+    case Unit::Farad:
+        return QStringLiteral("F");
+    case Unit::Henry:
+        return QStringLiteral("H");
+    case Unit::Ohm:
+        break;
+    }
+    return QStringLiteral("Ohm");
+}
+
+QString Wording::quantity(const Quantity &q)
+{
+    if (const std::optional<Decimal> exact = asDecimal(q))
+        return value(*exact) + u' ' + unit(q.unit);
+    return QStringLiteral("≈ ") + value(rounded(q, 6)) + u' ' + unit(q.unit);
+}
+
+QString Wording::tolerance(const Tolerance &t)
+{
+    if (t.symmetric())
+        return QStringLiteral("± ") + tolerance(t.above);
+    return QStringLiteral("+%1/−%2").arg(tolerance(t.above).chopped(1), tolerance(t.below));
+}
+
+QString Wording::part(const Part &part)
+{
+    QString line = quantity(part.value);
+    if (part.tolerance)
+        line += u' ' + tolerance(*part.tolerance);
+    if (part.coefficient)
+        line += u' ' + coefficient(*part.coefficient);
+    return line;
+}
+
 QString Wording::resultLine(const Reading &reading)
 {
+    // The window's own texts: plain digits, even where value() would spell
+    // them as a letter code.
     const auto parts = resultParts(reading, point());
-    if (!parts)
+    const auto part = partOf(reading);
+    if (!parts || !part)
         return QString();
-    QString line = tr("%1 Ohm ± %2").arg(qs(parts->value), qs(parts->tolerance));
+    QString line = tr("%1 %2 ± %3").arg(qs(parts->value), unit(part->value.unit), qs(parts->tolerance));
     if (parts->coefficient)
         line += u' ' + coefficient(*parts->coefficient);
     return line;

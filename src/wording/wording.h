@@ -30,6 +30,15 @@ public:
     static QString tolerance(int hundredthsOfPercent); // "0,25%"
     static QString coefficient(int ppmPerKelvin); // "100 ppm/K"
     static QString colour(Colour c); // "arancio"
+    // "Ohm", "F", "H": a unit as the windows name it.
+    static QString unit(Unit unit);
+    // "4700 Ohm", written as value() writes it; a value that is no decimal,
+    // such as 2000/3, rounded to six figures after "≈ ".
+    static QString quantity(const Quantity &q);
+    // "± 5%", "+80/−20%".
+    static QString tolerance(const Tolerance &t);
+    // "4700 Ohm ± 5%", "… 100 ppm/K": a part, its unit its own.
+    static QString part(const Part &part);
     // "4700 Ohm ± 5%", with six bands "… 100 ppm/K"; empty unless complete.
     static QString resultLine(const Reading &reading);
 

@@ -77,7 +77,7 @@ void SmdDialog::refresh()
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         const bool shown = i < code.readings.size();
         const SmdReading *r = shown ? &code.readings[i] : nullptr;
-        m_values[i]->setText(shown ? tr("%1 Ohm").arg(Wording::value(r->value)) : QString());
+        m_values[i]->setText(shown ? Wording::quantity(partOf(*r, typed.toStdString()).value) : QString());
         m_details[i]->setText(shown ? SmdWording::details(code, *r) : QString());
     }
 

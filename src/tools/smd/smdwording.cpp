@@ -51,10 +51,7 @@ QString SmdWording::kind(const SmdCode &code, const SmdReading &reading)
 
 QString SmdWording::readingLine(const SmdCode &code, const SmdReading &reading)
 {
-    QString line = tr("%1 Ohm").arg(Wording::value(reading.value));
-    if (reading.tolerance)
-        line += u' ' + tolerance(reading);
-    return line + QStringLiteral(" (%1)").arg(kind(code, reading));
+    return Wording::part(partOf(reading, {})) + QStringLiteral(" (%1)").arg(kind(code, reading));
 }
 
 QString SmdWording::details(const SmdCode &code, const SmdReading &reading)
