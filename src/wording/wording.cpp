@@ -104,6 +104,11 @@ QString Wording::resultLine(const Reading &reading)
     return line;
 }
 
+ValueReading Wording::read(const QString &typed)
+{
+    return readValue(typed.toStdString(), point());
+}
+
 QString Wording::readRefusal(const ValueReading &reading, const QString &typed)
 {
     const QString quoted = QStringLiteral("«%1»").arg(typed.trimmed());

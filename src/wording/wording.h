@@ -44,6 +44,9 @@ public:
 
     // Why a text is not read as a value; typed is the text as given.
     static QString readRefusal(const ValueReading &reading, const QString &typed);
+    // A value as a person types it, read with the user's decimal separator:
+    // the one way every field and command reads one.
+    static ValueReading read(const QString &typed);
     // A text longer than any field takes; one with a control character.
     static QString tooLong();
     static QString controlCharacter(unsigned code);

@@ -232,7 +232,7 @@ void IdentifyDialog::showBandCount()
 std::optional<Measurement> IdentifyDialog::measurement()
 {
     const QString typed = m_measured->text();
-    const ValueReading read = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    const ValueReading read = Wording::read(typed);
     // An empty field is no measurement, not a refusal.
     m_refusal->setText(read.value || typed.trimmed().isEmpty() ? QString() : Wording::readRefusal(read, typed));
     if (!read.value)

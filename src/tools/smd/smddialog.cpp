@@ -82,7 +82,7 @@ void SmdDialog::refresh()
     }
 
     // A value typed here gets its codes, unless it is what the code says.
-    const ValueReading value = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    const ValueReading value = Wording::read(typed);
     const bool sameAsCode = value.value
         && std::any_of(code.readings.begin(), code.readings.end(),
             [&](const SmdReading &r) { return sameValue(r.value, *value.value); });

@@ -262,7 +262,7 @@ Reading ValueDialog::base() const
 void ValueDialog::refresh()
 {
     const QString typed = m_value->text();
-    const ValueReading reading = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    const ValueReading reading = Wording::read(typed);
     m_applicable.reset();
     m_offered.reset();
     m_series->clear();

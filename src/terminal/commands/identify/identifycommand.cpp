@@ -65,7 +65,7 @@ int run(const CommandArguments &arguments)
     if (accuracyText && !measuredText)
         return refuseUsage(arguments, QStringLiteral("l'opzione --precisione vale solo con --misurato"));
     if (measuredText) {
-        const ValueReading read = readValue(measuredText->toStdString(), Wording::decimalPoint().toStdString());
+        const ValueReading read = Wording::read(*measuredText);
         if (!read.value)
             return refuseInput(arguments, Wording::readRefusal(read, *measuredText));
         Measurement measured {*read.value};

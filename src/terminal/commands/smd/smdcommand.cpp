@@ -26,7 +26,7 @@ QString formatKey(SmdFormat format)
 // Not a code but a value, as the SMD window reads one: the codes it takes.
 int smdMarkingsOf(const CommandArguments &arguments, const SmdCode &code, const QString &typed)
 {
-    const ValueReading read = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    const ValueReading read = Wording::read(typed);
     if (!read.value) {
         const bool meantAsValue = read.error != ReadError::Malformed && read.error != ReadError::Empty;
         return refuseInput(

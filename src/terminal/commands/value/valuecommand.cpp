@@ -62,7 +62,7 @@ int run(const CommandArguments &arguments)
     }
 
     const QString typed = arguments.words.join(u' ');
-    const ValueReading read = readValue(typed.toStdString(), Wording::decimalPoint().toStdString());
+    const ValueReading read = Wording::read(typed);
     if (!read.value)
         return refuseInput(arguments, Wording::readRefusal(read, typed));
     const BandChoice choice = bandsFor(base, *read.value);
