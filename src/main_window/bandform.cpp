@@ -78,8 +78,11 @@ BandForm::BandForm(const Layout::FormLayout &layout, QWidget *parent)
 
     buildControls();
 
+    // Each list's selection reaches its own handler.
+    constexpr std::array<void (BandForm::*)(), 6> handlers {&BandForm::OnList1Select, &BandForm::OnList2Select,
+        &BandForm::OnList3Select, &BandForm::OnList4Select, &BandForm::OnList5Select, &BandForm::OnList6Select};
     for (int band = 1; band <= bandCount(); ++band)
-        connect(list(band), &QListWidget::itemSelectionChanged, this, [this, band] { selectBand(band); });
+        connect(list(band), &QListWidget::itemSelectionChanged, this, handlers.at(std::size_t(band - 1)));
     connect(m_command1, &QPushButton::clicked, this, &BandForm::Calculate);
     connect(m_command2, &QPushButton::clicked, this, &BandForm::ClearAll);
     connect(qApp, &QApplication::focusChanged, this, &BandForm::updateDefaultButton);
@@ -237,16 +240,6 @@ void BandForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-QPushButton *BandForm::calculateButton() const
-{
-    return m_command1;
-}
-
-QPushButton *BandForm::clearButton() const
-{
-    return m_command2;
 }
 
 void BandForm::chooseRow(int band, int row)

@@ -42,10 +42,6 @@ public:
     QLabel *caption(int band) const { return m_captions.at(std::size_t(band - 1)); }
     QLabel *colourName(int band) const { return m_names.at(std::size_t(band - 1)); }
     QLabel *valueLabel() const { return m_value; }
-    QLabel *toleranceLabel() const { return m_tolerance; }
-    QLabel *coefficientLabel() const { return m_tempCoefficient; } // six bands only
-    QPushButton *calculateButton() const;
-    QPushButton *clearButton() const;
 
     // The bands chosen, as the lists show them.
     const Reading &reading() const { return m_reading; }
