@@ -64,4 +64,27 @@ void BandPainter::paintBand(QPainter &painter, const QRect &r, const std::option
     painter.fillRect(r.adjusted(outline, outline, -outline, -outline), fill.value_or(m_behind));
 }
 
+void BandPainter::paintResistor(
+    QPainter &painter, const QRect &area, std::span<const std::optional<QColor>> bands) const
+{
+    const int third = area.height() / 3;
+    const QRect leads(area.left(), area.top() + third, area.width(), area.height() - 2 * third);
+    const int inset = area.width() / 5;
+    const QRect body = area.adjusted(inset, 0, -inset, 0);
+    paintBody(painter, body, leads);
+    if (bands.empty())
+        return;
+    // Band places of one width with one of gap, and two more before the last.
+    const int n = int(bands.size());
+    const int places = 2 * n + 1 + (n > 1 ? 2 : 0);
+    const int width = std::max(1, body.width() / places);
+    int x = body.left() + (body.width() - (places - 2) * width) / 2;
+    for (int i = 0; i < n; ++i) {
+        if (i == n - 1 && n > 1)
+            x += 2 * width;
+        paintBand(painter, QRect(x, body.top(), width, body.height()), bands[std::size_t(i)]);
+        x += 2 * width;
+    }
+}
+
 } // namespace Velmora

@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include <optional>
+#include <span>
 
 class QPainter;
 
@@ -31,6 +32,12 @@ public:
     // looks like a place with no colour. With no fill r is such a place: a
     // thin outline around the background.
     void paintBand(QPainter &painter, const QRect &r, const std::optional<QColor> &fill) const;
+
+    // A whole resistor fitted to `area`, as the windows draw one: leads
+    // across the middle third, a body over the middle three fifths, and its
+    // bands, band n at fill n, spaced evenly with the last apart, as the
+    // tolerance band stands on a part. For a label, a picture, a page.
+    void paintResistor(QPainter &painter, const QRect &area, std::span<const std::optional<QColor>> bands) const;
 
 private:
     bool nearBehind(const QColor &fill) const;

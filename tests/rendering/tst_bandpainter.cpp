@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <utility>
+#include <vector>
 
 using namespace Velmora;
 
@@ -56,6 +57,43 @@ private slots:
             QCOMPARE(image.pixelColor(edge), ink);
             QCOMPARE(image.pixelColor(edge + in), outline == 2 ? ink : QColor(fill));
             QCOMPARE(image.pixelColor(edge + 2 * in), QColor(fill));
+        }
+    }
+
+    // A whole resistor in 220 × 60: the body over x 44 to 175, bands spaced
+    // evenly with the last apart, each filled where the table puts it.
+    void paintResistor_data()
+    {
+        QTest::addColumn<QList<int>>("lefts"); // each band's left edge
+        QTest::addColumn<int>("width");
+        QTest::newRow("four bands") << QList {56, 80, 104, 152} << 12;
+        QTest::newRow("three bands") << QList {61, 89, 145} << 14;
+        QTest::newRow("one band") << QList {88} << 44;
+    }
+
+    void paintResistor()
+    {
+        QFETCH(QList<int>, lefts);
+        QFETCH(int, width);
+        const QColor ink(0x123456), behind(0xEFEFEF), untouched(0x00FF7F);
+        const QColor fills[] {QColor(0xFF0000), QColor(0x0000FF), QColor(0x00C000), QColor(0xFFFF00)};
+        QImage image(220, 60, QImage::Format_RGB32);
+        image.fill(untouched);
+        QPainter painter(&image);
+        std::vector<std::optional<QColor>> bands(fills, fills + lefts.size());
+        BandPainter(ink, behind).paintResistor(painter, QRect(0, 0, 220, 60), bands);
+        painter.end();
+
+        QCOMPARE(image.pixelColor(44, 30), ink); // the body's left side
+        QCOMPARE(image.pixelColor(175, 30), ink);
+        QCOMPARE(image.pixelColor(20, 20), ink); // a lead's top, a third down
+        QCOMPARE(image.pixelColor(20, 30), untouched); // nothing paints a lead's inside
+        QCOMPARE(image.pixelColor(20, 5), untouched);
+        for (int i = 0; i < lefts.size(); ++i) {
+            QCOMPARE(image.pixelColor(lefts[i], 30), ink);
+            QCOMPARE(image.pixelColor(lefts[i] + width / 2, 30), fills[i]);
+            QCOMPARE(image.pixelColor(lefts[i] + width - 1, 30), ink);
+            QCOMPARE(image.pixelColor(lefts[i] + width, 30), untouched); // between bands, the body's inside
         }
     }
 };
