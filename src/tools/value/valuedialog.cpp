@@ -268,17 +268,20 @@ void ValueDialog::refresh()
     m_series->clear();
     m_belowButton->hide();
     m_aboveButton->hide();
-    if (!reading.value) {
+    // The part the person typed; a value typed is always a decimal.
+    const std::optional<Part> part = partOf(reading, typed.toStdString());
+    if (!part) {
         refuse(Wording::readRefusal(reading, typed));
         return;
     }
 
-    const BandChoice choice = bandsFor(base(), *reading.value);
+    const Decimal value = *asDecimal(part->value);
+    const BandChoice choice = bandsFor(base(), value);
     if (choice.refusal != BandRefusal::Zero)
-        showSeries(*reading.value);
+        showSeries(value);
     if (choice.refusal != BandRefusal::None) {
         m_offered = choice.otherScheme;
-        refuse(ValueWording::bandRefusal(choice, *reading.value));
+        refuse(ValueWording::bandRefusal(choice, value));
         return;
     }
 
