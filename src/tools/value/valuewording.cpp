@@ -1,5 +1,7 @@
 #include "valuewording.h"
 
+#include "schemeregistry.h"
+
 #include "wording.h"
 
 #include <QStringList>
@@ -10,9 +12,11 @@ namespace Velmora {
 
 namespace {
 
-int bandsOf(SchemeId scheme)
+// "4 bande", "4 bande, codice completo": a window by its scheme's name.
+QString nameOf(SchemeId scheme)
 {
-    return bandScheme(scheme).bandCount;
+    const std::string_view name = schemeEntry(scheme).name;
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 } // namespace
@@ -24,7 +28,7 @@ QString ValueWording::placeholder()
 
 QString ValueWording::bandRefusal(const BandChoice &choice, Decimal r)
 {
-    const int bands = bandsOf(choice.reading.scheme);
+    const QString window = nameOf(choice.reading.scheme);
     QString text;
     switch (choice.refusal) {
     case BandRefusal::None:
@@ -32,28 +36,26 @@ QString ValueWording::bandRefusal(const BandChoice &choice, Decimal r)
     case BandRefusal::Zero:
         return tr("Un ponticello da 0 Ohm porta una sola banda nera, che le finestre di Velmora non mostrano.");
     case BandRefusal::TooManyDigits:
-        text = tr("%1 Ohm ha %2 cifre significative: la finestra a %3 bande ne mostra %4.")
+        text = tr("%1 Ohm ha %2 cifre significative: la finestra a %3 ne mostra %4.")
                    .arg(Wording::value(r))
                    .arg(choice.digits)
-                   .arg(bands)
+                   .arg(window)
                    .arg(choice.schemeDigits);
         break;
     case BandRefusal::OutOfRange:
-        text = tr("%1 Ohm è fuori portata: la finestra a %2 bande mostra da %3 a %4 Ohm.")
-                   .arg(Wording::value(r))
-                   .arg(bands)
+        text = tr("%1 Ohm è fuori portata: la finestra a %2 mostra da %3 a %4 Ohm.")
+                   .arg(Wording::value(r), window)
                    .arg(Wording::value(choice.lowest), Wording::value(choice.highest));
         break;
     case BandRefusal::LeadingZero:
-        text = tr("Per %1 Ohm la finestra a %2 bande vorrebbe una prima banda nera, che nessun resistore porta: la "
+        text = tr("Per %1 Ohm la finestra a %2 vorrebbe una prima banda nera, che nessun resistore porta: la "
                   "prima cifra non è mai zero. Mostra da %3 a %4 Ohm.")
-                   .arg(Wording::value(r))
-                   .arg(bands)
+                   .arg(Wording::value(r), window)
                    .arg(Wording::value(choice.lowest), Wording::value(choice.highest));
         break;
     }
     if (choice.otherScheme)
-        text += u' ' + tr("Quella a %1 bande lo mostra.").arg(bandsOf(*choice.otherScheme));
+        text += u' ' + tr("Quella a %1 lo mostra.").arg(nameOf(*choice.otherScheme));
     else if (choice.refusal == BandRefusal::TooManyDigits)
         text += u' ' + tr("Nessuna finestra di Velmora ne mostra di più.");
     return text;
@@ -61,7 +63,7 @@ QString ValueWording::bandRefusal(const BandChoice &choice, Decimal r)
 
 QString ValueWording::moreBandsButton(SchemeId scheme)
 {
-    return tr("&Passa a %1 bande").arg(bandsOf(scheme));
+    return tr("&Passa a %1").arg(nameOf(scheme));
 }
 
 QString ValueWording::nearestButton(Decimal r)
@@ -97,9 +99,8 @@ QString ValueWording::missingRow(const BandScheme &scheme, BandKind kind, const 
         if (scheme.impliedTolerance)
             offered << Wording::tolerance(*scheme.impliedTolerance);
         offered.removeDuplicates();
-        return tr("La finestra a %1 bande non offre la tolleranza «%2»: offre %3.")
-            .arg(scheme.bandCount)
-            .arg(typed, Wording::listed(offered, tr("e")));
+        return tr("La finestra a %1 non offre la tolleranza «%2»: offre %3.")
+            .arg(nameOf(scheme.id), typed, Wording::listed(offered, tr("e")));
     }
     std::vector<int> coefficients;
     for (const SchemeRow &row : scheme.rows(scheme.bandOf(kind)))
@@ -107,9 +108,8 @@ QString ValueWording::missingRow(const BandScheme &scheme, BandKind kind, const 
     std::sort(coefficients.begin(), coefficients.end());
     for (int c : coefficients)
         offered << QString::number(c);
-    return tr("La finestra a %1 bande non offre il coefficiente «%2»: offre %3 ppm/K.")
-        .arg(scheme.bandCount)
-        .arg(typed, Wording::listed(offered, tr("e")));
+    return tr("La finestra a %1 non offre il coefficiente «%2»: offre %3 ppm/K.")
+        .arg(nameOf(scheme.id), typed, Wording::listed(offered, tr("e")));
 }
 
 } // namespace Velmora

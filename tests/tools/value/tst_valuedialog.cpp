@@ -185,6 +185,16 @@ void TestValueDialog::says_data()
                                           << "4990 Ohm ha 3 cifre significative: la finestra a 4 bande ne mostra 2. "
                                              "Quella a 5 bande lo mostra."
                                           << "Passa a 5 bande";
+    QTest::newRow("whole code: three digits, its name") << SchemeId::FourBandsFullCode << "4k99"
+                                                        << ""
+                                                        << "Serie E96, E192" << QStringList()
+                                                        << "4990 Ohm ha 3 cifre significative: la finestra a 4 bande, "
+                                                           "codice completo ne mostra 2. Quella a 5 bande lo mostra."
+                                                        << "Passa a 5 bande";
+    QTest::newRow("whole code: a white multiplier") << SchemeId::FourBandsFullCode << "47G"
+                                                    << "47000000000 Ohm ± 5%"
+                                                    << "Serie E3, E6, E12, E24, E192" << QStringList() << ""
+                                                    << "";
     QTest::newRow("four digits, shown as read")
         << V << "4R701"
         << ""
@@ -281,6 +291,10 @@ void TestValueDialog::toleranceList_data()
                           << QStringList {"± 0.02% (giallo)", "± 0.05% (arancio)", "± 0.05% (grigio)", "± 0.1% (viola)",
                                  "± 0.25% (azzurro)", "± 0.5% (verde)", "± 1% (marrone)", "± 2% (rosso)", "± 5% (oro)",
                                  "± 10% (argento)"};
+    QTest::newRow("four, whole code") << SchemeId::FourBandsFullCode
+                                      << QStringList {"± 0.02% (giallo)", "± 0.05% (arancio)", "± 0.05% (grigio)",
+                                             "± 0.1% (viola)", "± 0.25% (azzurro)", "± 0.5% (verde)", "± 1% (marrone)",
+                                             "± 2% (rosso)", "± 5% (oro)", "± 10% (argento)"};
 }
 
 // Finest first, each entry naming its colour.
