@@ -4,6 +4,7 @@
 #include "layoutfont.h"
 #include "registeredtools.h"
 #include "schemeregistry.h"
+#include "terminalcommands.h"
 #include "toolcontext.h"
 #include "tooldialog.h"
 
@@ -156,15 +157,18 @@ void MainWindow::showAbout()
     QStringList tools;
     for (const ToolEntry &tool : registeredTools())
         tools << QString(tool.label).remove(u'&').remove(u'…');
+    QStringList commands;
+    for (const QString &name : terminalCommandNames())
+        commands << QStringLiteral("velmora ") + name;
+    const QString lastCommand = commands.takeLast();
     QMessageBox::about(this, QStringLiteral("Informazioni su Velmora"),
         QStringLiteral("<p><b>Velmora</b> %1</p>"
                        "<p>Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e ne mostra il valore.</p>"
                        "<p>Nel menu Strumenti: %2.</p>"
-                       "<p>Da terminale: velmora bande, velmora valore, velmora smd e velmora identifica "
-                       "(velmora --help).</p>"
+                       "<p>Da terminale: %4 e %5 (velmora --help).</p>"
                        "<p>Qt %3</p>")
             .arg(QCoreApplication::applicationVersion(), tools.join(QStringLiteral(", ")),
-                QString::fromLatin1(qVersion())));
+                QString::fromLatin1(qVersion()), commands.join(QStringLiteral(", ")), lastCommand));
 }
 
 // Built on first use, so start-up does not pay for it; modeless, so the

@@ -900,6 +900,8 @@ void TestMainWindow::about()
         QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
     QVERIFY(m_boxes->text.contains(
         QStringLiteral("<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore.</p>")));
+    QVERIFY(m_boxes->text.contains(QStringLiteral(
+        "<p>Da terminale: velmora bande, velmora valore, velmora smd e velmora identifica (velmora --help).</p>")));
 }
 
 QTEST_MAIN(TestMainWindow)

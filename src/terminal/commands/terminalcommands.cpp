@@ -43,6 +43,14 @@ int runTerminalCommand(const QString &command, const QStringList &arguments)
     return runCommand(commands(), *found, arguments);
 }
 
+QStringList terminalCommandNames()
+{
+    QStringList names;
+    for (const TerminalCommand &command : commands())
+        names << command.name;
+    return names;
+}
+
 QString helpText()
 {
     return Velmora::helpText(commands());

@@ -16,6 +16,9 @@ bool isTerminalCommand(const QString &word);
 // and returns the exit status: 0 answered, 1 input refused, 2 misused.
 int runTerminalCommand(const QString &command, const QStringList &arguments);
 
+// The commands' names, in the table's order.
+QStringList terminalCommandNames();
+
 // The program's --help, which lists the commands.
 QString helpText();
 
