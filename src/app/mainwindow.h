@@ -20,9 +20,8 @@ class ToolDialog;
 
 // The program's window: a menu bar over the band form on show. A plain
 // widget with a layout, not a QMainWindow, whose dock and toolbar machinery
-// would cost start-up time for nothing. The four-band
-// form is built at start; the three-, five- and six-band forms when first
-// chosen.
+// would cost start-up time for nothing. The four-band form is built at
+// start; the form of every other registered scheme when first chosen.
 // Each keeps its choices and result while another is shown, and the window
 // holds each one's reading for the tools, which know the forms through it
 // and the window only through their context.

@@ -20,8 +20,7 @@ class Swatch;
 
 // A window that reads one banding of resistors: the resistor drawing, a list
 // per band, the value and its tolerance, built from its layout table. The
-// four-band form is Form1; the three-, five- and six-band forms share its
-// code.
+// four-band form is Form1; every other scheme's form shares its code.
 // What the person has chosen is a Reading, which the form shows and takes.
 class BandForm : public QWidget
 {
