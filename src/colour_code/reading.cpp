@@ -96,9 +96,11 @@ std::optional<Limits> limitsOf(const Reading &reading)
     const auto tolerance = toleranceOf(reading);
     if (!value || !tolerance)
         return std::nullopt;
-    // The tolerance is in hundredths of a percent: parts in ten thousand.
-    const auto scaled = [&](int parts) { return normalised({value->significand * parts, value->exponent - 4}); };
-    return Limits {scaled(10000 - *tolerance), scaled(10000 + *tolerance)};
+    // The part's range, which a few figures and a tolerance keep decimal.
+    const std::optional<Range> range = rangeOf(resistor(*value, plusMinus(*tolerance)));
+    if (!range)
+        return std::nullopt;
+    return Limits {*asDecimal(range->lowest), *asDecimal(range->highest)};
 }
 
 std::vector<ESeries> seriesOf(const Reading &reading)
