@@ -60,8 +60,14 @@ void BandPainter::paintBody(QPainter &painter, const QRect &body, const QRect &l
 void BandPainter::paintBand(QPainter &painter, const QRect &r, const std::optional<QColor> &fill) const
 {
     const int outline = fill && nearBehind(*fill) ? 2 : 1;
+    const QRect inside = r.adjusted(outline, outline, -outline, -outline);
+    // Too small for an outline around anything: the colour alone.
+    if (inside.isEmpty()) {
+        painter.fillRect(r, fill.value_or(m_ink));
+        return;
+    }
     painter.fillRect(r, m_ink);
-    painter.fillRect(r.adjusted(outline, outline, -outline, -outline), fill.value_or(m_behind));
+    painter.fillRect(inside, fill.value_or(m_behind));
 }
 
 void BandPainter::paintResistor(

@@ -30,7 +30,8 @@ public:
     // lies behind it to be told from it (white or silver on the light body,
     // black on a dark one) gets an outline twice as thick, so that it never
     // looks like a place with no colour. With no fill r is such a place: a
-    // thin outline around the background.
+    // thin outline around the background. Too small for an outline, r is
+    // its fill alone.
     void paintBand(QPainter &painter, const QRect &r, const std::optional<QColor> &fill) const;
 
     // A whole resistor fitted to `area`, as the windows draw one: leads

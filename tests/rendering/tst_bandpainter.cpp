@@ -96,6 +96,22 @@ private slots:
             QCOMPARE(image.pixelColor(lefts[i] + width, 30), untouched); // between bands, the body's inside
         }
     }
+
+    // So small a resistor that each band is one pixel, one apart, too thin
+    // for an outline: its colour alone. In 30 × 12 the body is x 6 to 23 and
+    // the bands stand at 10, 12, 14, 18.
+    void tinyResistor()
+    {
+        const QColor ink(0x123456), untouched(0x00FF7F);
+        QImage image(30, 12, QImage::Format_RGB32);
+        image.fill(untouched);
+        QPainter painter(&image);
+        const std::vector<std::optional<QColor>> bands(4, QColor(0xFF0000));
+        BandPainter(ink, QColor(0xEFEFEF)).paintResistor(painter, QRect(0, 0, 30, 12), bands);
+        painter.end();
+        for (int x = 7; x <= 22; ++x)
+            QCOMPARE(image.pixelColor(x, 6), x == 10 || x == 12 || x == 14 || x == 18 ? QColor(0xFF0000) : untouched);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBandPainter)
