@@ -3,7 +3,7 @@
 # and does nothing when they are all present.
 set -euo pipefail
 
-build=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation2)
+build=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation2 libgmp-dev pkgconf)
 # End-to-end: a real X server, real input, the accessibility bus, screenshots.
 tests=(xvfb xauth xdotool x11-utils x11-apps dbus dbus-x11 at-spi2-core python3-pyatspi)
 # The same under a native Wayland compositor, headless.

@@ -1,0 +1,10 @@
+#include "dividerfinder.h"
+
+namespace Velmora {
+
+std::vector<Divider> findDividers(const DividerQuery &)
+{
+    return {};
+}
+
+} // namespace Velmora

@@ -1,0 +1,15 @@
+#include "drawercsv.h"
+
+namespace Velmora {
+
+CsvReading readDrawerCsv(std::string_view)
+{
+    return {};
+}
+
+std::string drawerCsv(const Drawer &)
+{
+    return {};
+}
+
+} // namespace Velmora

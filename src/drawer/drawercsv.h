@@ -1,0 +1,47 @@
+#pragma once
+
+#include "drawer.h"
+#include "valuereader.h"
+
+#include <string>
+#include <string_view>
+
+namespace Velmora {
+
+// Why a CSV row is refused.
+enum class CsvError {
+    None,
+    NoHeader, // the file is empty, or its first row holds no column named for the value
+    UnclosedQuote, // a quoted field runs to the end of the file
+    MissingValue, // a row without a value where the header puts one
+    BadValue, // the value is not read: see valueError
+    ZeroValue, // 0 ohms is a jumper, not a resistor
+    BadCount, // the quantity is not a whole number from 1 to MostOfOne
+    TooManyFields, // more fields than the header names
+};
+
+inline constexpr int MostOfOne = 100000;
+
+struct CsvReading {
+    Drawer drawer; // every row read, when error is None; empty otherwise
+    CsvError error = CsvError::None;
+    int line = 0; // the line of the refused row, from 1
+    ReadError valueError = ReadError::None; // with BadValue
+    std::string field; // the refused field, as written
+};
+
+// Reads a drawer as spreadsheets export one: fields split by ',' or ';'
+// (whichever the header row uses), quoted with '"' where they hold one
+// ("" for a quote inside), lines ending in LF or CRLF, a UTF-8 byte order
+// mark allowed. The header names the columns: one for the value ("valore",
+// "value", "resistenza", "ohm"), and perhaps one for the quantity
+// ("quantità", "quantita", "qta", "quantity", "qty", "n"); without it each
+// row is one part. Blank rows are skipped, a value listed twice adds up. The
+// first bad row refuses the whole file, with its line and reason.
+CsvReading readDrawerCsv(std::string_view text);
+
+// The drawer as readDrawerCsv reads it back: "valore;quantità", then one
+// row per line, each value written without a doubtful separator.
+std::string drawerCsv(const Drawer &drawer);
+
+} // namespace Velmora
