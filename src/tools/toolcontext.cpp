@@ -16,4 +16,10 @@ void ToolContext::setReading(const Reading &reading)
     emit readingChanged(reading);
 }
 
+void ToolContext::setDrawer(const Drawer &drawer)
+{
+    m_drawer = drawer;
+    emit drawerChanged(drawer);
+}
+
 } // namespace Velmora
