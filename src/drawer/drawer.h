@@ -12,7 +12,10 @@ struct DrawerLine {
     Decimal value;
     int count = 1;
 
-    bool operator==(const DrawerLine &) const = default;
+    bool operator==(const DrawerLine &other) const
+    {
+        return sameValue(value, other.value) && count == other.count;
+    }
 };
 
 class Drawer
