@@ -86,7 +86,7 @@ public:
     Search(const CombinationQuery &query, const PartTable &table)
         : m_query(query)
         , m_table(table)
-        , m_target(query.target.get_d())
+        , m_target(table.scaled(query.target))
     {
     }
 
@@ -326,7 +326,7 @@ Combination Search::verdict(const std::vector<Candidate> &candidates) const
     std::vector<Exact> exact, lowest, highest;
     for (int i = 0; i < partCount(bestKey.shape); ++i) {
         const std::uint16_t p = bestKey.part[std::size_t(i)];
-        combination.parts.push_back(normalised(roundedDecimal(m_table.exact[p], 18)));
+        combination.parts.push_back(m_table.decimal[p]);
         exact.push_back(m_table.exact[p]);
         lowest.push_back(m_table.exact[p] * fraction(10000 - m_table.tolerance[p], 10000));
         highest.push_back(m_table.exact[p] * fraction(10000 + m_table.tolerance[p], 10000));

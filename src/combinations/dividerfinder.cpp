@@ -29,10 +29,15 @@ std::vector<LegEntry> legsOf(const PartTable &table, int parts)
             legs.push_back({table.value[a], Shape::One, std::uint16_t(a), 0});
         return legs;
     }
-    for (bool series : {true, false})
-        for (const PairTable::Entry &e : PairTable(table, series).entries)
-            legs.push_back({e.value, series ? Shape::Series2 : Shape::Parallel2, e.a, e.b});
-    std::sort(legs.begin(), legs.end(), [](const LegEntry &l, const LegEntry &r) { return l.value < r.value; });
+    // Each table is in order already: merge them.
+    std::vector<LegEntry> series, parallels;
+    for (const PairTable::Entry &e : PairTable(table, true).entries)
+        series.push_back({e.value, Shape::Series2, e.a, e.b});
+    for (const PairTable::Entry &e : PairTable(table, false).entries)
+        parallels.push_back({e.value, Shape::Parallel2, e.a, e.b});
+    legs.resize(series.size() + parallels.size());
+    std::merge(series.begin(), series.end(), parallels.begin(), parallels.end(), legs.begin(),
+        [](const LegEntry &l, const LegEntry &r) { return l.value < r.value; });
     return legs;
 }
 
@@ -50,12 +55,22 @@ std::vector<Exact> exactParts(const PartTable &table, Shape shape, const std::ui
     return exact;
 }
 
+// A leg's value alone, for deciding a total at its bound.
+Exact legValue(const PartTable &table, Shape shape, const std::uint16_t *parts)
+{
+    const Exact &a = table.exact[parts[0]];
+    if (shape == Shape::One)
+        return a;
+    const Exact &b = table.exact[parts[1]];
+    return shape == Shape::Series2 ? Exact(a + b) : Exact(a * b / (a + b));
+}
+
 Leg legOf(const PartTable &table, Shape shape, const std::uint16_t *parts)
 {
     Leg leg;
     leg.shape = shape;
     for (int i = 0; i < partCount(shape); ++i)
-        leg.parts.push_back(normalised(roundedDecimal(table.exact[parts[i]], 18)));
+        leg.parts.push_back(table.decimal[parts[i]]);
     leg.value = networkValue(shape, exactParts(table, shape, parts, 0));
     leg.lowest = networkValue(shape, exactParts(table, shape, parts, -1));
     leg.highest = networkValue(shape, exactParts(table, shape, parts, 1));
@@ -69,9 +84,13 @@ public:
         : m_query(query)
         , m_table(table)
         , m_ratio(query.ratio.get_d())
-        , m_load(query.load ? query.load->get_d() : 0)
-        , m_lowest(query.totalLowest.get_d())
-        , m_highest(query.totalHighest.get_d())
+        , m_load(query.load ? table.scaled(*query.load) : 0)
+        , m_lowest(table.scaled(query.totalLowest))
+        , m_highest(table.scaled(query.totalHighest))
+        // Without a load or a parallel leg a total is a sum of parts,
+        // exact in doubles, and so is a whole bound.
+        , m_exactSums(
+              !query.load && table.allWhole() && table.whole(query.totalLowest) && table.whole(query.totalHighest))
     {
     }
 
@@ -106,11 +125,17 @@ private:
     double m_load;
     double m_lowest;
     double m_highest;
+    bool m_exactSums;
     std::vector<LegEntry> m_one;
     std::vector<LegEntry> m_two;
 };
 
-constexpr double Margin = 1e-12;
+// Doubles carry a ratio to about 1e-15 of itself: a divider more than this
+// above the least error found cannot be the best.
+constexpr double Margin = 1e-13;
+// And a total to within 1e-15 of itself: nearer a bound than this, only
+// exact arithmetic tells which side it is on.
+constexpr double BoundHair = 1e-14;
 
 void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate> &kept, double &bestError)
 {
@@ -118,13 +143,9 @@ void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate>
     const std::vector<LegEntry> &uppers = legs(upperParts);
     auto offer = [&](const LegEntry &lower, const LegEntry &upper, double x) {
         const double total = upper.value + x;
-        if (total < m_lowest * (1 - 1e-12) || total > m_highest * (1 + 1e-12))
+        if (total < m_lowest * (1 - BoundHair) || total > m_highest * (1 + BoundHair))
             return false;
         const std::uint16_t parts[4] {lower.a, lower.b, upper.a, upper.b};
-        // Doubles cannot tell a total a hair from a bound: there, exactly.
-        if ((total < m_lowest * (1 + 1e-12) || total > m_highest * (1 - 1e-12))
-            && !withinBounds(legOf(m_table, lower.shape, parts).value, legOf(m_table, upper.shape, parts + 2).value))
-            return false;
         if (!m_table.unlimited()) {
             std::uint16_t used[4];
             int n = 0;
@@ -136,14 +157,25 @@ void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate>
                 return false;
         }
         const double error = std::fabs(x / total - m_ratio);
-        if (error <= bestError + Margin) {
+        if (error > bestError + Margin)
+            return true; // and any farther out is worse still
+        // Doubles cannot tell a total a hair from a bound: there, exactly.
+        const bool sums = m_exactSums && lower.shape != Shape::Parallel2 && upper.shape != Shape::Parallel2;
+        if (sums && (total < m_lowest || total > m_highest))
+            return false;
+        if (!sums && (total < m_lowest * (1 + BoundHair) || total > m_highest * (1 - BoundHair))
+            && !withinBounds(legValue(m_table, lower.shape, parts), legValue(m_table, upper.shape, parts + 2)))
+            return false;
+        {
             bestError = std::min(bestError, error);
             kept.push_back({upper, lower, error});
         }
         return true;
     };
+    auto valueOf = [](const LegEntry &e) { return e.value; };
+    Finger<LegEntry, decltype(valueOf)> finger(uppers, valueOf);
     for (const LegEntry &lower : lowers) {
-        if (cancelled())
+        if ((&lower - lowers.data()) % 4096 == 0 && cancelled())
             return;
         const double x = seen(lower.value);
         // The ratio falls as the upper leg grows: the best upper leg within
@@ -153,8 +185,7 @@ void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate>
             break; // larger lower legs only make it worse
         const double ideal = std::clamp(x * (1 - m_ratio) / m_ratio, std::max(lo, 0.0), hi);
         const double hair = 1e-12 * ideal;
-        auto first = std::lower_bound(
-            uppers.begin(), uppers.end(), ideal - hair, [](const LegEntry &e, double v) { return e.value < v; });
+        auto first = uppers.begin() + std::ptrdiff_t(finger.lowerBound(ideal - hair));
         auto it = first;
         for (; it != uppers.end() && it->value <= ideal + hair; ++it)
             offer(lower, *it, x);

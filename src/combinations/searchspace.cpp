@@ -24,13 +24,20 @@ PartTable::PartTable(const PartSource &source)
         if (s.value.significand > 0 && s.count > 0)
             stock.push_back(s);
     std::sort(stock.begin(), stock.end(), [](const Stock &a, const Stock &b) { return compare(a.value, b.value) < 0; });
+    int finest = 0;
+    for (const Stock &s : stock)
+        finest = std::min(finest, normalised(s.value).exponent);
+    mpz_class ten;
+    mpz_ui_pow_ui(ten.get_mpz_t(), 10, unsigned(-finest));
+    unit = Exact(1) / Exact(ten);
     for (const Stock &s : stock) {
         if (!exact.empty() && exactOf(s.value) == exact.back()) { // listed twice: one line
             count.back() = int(std::min<long>(long(count.back()) + s.count, Stock::Unlimited));
             continue;
         }
         exact.push_back(exactOf(s.value));
-        value.push_back(exact.back().get_d());
+        decimal.push_back(normalised(s.value));
+        value.push_back(scaled(exact.back()));
         count.push_back(s.count);
         tolerance.push_back(s.tolerance);
         seriesRank.push_back(coarsestSeries(s.value));
@@ -40,7 +47,19 @@ PartTable::PartTable(const PartSource &source)
         *this = PartTable(PartSource {});
         return;
     }
+    m_whole = std::all_of(exact.begin(), exact.end(), [this](const Exact &v) { return whole(v); });
     m_unlimited = std::all_of(count.begin(), count.end(), [](int c) { return c >= 4; });
+}
+
+double PartTable::scaled(const Exact &ohms) const
+{
+    return Exact(ohms / unit).get_d();
+}
+
+bool PartTable::whole(const Exact &ohms) const
+{
+    const Exact units = ohms / unit;
+    return units.get_den() == 1 && units < Exact(std::uint64_t(1) << 53);
 }
 
 bool PartTable::available(const std::uint16_t *parts, int n) const
@@ -137,7 +156,7 @@ std::size_t PairTable::lowerBound(double x) const
 
 Collector::Collector(double target, double scale)
     : m_target(target)
-    , m_margin(1e-12 * scale)
+    , m_margin(1e-13 * scale)
     , m_best(std::numeric_limits<double>::infinity())
 {
 }

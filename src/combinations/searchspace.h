@@ -6,15 +6,20 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace Velmora {
 
 // The source's values ready for searching: ascending, as doubles for the
-// search's arithmetic and exactly for its verdict.
+// search's arithmetic and exactly for its verdict. The doubles count in a
+// unit small enough that every value is a whole number of it (a hundredth
+// of an ohm for 1,02 Ω), so that sums of parts are exact in doubles too.
 struct PartTable {
-    std::vector<double> value;
+    std::vector<double> value; // in units
+    Exact unit; // in ohms
     std::vector<Exact> exact;
+    std::vector<Decimal> decimal; // normalised
     std::vector<int> count;
     std::vector<int> tolerance;
     std::vector<int> seriesRank; // the coarsest E series holding the value, 7 for none
@@ -22,11 +27,18 @@ struct PartTable {
     explicit PartTable(const PartSource &source);
     std::size_t size() const { return value.size(); }
     bool unlimited() const { return m_unlimited; }
+    // An amount in ohms, in units.
+    double scaled(const Exact &ohms) const;
+    // Whether an amount in ohms is a whole number of units that doubles
+    // hold exactly, as every sum of parts then is.
+    bool whole(const Exact &ohms) const;
+    bool allWhole() const { return m_whole; }
     // Whether the parts named (n of them) are there as often as they are used.
     bool available(const std::uint16_t *parts, int n) const;
 
 private:
     bool m_unlimited = true; // every value there at least four times
+    bool m_whole = true; // every value whole(), as it is unless a value is over 2^53 units
 };
 
 // Every network of two parts, a ≤ b, of one kind (series or parallel),
@@ -54,6 +66,59 @@ private:
     std::vector<std::uint32_t> m_start; // per bucket, its first entry
 };
 
+// std::lower_bound over an ascending range, searched outward from where
+// the last search ended: a run of nearby values costs a few steps each,
+// and stays in the same part of memory.
+template<class Entry, class ValueOf> class Finger
+{
+public:
+    Finger(std::span<const Entry> range, ValueOf valueOf)
+        : m_range(range)
+        , m_valueOf(valueOf)
+    {
+    }
+
+    std::size_t lowerBound(double x)
+    {
+        const std::size_t n = m_range.size();
+        std::size_t lo, hi;
+        if (m_at < n && value(m_at) < x) { // ahead: the answer is above m_at
+            std::size_t step = 1;
+            lo = m_at;
+            while (lo + step < n && value(lo + step) < x) {
+                lo += step;
+                step *= 2;
+            }
+            hi = std::min(lo + step, n);
+            ++lo;
+        } else { // behind or here
+            std::size_t step = 1;
+            hi = m_at;
+            while (hi >= step && value(hi - step) >= x) {
+                hi -= step;
+                step *= 2;
+            }
+            lo = hi >= step ? hi - step + 1 : 0;
+        }
+        // The answer is in [lo, hi].
+        while (lo < hi) {
+            const std::size_t mid = lo + (hi - lo) / 2;
+            if (value(mid) < x)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return m_at = lo;
+    }
+
+private:
+    double value(std::size_t i) const { return m_valueOf(m_range[i]); }
+
+    std::span<const Entry> m_range;
+    ValueOf m_valueOf;
+    std::size_t m_at = 0;
+};
+
 // A network the search found: its shape and its parts, as indices into the
 // part table in the shape's canonical order, and its error in doubles.
 struct Candidate {
@@ -62,10 +127,10 @@ struct Candidate {
     double error;
 };
 
-// The candidates near the least error found. Doubles are exact to about
-// 1e-16 of a value, so a network whose error in doubles is more than the
-// margin above the least cannot be the best; those within it are judged
-// exactly at the end.
+// The candidates near the least error found. Four parts' value in doubles
+// is within about 2e-15 of itself, so a network whose error in doubles is
+// more than the margin (1e-13 of the scale) above the least cannot be the
+// best; those within it are judged exactly at the end.
 class Collector
 {
 public:
