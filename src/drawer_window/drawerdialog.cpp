@@ -24,6 +24,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <set>
 
 namespace Velmora {

@@ -408,9 +408,7 @@ void TestMainWindow::drawerFeedsTheTools()
     m_window->menuBar()->actions().constFirst()->menu()->actions().constFirst()->trigger();
     auto *drawer = m_window->findChild<DrawerDialog *>();
     QVERIFY(drawer && drawer->isVisible());
-    auto *value = drawer->findChild<QLineEdit *>(QStringLiteral("valueEdit"));
-    QTest::keyClicks(value, QStringLiteral("4k7"));
-    QTest::keyClick(value, Qt::Key_Return);
+    QTest::keyClicks(drawer->findChild<QLineEdit *>(QStringLiteral("valueEdit")), QStringLiteral("4k7\r"));
     QCOMPARE(m_window->findChild<ToolContext *>()->drawer().countOf({4700, 0}), 1);
     press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_Q));
     QTRY_VERIFY(!m_window->isVisible());

@@ -19,8 +19,7 @@ class DrawerFile(VelmoraTestCase):
         return dialog
 
     def named(self, dialog, role):
-        find = self.app.pyatspi.utils.findAllDescendants
-        return [c.name for c in find(dialog, lambda c: c is not None and c.getRoleName() == role)]
+        return [c.name for c in self.app.pyatspi.utils.findAllDescendants(dialog, lambda c: c.getRoleName() == role)]
 
     def test_a_value_added_survives_sigkill(self):
         dialog = self.open_drawer()
