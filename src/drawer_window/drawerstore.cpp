@@ -20,13 +20,16 @@ DrawerStore::DrawerStore(const QString &path, QObject *parent)
 
 QString DrawerStore::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/cassetto.csv");
+    // Empty where the system names no data folder: then nothing is saved,
+    // and each change says so, rather than writing at the root.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/cassetto.csv");
 }
 
 void DrawerStore::load()
 {
     const QFileInfo info(m_path);
-    if (!info.exists() && !info.isSymLink())
+    if (m_path.isEmpty() || (!info.exists() && !info.isSymLink()))
         return; // a first start
     QFile file(m_path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
@@ -87,6 +90,10 @@ bool DrawerStore::remove(Decimal value)
 // and flushed: never a half-written drawer.
 bool DrawerStore::save()
 {
+    if (m_path.isEmpty()) {
+        setMessage(DrawerWording::saveFailed(tr("nessuna cartella"), tr("il sistema non indica la cartella dei dati")));
+        return false;
+    }
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder)) {
         setMessage(DrawerWording::saveFailed(m_path, tr("impossibile creare la cartella %1").arg(folder)));

@@ -19,7 +19,8 @@ public:
     // The drawer at path, loaded now.
     explicit DrawerStore(const QString &path = defaultPath(), QObject *parent = nullptr);
 
-    // cassetto.csv in the user's data folder for Velmora.
+    // cassetto.csv in the user's data folder for Velmora; empty where the
+    // system names none.
     static QString defaultPath();
 
     const QString &path() const { return m_path; }

@@ -649,7 +649,8 @@ class VelmoraTestCase(unittest.TestCase):
         cls.pyatspi = cls.desktop.bind_atspi()
 
     def setUp(self):
-        self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-data-")
+        # In the desktop's runtime directory, which goes even if the test is killed.
+        self.data_home = tempfile.mkdtemp(prefix="data-", dir=self.desktop.runtime_dir)
         self.addCleanup(shutil.rmtree, self.data_home, True)
         self.start()
 
