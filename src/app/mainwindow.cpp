@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "drawerdialog.h"
+#include "drawerstore.h"
 #include "form1.h"
 #include "layoutfont.h"
 #include "registeredtools.h"
@@ -14,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace Velmora {
@@ -23,6 +26,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_layout(new QVBoxLayout(this))
     , m_menuBar(new QMenuBar(this))
     , m_toolContext(new ToolContext(this))
+    , m_drawer(new DrawerStore(DrawerStore::defaultPath(), this))
 {
     const std::size_t schemes = schemeRegistry().size();
     m_forms.resize(schemes);
@@ -37,6 +41,11 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_toolContext, &ToolContext::applyRequested, this, [this](const Reading &r) { m_current->setReading(r); });
     connect(m_toolContext, &ToolContext::showRequested, this, &MainWindow::showInItsWindow);
     connect(m_toolContext, &ToolContext::schemeRequested, this, &MainWindow::showForm);
+    m_toolContext->setDrawer(m_drawer->drawer());
+    connect(m_drawer, &DrawerStore::changed, m_toolContext, &ToolContext::setDrawer);
+    // A drawer file that cannot be read is said once the window shows.
+    if (!m_drawer->message().isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::reportDrawerFile);
     buildMenus();
     // The window is always its form's size plus whatever the menu bar takes
     // (nothing where the desktop shows the menu elsewhere).
@@ -53,10 +62,13 @@ void MainWindow::buildMenus()
     // one for the menu bar alone.
     menuBar()->setFont(layoutFont(Layout::Font::Default));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("Il mio &cassetto…"), this, &MainWindow::openDrawer);
     QAction *quit = file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
         for (ToolDialog *tool : m_tools)
             if (tool)
                 tool->close();
+        if (m_drawerDialog)
+            m_drawerDialog->close();
         close();
     });
     // These work from the tools' windows too.
@@ -181,6 +193,24 @@ void MainWindow::openTool(std::size_t index)
     tool->show();
     tool->raise();
     tool->activateWindow();
+}
+
+// Like a tool: built on first use, modeless.
+void MainWindow::openDrawer()
+{
+    if (!m_drawerDialog)
+        m_drawerDialog = new DrawerDialog(*m_drawer, this);
+    m_drawerDialog->show();
+    m_drawerDialog->raise();
+    m_drawerDialog->activateWindow();
+}
+
+void MainWindow::reportDrawerFile()
+{
+    auto *box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Il mio cassetto"), m_drawer->message(), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // The reading goes to the window of its scheme, chosen as clicks would.

@@ -15,6 +15,8 @@ class QVBoxLayout;
 namespace Velmora {
 
 class BandForm;
+class DrawerDialog;
+class DrawerStore;
 class ToolContext;
 class ToolDialog;
 
@@ -43,6 +45,8 @@ private:
     void updateCopyAction();
     void showAbout();
     void openTool(std::size_t index);
+    void openDrawer();
+    void reportDrawerFile();
     void showInItsWindow(const Reading &reading);
     void readingChanged(BandForm *form, const Reading &reading);
 
@@ -57,6 +61,8 @@ private:
     QActionGroup *m_bands = nullptr;
     ToolContext *m_toolContext = nullptr;
     std::vector<QPointer<ToolDialog>> m_tools; // by registered tool, once opened
+    DrawerStore *m_drawer = nullptr;
+    QPointer<DrawerDialog> m_drawerDialog; // once opened
 };
 
 } // namespace Velmora

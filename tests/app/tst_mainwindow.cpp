@@ -1,6 +1,8 @@
+#include "drawerdialog.h"
 #include "formdriver.h"
 #include "identifydialog.h"
 #include "mainwindow.h"
+#include "toolcontext.h"
 #include "valuedialog.h"
 
 #include <QAccessible>
@@ -8,10 +10,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include <climits>
 
@@ -57,7 +61,13 @@ class TestMainWindow : public QObject
 
 public:
     // 1920 × 1200 at 200 %, as Qt sees it.
-    static void initMain() { qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VELMORA_SCREEN_CONFIG); }
+    // The drawer in a folder of the test's own.
+    static void initMain()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VELMORA_SCREEN_CONFIG);
+        static QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    }
 
 private slots:
     void init();
@@ -75,6 +85,7 @@ private slots:
     void toolOpensOnce_data();
     void toolOpensOnce();
     void quitClosesEveryTool();
+    void drawerFeedsTheTools();
     void valueDialog_data();
     void valueDialog();
     void closingTheDialogChangesNothing();
@@ -194,7 +205,7 @@ void TestMainWindow::menus_data()
     QTest::addColumn<int>("menu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items"); // text, then shortcut
-    QTest::newRow("File") << 0 << "&File" << QStringList {"&Esci", "Ctrl+Q"};
+    QTest::newRow("File") << 0 << "&File" << QStringList {"Il mio &cassetto…", "", "&Esci", "Ctrl+Q"};
     QTest::newRow("Modifica") << 1 << "&Modifica" << QStringList {"&Copia valore", "Ctrl+C"};
     QTest::newRow("Bande") << 2 << "&Bande"
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "4 bande, codice &completo", "",
@@ -388,6 +399,20 @@ void TestMainWindow::quitClosesEveryTool()
     QTRY_VERIFY(!m_window->isVisible());
     for (const QDialog *tool : open)
         QVERIFY2(!tool->isVisible(), qPrintable(tool->objectName()));
+}
+
+// File → Il mio cassetto… changes the drawer the tools read, and Esci
+// closes it with the window.
+void TestMainWindow::drawerFeedsTheTools()
+{
+    m_window->menuBar()->actions().constFirst()->menu()->actions().constFirst()->trigger();
+    auto *drawer = m_window->findChild<DrawerDialog *>();
+    QVERIFY(drawer && drawer->isVisible());
+    QTest::keyClicks(drawer->findChild<QLineEdit *>(QStringLiteral("valueEdit")), QStringLiteral("4k7\r"));
+    QCOMPARE(m_window->findChild<ToolContext *>()->drawer().countOf({4700, 0}), 1);
+    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_Q));
+    QTRY_VERIFY(!m_window->isVisible());
+    QVERIFY(!drawer->isVisible());
 }
 
 void TestMainWindow::valueDialog_data()

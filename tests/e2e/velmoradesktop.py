@@ -318,7 +318,7 @@ WATCHED_EVENTS = ("object:property-change:accessible-name",)
 class Velmora:
     """One run of build/.../velmora on a Desktop, seen through AT-SPI."""
 
-    def __init__(self, desktop, program, pyatspi, lang="C.UTF-8"):
+    def __init__(self, desktop, program, pyatspi, lang="C.UTF-8", data_home=None):
         self.desktop = desktop
         self.pyatspi = pyatspi
         from gi.repository import GLib
@@ -338,6 +338,9 @@ class Velmora:
                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             }
         )
+        # The user's data folder, where the drawer is saved: the test's own.
+        if data_home:
+            env["XDG_DATA_HOME"] = data_home
         self.process = _spawn([program], env=env)
         try:
             self._attach()
@@ -646,7 +649,14 @@ class VelmoraTestCase(unittest.TestCase):
         cls.pyatspi = cls.desktop.bind_atspi()
 
     def setUp(self):
-        self.app = Velmora(self.desktop, self.program, self.pyatspi, lang=self.LANG)
+        # In the desktop's runtime directory, which goes even if the test is killed.
+        self.data_home = tempfile.mkdtemp(prefix="data-", dir=self.desktop.runtime_dir)
+        self.addCleanup(shutil.rmtree, self.data_home, True)
+        self.start()
+
+    def start(self):
+        """A Velmora on the test's data folder, closed when the test ends."""
+        self.app = Velmora(self.desktop, self.program, self.pyatspi, lang=self.LANG, data_home=self.data_home)
         self.addCleanup(self.app.close)
         # A compositor without a seat gives no window the keyboard.
         if self.desktop.QPA == "xcb":
