@@ -118,7 +118,7 @@ QString CombineWording::notPositive(const QString &option)
 
 QString CombineWording::boundsCrossed(const QString &lowest, const QString &highest)
 {
-    return tr("Il valore di %1 supera quello di %2: nessuna parte sta tra i due.").arg(lowest, highest);
+    return tr("Il valore di %1 supera quello di %2: nessun valore sta tra i due.").arg(lowest, highest);
 }
 
 QString CombineWording::drawerUnreadable(const QString &file, const QString &why)
