@@ -28,27 +28,36 @@ QString signOf(const Exact &value)
 
 } // namespace
 
-QString CombineWording::number(const Exact &value)
+QString CombineWording::number(const Exact &value, const QString &unit)
 {
-    const QString magnitude = Wording::value(roundedDecimal(abs(value), ShownFigures));
-    return value < 0 ? u'−' + magnitude : magnitude;
+    // Ohms as the value reader reads them back; volts and ratios plain,
+    // never as a letter code.
+    const Decimal magnitude = roundedDecimal(abs(value), ShownFigures);
+    const QString text = unit == Wording::unit(Unit::Ohm) ? Wording::value(magnitude)
+                                                          : QString::fromStdString(plainText(magnitude, point()));
+    return value < 0 ? u'−' + text : text;
+}
+
+QString CombineWording::quantity(const Exact &value, const QString &unit)
+{
+    return (shownExactly(value) ? QString() : QStringLiteral("≈ ")) + number(value, unit) + u' ' + unit;
 }
 
 QString CombineWording::equalling(const Exact &value, const QString &unit)
 {
-    return (shownExactly(value) ? QStringLiteral("= ") : QStringLiteral("≈ ")) + number(value) + u' ' + unit;
+    return (shownExactly(value) ? QStringLiteral("= ") : QString()) + quantity(value, unit);
 }
 
 QString CombineWording::error(const Exact &error, const Exact &asked, const QString &unit)
 {
     const Exact percent = abs(error) * 100 / asked;
     const QString percentText = QString::fromStdString(plainText(roundedDecimal(percent, PercentFigures), point()));
-    return tr("%1%2 %3 (%1%4%)").arg(signOf(error), number(abs(error)), unit, percentText);
+    return tr("%1%2 %3 (%1%4%)").arg(signOf(error), number(abs(error), unit), unit, percentText);
 }
 
 QString CombineWording::limits(const Exact &lowest, const Exact &highest, const QString &unit)
 {
-    return tr("da %1 a %2 %3").arg(number(lowest), number(highest), unit);
+    return tr("da %1 a %2 %3").arg(number(lowest, unit), number(highest, unit), unit);
 }
 
 QString CombineWording::network(Shape shape, const std::vector<Decimal> &parts)
@@ -62,13 +71,15 @@ QString CombineWording::network(Shape shape, const std::vector<Decimal> &parts)
 QString CombineWording::combinationLine(const Combination &combination, const Exact &target)
 {
     const QString ohm = Wording::unit(Unit::Ohm);
-    const QString asked = number(target) + u' ' + ohm;
+    const QString asked = quantity(target, ohm);
     const QString made = network(combination.shape, combination.parts);
     const QString range = limits(combination.lowest, combination.highest, ohm);
     if (combination.exact())
         return tr("%1 = %2, esatto; con le tolleranze %3").arg(asked, made, range);
-    return tr("%1 ≈ %2 %3, errore %4; con le tolleranze %5")
-        .arg(asked, made, equalling(combination.value, ohm), error(combination.error, target, ohm), range);
+    // A part alone is its own value.
+    const QString value = combination.parts.size() == 1 ? QString() : u' ' + equalling(combination.value, ohm);
+    return tr("%1 ≈ %2%3, errore %4; con le tolleranze %5")
+        .arg(asked, made, value, error(combination.error, target, ohm), range);
 }
 
 QString CombineWording::wantsValue()

@@ -15,9 +15,11 @@ class CombineWording
     Q_DECLARE_TR_FUNCTIONS(CombineWording)
 
 public:
-    // A value as the windows write one, rounded to six figures where it has
-    // more: "1380", "1384,62".
-    static QString number(const Exact &value);
+    // A value rounded to six figures where it has more, "1380", "1384,62":
+    // in ohms as the windows write one.
+    static QString number(const Exact &value, const QString &unit);
+    // "1380 Ohm", or "≈ 1384,62 Ohm" where rounded.
+    static QString quantity(const Exact &value, const QString &unit);
     // "= 1380 Ohm", or "≈ 1384,62 Ohm" where rounded.
     static QString equalling(const Exact &value, const QString &unit);
     // "+10 Ohm (+0,73%)": how far a value is from the one asked.

@@ -17,9 +17,10 @@ QString ratioText(const Exact &ratio)
 QString DividerWording::dividerLines(const Divider &d, const Exact &asked, const std::optional<Exact> &vin)
 {
     const QString ohm = Wording::unit(Unit::Ohm);
-    QString text = tr("%1 parti: sopra %2, sotto %3, totale %4 %5\n")
-                       .arg(QString::number(d.partCount()), CombineWording::network(d.upper.shape, d.upper.parts),
-                           CombineWording::network(d.lower.shape, d.lower.parts), CombineWording::number(d.total), ohm);
+    QString text
+        = tr("%1 parti: sopra %2, sotto %3, totale %4\n")
+              .arg(QString::number(d.partCount()), CombineWording::network(d.upper.shape, d.upper.parts),
+                  CombineWording::network(d.lower.shape, d.lower.parts), CombineWording::quantity(d.total, ohm));
     QString reached = d.error == 0
         ? tr("rapporto %1, esatto").arg(QString::fromStdString(fractionText(d.ratio)))
         : tr("rapporto %1, errore %2").arg(ratioText(d.ratio), CombineWording::error(d.error, asked, QString()));
