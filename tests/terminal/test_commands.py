@@ -27,7 +27,7 @@ DRAWERS = {
     "cassetto.csv": "Valore,Qta\n2200,1\n6800,1\n4700,2\n",
     "quantita.csv": "valore;quantità\n2200;1\n4700;tre\n",
     "ambiguo.csv": "valore\n1000\n4.700\n",
-    "vuoto.csv": "",
+    "senza.csv": "nome;quantità\nrosso;1\n",
 }
 
 # locales | arguments | status | stream | text, or the JSON object expected
@@ -249,7 +249,7 @@ CASES = [
      "«tre» non è un numero intero da 1 a 100000."),
     (IT, "combina 9k --cassetto ambiguo.csv", 1, ERR, "velmora: Il cassetto «ambiguo.csv», riga 3: «4.700» è "
      "ambiguo: può voler dire 4700 oppure 4,7. Scrivere l’uno o l’altro così, senza separatore delle migliaia."),
-    (BOTH, "partitore 1/2 --cassetto vuoto.csv --json", 1, OUT, {"errore": "Il cassetto «vuoto.csv», riga 1: manca "
+    (BOTH, "partitore 1/2 --cassetto senza.csv --json", 1, OUT, {"errore": "Il cassetto «senza.csv», riga 1: manca "
      "l'intestazione con la colonna del valore (valore, value, resistenza oppure ohm)."}),
 
     # Each leg at least 1 || 1: no total below 1 Ω.
@@ -323,10 +323,15 @@ def pairs(stock):
 
 
 def best_networks(stock, target):
-    """The least |value − target| of one part and of two."""
+    """The least |value − target| of one part, of two and, from a few values, of three."""
     one = min(abs(v - target) for v in stock)
     two = min(min(abs(a + b - target), abs(parallel(a, b) - target)) for a, b in pairs(stock))
-    return [one, two]
+    if len(stock) > 10:
+        return [one, two]
+    parts = [v for v in sorted(stock) for _ in range(min(stock[v], 3))]
+    three = min(abs(value - target) for a, b, c in itertools.permutations(parts, 3)
+                for value in (a + b + c, parallel(parallel(a, b), c), parallel(a + b, c), parallel(a, b) + c))
+    return [one, two, three]
 
 
 def best_divider(stock, ratio, lowest, highest, load):
@@ -373,12 +378,16 @@ COMBINATIONS = [
      Fraction(9000), 4),
     ("combina 9400 --cassetto pochi.csv --parti 2", {Fraction(4700): 1, Fraction(1000): 3}, Fraction(1, 20),
      Fraction(9400), 2),
+    ("combina 1k --cassetto cassetto.csv --parti 4", {Fraction(2200): 1, Fraction(6800): 1, Fraction(4700): 2},
+     Fraction(1, 20), Fraction(1000), 4),
 ]
 # arguments | parts | ratio | total bounds | load | Vin
 DIVIDERS = [
     ("partitore --vin 5 --vout 3,3 --serie E24", series(E24), Fraction(33, 50), (1000, 10 ** 6), None, 5),
     ("partitore 0.3 --carico 4k7 --serie E6 --parti 2 --totale-max 20k", series(E6), Fraction(3, 10),
      (1000, 20000), Fraction(4700), None),
+    ("partitore 2/3 --cassetto cassetto.csv --vin 12", {Fraction(2200): 1, Fraction(6800): 1, Fraction(4700): 2},
+     Fraction(2, 3), (1000, 10 ** 6), None, 12),
 ]
 
 
@@ -391,7 +400,7 @@ def combination_faults(answer, stock, tolerance, target, most):
         used = collections.Counter(Fraction(p) for p in s["parti"])
         if len(s["parti"]) != count or network(s["rete"]) != value or any(stock.get(p, 0) < n for p, n in used.items()):
             faults.append(f"{count} parts: {s['rete']} = {s['frazione']} from {s['parti']}")
-        if count <= 2 and abs(value - target) != best[count - 1]:
+        if count <= len(best) and abs(value - target) != best[count - 1]:
             faults.append(f"{count} parts: error {value - target}, the best is ±{best[count - 1]}")
         if s["esatto"] != (value == target) or not near(s["errore"], value - target) \
                 or not near(s["min"], value * (1 - tolerance)) or not near(s["max"], value * (1 + tolerance)):

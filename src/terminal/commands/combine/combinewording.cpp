@@ -195,6 +195,8 @@ QString CombineWording::drawerRefusal(const QString &file, const CsvReading &rea
     }
     if (why.endsWith(u'.'))
         why.chop(1);
+    if (reading.line < 1) // an empty file
+        return tr("Il cassetto «%1»: %2.").arg(file, why);
     return tr("Il cassetto «%1», riga %2: %3.").arg(file).arg(reading.line).arg(why);
 }
 
