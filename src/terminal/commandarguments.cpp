@@ -13,8 +13,17 @@ bool CommandArguments::isSet(QStringView option) const
 
 std::optional<QString> CommandArguments::value(QStringView option) const
 {
-    const auto it = std::find_if(values.begin(), values.end(), [&](const auto &v) { return v.first == option; });
-    return it == values.end() ? std::nullopt : std::optional(it->second);
+    const auto it = std::find_if(values.rbegin(), values.rend(), [&](const auto &v) { return v.first == option; });
+    return it == values.rend() ? std::nullopt : std::optional(it->second);
+}
+
+QStringList CommandArguments::allValues(QStringView option) const
+{
+    QStringList all;
+    for (const auto &[name, value] : values)
+        if (name == option)
+            all << value;
+    return all;
 }
 
 QString parseArguments(const TerminalCommand &command, const QStringList &arguments, CommandArguments &parsed)
@@ -60,7 +69,7 @@ QString parseArguments(const TerminalCommand &command, const QStringList &argume
             return QStringLiteral("manca il valore dell'opzione %1").arg(name);
         const auto given
             = std::find_if(parsed.values.begin(), parsed.values.end(), [&](const auto &v) { return v.first == name; });
-        if (given != parsed.values.end())
+        if (given != parsed.values.end() && !own->repeats)
             given->second = value;
         else
             parsed.values.emplace_back(name, value);

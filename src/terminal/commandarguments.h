@@ -17,10 +17,13 @@ struct CommandArguments {
     bool json = false;
     bool help = false;
     QStringList flags; // the command's options without a value that were given
-    std::vector<std::pair<QString, QString>> values; // the last value given to each option
+    // The last value given to each option; every one, in order, to one
+    // that repeats.
+    std::vector<std::pair<QString, QString>> values;
 
     bool isSet(QStringView option) const;
-    std::optional<QString> value(QStringView option) const;
+    std::optional<QString> value(QStringView option) const; // the last
+    QStringList allValues(QStringView option) const;
 };
 
 // Sorts arguments by the command's options; returns the misuse, if any.

@@ -35,7 +35,7 @@ QString usageLine(const TerminalCommand &command)
     const QString start = QStringLiteral("     velmora %1 ").arg(command.name);
     QStringList terms;
     for (const TerminalOption &option : command.options)
-        terms << u'[' + optionTerm(option) + u']';
+        terms << u'[' + optionTerm(option) + u']' + (option.repeats ? QStringLiteral("...") : QString());
     terms << QStringLiteral("[--json]");
     QString usage;
     QString line = start + command.wordsName;
@@ -76,11 +76,16 @@ int runCommand(CommandTable commands, const TerminalCommand &command, const QStr
 QString helpText(CommandTable commands)
 {
     QString usage, described, options;
+    QStringList explained; // an option several commands share, once
     for (const TerminalCommand &command : commands) {
         usage += usageLine(command);
         described += helpEntry(command.name + u' ' + command.wordsName, command.help);
-        for (const TerminalOption &option : command.options)
+        for (const TerminalOption &option : command.options) {
+            if (explained.contains(option.name))
+                continue;
+            explained << option.name;
             options += helpEntry(optionTerm(option), option.help);
+        }
     }
     options
         += helpEntry(QStringLiteral("--json"), {QStringLiteral("La risposta come un oggetto JSON, per gli script.")});

@@ -14,6 +14,9 @@ struct TerminalOption {
     QString valueName {}; // "N" in --help; empty for an option without a value
     QStringList help {}; // its lines under "Opzioni dei comandi:"
     Completion values {};
+    // Given again it adds a value (--escludi 470 --escludi 1k) where any
+    // other option's last value counts.
+    bool repeats = false;
 
     bool takesValue() const { return !valueName.isEmpty(); }
 };

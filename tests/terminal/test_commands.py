@@ -2,19 +2,33 @@
 """velmora bande / valore from a terminal: one table of command lines with the
 status, the stream and what it must show, run against the built program with
 no display, in Italian and American English. JSON is parsed, not compared as
-text. The bash completion offers the commands and options --help lists.
+text. combina and partitore are also held to a brute force over E series
+typed here. The bash completion offers the commands and options --help lists.
 usage: test_commands.py VELMORA COMPLETION_FILE"""
 
+import collections
+import itertools
 import json
 import os
 import re
 import subprocess
 import sys
+import tempfile
+from fractions import Fraction
 
 IT, EN, BOTH = ("it_IT.UTF-8",), ("en_US.UTF-8",), ("it_IT.UTF-8", "en_US.UTF-8")
 OUT, ERR = "stdout", "stderr"
 E3_E192 = ["E3", "E6", "E12", "E24", "E192"]
 HINT = " (vedere velmora --help)"
+
+# Drawer files the cases name, written to the folder they run in.
+DRAWERS = {
+    "pochi.csv": "valore;quantità\n4k7;1\n1000;3\n",
+    "cassetto.csv": "Valore,Qta\n2200,1\n6800,1\n4700,2\n",
+    "quantita.csv": "valore;quantità\n2200;1\n4700;tre\n",
+    "ambiguo.csv": "valore\n1000\n4.700\n",
+    "senza.csv": "nome;quantità\nrosso;1\n",
+}
 
 # locales | arguments | status | stream | text, or the JSON object expected
 CASES = [
@@ -205,6 +219,68 @@ CASES = [
      "marrone, rosso, arancio, giallo, verde, azzurro, viola, grigio, bianco, oro, argento e rosa."),
     (BOTH, "identifica giallo viola --misurato 47", 2, ERR,
      "velmora: identifica vuole da 3 a 6 bande (un colore, più colori uniti da / oppure ?), e ne ha 2" + HINT),
+
+    # 10000 is the nearest E6 part; 2200 + 6800 the only exact pair. E6 parts are ± 20 %.
+    (IT, "combina 9k --serie E6", 0, OUT, "9000 Ohm ≈ 10000, errore +1000 Ohm (+11,1%); con le tolleranze da 8000 "
+     "a 12000 Ohm\n9000 Ohm = 2200 + 6800, esatto; con le tolleranze da 7200 a 10800 Ohm"),
+    (EN, "combina 9K --serie e6", 0, OUT, "9000 Ohm ≈ 10000, errore +1000 Ohm (+11.1%); con le tolleranze da 8000 "
+     "a 12000 Ohm\n9000 Ohm = 2200 + 6800, esatto; con le tolleranze da 7200 a 10800 Ohm"),
+    (BOTH, "combina 4k7", 0, OUT, "4700 Ohm = 4700, esatto; con le tolleranze da 4465 a 4935 Ohm"),
+    (IT, "combina 9k --cassetto cassetto.csv", 0, OUT, "9000 Ohm ≈ 6800, errore −2200 Ohm (−24,4%); con le "
+     "tolleranze da 6460 a 7140 Ohm\n9000 Ohm = 2200 + 6800, esatto; con le tolleranze da 8550 a 9450 Ohm"),
+    (BOTH, "combina", 2, ERR, "velmora: combina vuole un valore, per esempio velmora combina 9k" + HINT),
+    (BOTH, "combina 9k --parti 5", 2, ERR, "velmora: l'opzione --parti vuole 1, 2, 3 o 4, non «5»" + HINT),
+    (BOTH, "combina 9k --parti=2x --json", 2, OUT, {"errore": "l'opzione --parti vuole 1, 2, 3 o 4, non «2x»"}),
+    (BOTH, "combina 9k --serie E7", 2, ERR, "velmora: l'opzione --serie vuole una serie da E3 a E192 (E3, E6, E12, "
+     "E24, E48, E96 o E192), non «E7»" + HINT),
+    (BOTH, "combina 9k --serie E12 --cassetto cassetto.csv", 2, ERR,
+     "velmora: l'opzione --serie non vale con --cassetto: le parti sono quelle del cassetto" + HINT),
+    (BOTH, "combina 0", 1, ERR, "velmora: 0 Ohm è un ponticello: nessuna rete di resistori lo fa."),
+    (BOTH, "combina 9k --min 10k --max 1k", 1, ERR,
+     "velmora: Il valore di --min supera quello di --max: nessun valore sta tra i due."),
+    (BOTH, "combina 9k --max 0", 1, ERR, "velmora: --max: il valore deve essere maggiore di zero."),
+    (IT, "combina 9k --escludi 1k --escludi 4.700", 1, ERR, "velmora: --escludi: «4.700» è ambiguo: può voler dire "
+     "4700 oppure 4,7. Scrivere l’uno o l’altro così, senza separatore delle migliaia."),
+    (BOTH, "combina 9k --serie E3 --min 5k --max 9k", 1, ERR, "velmora: Non resta nessuna parte da usare: allargare "
+     "--min e --max, togliere qualche --escludi oppure riempire il cassetto."),
+    (BOTH, "combina 9k --cassetto manca.csv", 1, ERR,
+     "velmora: Il cassetto «manca.csv» non si legge: il file non esiste."),
+    (BOTH, "combina 9k --cassetto quantita.csv", 1, ERR, "velmora: Il cassetto «quantita.csv», riga 3: la quantità "
+     "«tre» non è un numero intero da 1 a 100000."),
+    (IT, "combina 9k --cassetto ambiguo.csv", 1, ERR, "velmora: Il cassetto «ambiguo.csv», riga 3: «4.700» è "
+     "ambiguo: può voler dire 4700 oppure 4,7. Scrivere l’uno o l’altro così, senza separatore delle migliaia."),
+    (BOTH, "partitore 1/2 --cassetto senza.csv --json", 1, OUT, {"errore": "Il cassetto «senza.csv», riga 1: manca "
+     "l'intestazione con la colonna del valore (valore, value, resistenza oppure ohm)."}),
+
+    # Each leg at least 1 || 1: no total below 1 Ω.
+    (BOTH, "partitore 1/2 --serie E3 --totale-min 0,5 --totale-max 0,9", 1, ERR,
+     "velmora: Nessun partitore di queste parti ha il totale tra --totale-min e --totale-max."),
+    # Equal legs of E3, the total nearest the geometric mean of 1 kΩ and 1 MΩ: 44000.
+    (IT, "partitore 0,5 --vin 12 --serie E3", 0, OUT, "2 parti: sopra 22000, sotto 22000, totale 44000 Ohm\n"
+     "  rapporto 1/2, esatto; Vout = 6 V, corrente ≈ 0,272727 mA\n  con le tolleranze: sopra da 17600 a 26400 Ohm, "
+     "sotto da 17600 a 26400 Ohm, rapporto da 0,4 a 0,6"),
+    (EN, "partitore 1/2 --vin 12V --serie E3", 0, OUT, "2 parti: sopra 22000, sotto 22000, totale 44000 Ohm\n"
+     "  rapporto 1/2, esatto; Vout = 6 V, corrente ≈ 0.272727 mA\n  con le tolleranze: sopra da 17600 a 26400 Ohm, "
+     "sotto da 17600 a 26400 Ohm, rapporto da 0.4 a 0.6"),
+    (BOTH, "partitore", 2, ERR,
+     "velmora: partitore vuole un rapporto (per esempio 0,66 oppure 2/3) oppure --vin e --vout" + HINT),
+    (BOTH, "partitore 2/3 --vin 5 --vout 3", 2, ERR,
+     "velmora: partitore vuole il rapporto oppure --vin e --vout, non tutti e due" + HINT),
+    (BOTH, "partitore --vout 3", 2, ERR, "velmora: l'opzione --vout vale solo con --vin" + HINT),
+    (BOTH, "partitore 2/3 --parti 1", 2, ERR, "velmora: l'opzione --parti vuole 2, 3 o 4, non «1»" + HINT),
+    (IT, "partitore --vin 5 --vout 3,3x", 2, ERR,
+     "velmora: l'opzione --vout vuole una tensione in volt, per esempio 3,3, non «3,3x»" + HINT),
+    (BOTH, "partitore --vin 1.500 --vout 1 --json", 2, OUT, {"errore": "l'opzione --vin: «1.500» è ambiguo, il "
+     "separatore può essere decimale o delle migliaia; scrivere la tensione senza separatore delle migliaia"}),
+    (BOTH, "partitore 3/2", 1, ERR, "velmora: Il rapporto Vout/Vin di un partitore sta tra 0 e 1, esclusi."),
+    (IT, "partitore 2/0", 1, ERR, "velmora: «2/0» non è un rapporto: scrivere un numero tra 0 e 1, per esempio "
+     + "0,66, oppure una frazione come 2/3."),
+    (BOTH, "partitore --vin 5 --vout 5", 1, ERR, "velmora: Vout deve essere minore di Vin, e maggiore di zero: un "
+     "partitore di resistori non alza la tensione."),
+    (BOTH, "partitore 2/3 --totale-min 1M --totale-max 1k", 1, ERR,
+     "velmora: Il valore di --totale-min supera quello di --totale-max: nessun valore sta tra i due."),
+    (BOTH, "partitore 1/2 --serie E3 --totale-min 0,5 --totale-max 0,9", 1, ERR,
+     "velmora: Nessun partitore di queste parti ha il totale tra --totale-min e --totale-max."),
 ]
 
 # The words after "velmora" | what completing the last one offers
@@ -220,7 +296,137 @@ COMPLETIONS = [
     ("valore --bande = 5 1K --tolleranza 0,0", "0,02 0,05"),  # bash's own split at the =
     ("valore --bande 6 4K7 --ppm ", "1 5 10 15 20 25 50 100 250"),
     ("identifica rosso rosso nero --misurato ", ""),
+    ("combina 9k --serie ", "E3 E6 E12 E24 E48 E96 E192"),
+    ("combina 9k --parti ", "1 2 3 4"),
+    ("partitore 2/3 --parti ", "2 3 4"),
 ]
+
+# One decade of each series, from IEC 60063.
+E3, E6 = [10, 22, 47], [10, 15, 22, 33, 47, 68]
+E12 = [10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82]
+E24 = [10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30, 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91]
+
+
+def series(decade, excluded=()):
+    """The series from 1 Ω to 10 MΩ, as many of each as wanted."""
+    values = [Fraction(v, 10) * 10 ** e for e in range(7) for v in decade] + [Fraction(10 ** 7)]
+    return {v: 4 for v in values if v not in excluded}
+
+
+def parallel(a, b):
+    return a * b / (a + b)
+
+
+def pairs(stock):
+    """Every two parts the stock has, each pair once."""
+    return [(a, b) for a, b in itertools.combinations_with_replacement(sorted(stock), 2) if a != b or stock[a] > 1]
+
+
+def best_networks(stock, target):
+    """The least |value − target| of one part, of two and, from a few values, of three."""
+    one = min(abs(v - target) for v in stock)
+    two = min(min(abs(a + b - target), abs(parallel(a, b) - target)) for a, b in pairs(stock))
+    if len(stock) > 10:
+        return [one, two]
+    parts = [v for v in sorted(stock) for _ in range(min(stock[v], 3))]
+    three = min(abs(value - target) for a, b, c in itertools.permutations(parts, 3)
+                for value in (a + b + c, parallel(parallel(a, b), c), parallel(a + b, c), parallel(a, b) + c))
+    return [one, two, three]
+
+
+def best_divider(stock, ratio, lowest, highest, load):
+    """The least |ratio − asked| of two parts, one a leg, the total within bounds."""
+    errors = []
+    for a, b in pairs(stock):
+        for upper, lower in ((a, b), (b, a)):
+            below = parallel(lower, load) if load else lower
+            if lowest <= upper + below <= highest:
+                errors.append(abs(below / (upper + below) - ratio))
+    return min(errors)
+
+
+def network(text):
+    """The exact value of "(1000 + 2200) || 4700": brackets where the operator changes."""
+    tokens = re.findall(r"\d+(?:\.\d+)?|\|\||[+()]", text)
+
+    def group():
+        value = branch()
+        while tokens and tokens[0] in ("+", "||"):
+            op, other = tokens.pop(0), branch()
+            value = value + other if op == "+" else parallel(value, other)
+        return value
+
+    def branch():
+        token = tokens.pop(0)
+        if token != "(":
+            return Fraction(token)
+        value = group()
+        tokens.pop(0)
+        return value
+    return group()
+
+
+def near(text, exact):
+    """A value in JSON, exact or to 15 figures."""
+    return abs(Fraction(text) - exact) <= abs(exact) * Fraction(1, 10 ** 14)
+
+
+# arguments | the parts the search may use | tolerance | target | most parts
+COMBINATIONS = [
+    ("combina 1,37k --serie E12 --parti 4", series(E12), Fraction(1, 10), Fraction(1370), 4),
+    ("combina 9k --serie E6 --escludi 2200 --escludi 10k --parti=4", series(E6, [2200, 10000]), Fraction(1, 5),
+     Fraction(9000), 4),
+    ("combina 9400 --cassetto pochi.csv --parti 2", {Fraction(4700): 1, Fraction(1000): 3}, Fraction(1, 20),
+     Fraction(9400), 2),
+    ("combina 1k --cassetto cassetto.csv --parti 4", {Fraction(2200): 1, Fraction(6800): 1, Fraction(4700): 2},
+     Fraction(1, 20), Fraction(1000), 4),
+]
+# arguments | parts | ratio | total bounds | load | Vin
+DIVIDERS = [
+    ("partitore --vin 5 --vout 3,3 --serie E24", series(E24), Fraction(33, 50), (1000, 10 ** 6), None, 5),
+    ("partitore 0.3 --carico 4k7 --serie E6 --parti 2 --totale-max 20k", series(E6), Fraction(3, 10),
+     (1000, 20000), Fraction(4700), None),
+    ("partitore 2/3 --cassetto cassetto.csv --vin 12", {Fraction(2200): 1, Fraction(6800): 1, Fraction(4700): 2},
+     Fraction(2, 3), (1000, 10 ** 6), None, 12),
+]
+
+
+def combination_faults(answer, stock, tolerance, target, most):
+    """What is wrong with combina's answer, against the brute force."""
+    faults, found = [], answer["soluzioni"]
+    best = best_networks(stock, target)
+    for count, s in enumerate(found, 1):
+        value = Fraction(s["frazione"])
+        used = collections.Counter(Fraction(p) for p in s["parti"])
+        if len(s["parti"]) != count or network(s["rete"]) != value or any(stock.get(p, 0) < n for p, n in used.items()):
+            faults.append(f"{count} parts: {s['rete']} = {s['frazione']} from {s['parti']}")
+        if count <= len(best) and abs(value - target) != best[count - 1]:
+            faults.append(f"{count} parts: error {value - target}, the best is ±{best[count - 1]}")
+        if s["esatto"] != (value == target) or not near(s["errore"], value - target) \
+                or not near(s["min"], value * (1 - tolerance)) or not near(s["max"], value * (1 + tolerance)):
+            faults.append(f"{count} parts: {s}")
+    if not found or [s["esatto"] for s in found[:-1]].count(True) or not (found[-1]["esatto"] or len(found) == most):
+        faults.append(f"not one per count up to the first exact: {found}")
+    return faults
+
+
+def divider_faults(answer, stock, ratio, bounds, load, vin):
+    faults = []
+    for s in answer["soluzioni"]:
+        upper, lower = network(s["sopra"]), network(s["sotto"])
+        below = parallel(lower, load) if load else lower
+        total = upper + below
+        if not bounds[0] <= total <= bounds[1] or not near(s["totale"], total) \
+                or any(Fraction(p) not in stock for p in s["sopra_parti"] + s["sotto_parti"]) \
+                or Fraction(s["rapporto"]) != below / total or not near(s["errore"], below / total - ratio):
+            faults.append(f"{s}: total {total}, ratio {below / total}")
+        if vin and not (near(s["vout"], vin * below / total) and near(s["corrente"], vin / total)):
+            faults.append(f"{s}: Vin {vin}")
+    two = answer["soluzioni"][0]
+    if len(two["sopra_parti"] + two["sotto_parti"]) != 2 \
+            or abs(Fraction(two["rapporto"]) - ratio) != best_divider(stock, ratio, *bounds, load):
+        faults.append(f"two parts: {two}, the best is ±{best_divider(stock, ratio, *bounds, load)}")
+    return faults
 
 
 def environment(locale):
@@ -258,8 +464,13 @@ def unasked(shown, expected):
 
 
 def main():
-    program, completion = sys.argv[1], sys.argv[2]
+    program, completion = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     failures = 0
+    folder = tempfile.TemporaryDirectory()
+    os.chdir(folder.name)
+    for name, text in DRAWERS.items():
+        with open(name, "w", encoding="utf-8") as f:
+            f.write(text)
     text, commands = usage(program)
     # Every command the usage lines name is explained and completes, first
     # word and options alike.
@@ -291,6 +502,18 @@ def main():
                 failures += 1
                 print(f"FAIL [{locale}] velmora {arguments}: status {run.returncode} (expected {status})\n"
                       f"  {stream}: {shown!r}\n  expected: {wanted!r}\n  other stream: {silent!r}")
+    for arguments, *search in COMBINATIONS + DIVIDERS:
+        for locale in BOTH:
+            run = subprocess.run([program] + arguments.split() + ["--json"], env=environment(locale),
+                                 capture_output=True, text=True)
+            try:
+                check = combination_faults if arguments.startswith("combina") else divider_faults
+                faults = check(json.loads(run.stdout), *search) if run.returncode == 0 else [run.stdout + run.stderr]
+            except (ValueError, KeyError, IndexError) as error:
+                faults = [f"{error!r} in {run.stdout!r}"]
+            for fault in faults:
+                failures += 1
+                print(f"FAIL [{locale}] velmora {arguments} --json: {fault}")
     for line, expected in completions:
         words = ["velmora"] + line.split() + ([""] if line.endswith(" ") or not line else [])
         script = f'source "$1"; COMP_WORDS=({" ".join(map(repr, words))}); COMP_CWORD={len(words) - 1}; ' \

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <array>
+
 using namespace Velmora;
 
 namespace {
@@ -24,9 +26,16 @@ const TerminalCommand Trial {
         {.name = QStringLiteral("--vivo"), .help = {QStringLiteral("Con prova: acceso.")}},
         {.name = QStringLiteral("--lunghissimo-davvero"),
             .valueName = QStringLiteral("VALORE"),
-            .help = {QStringLiteral("Con prova: oltre la colonna,"), QStringLiteral("su due righe.")}}},
+            .help = {QStringLiteral("Con prova: oltre la colonna,"), QStringLiteral("su due righe.")}},
+        {.name = QStringLiteral("--salta"),
+            .valueName = QStringLiteral("N"),
+            .help = {QStringLiteral("Con prova: da saltare.")},
+            .repeats = true}},
     .run = answered,
 };
+
+// Another command sharing --colore, as one table entry.
+const TerminalCommand Other {.name = QStringLiteral("altra"), .options = {Trial.options.front()}, .run = answered};
 
 } // namespace
 
@@ -39,6 +48,7 @@ private slots:
     void readsOptions();
     void laysOutHelp_data();
     void laysOutHelp();
+    void explainsSharedOptionOnce();
 };
 
 void TestCommandTable::readsOptions_data()
@@ -55,6 +65,8 @@ void TestCommandTable::readsOptions_data()
                                    << "uno||--colore=rosso";
     QTest::newRow("last value counts") << "--colore rosso --colore=verde"
                                        << "||--colore=verde";
+    QTest::newRow("a repeating option keeps every value") << "--salta 1 --colore rosso --salta=2 --colore verde"
+                                                          << "||--salta=1 --colore=verde --salta=2";
     QTest::newRow("flags") << "--vivo -h --json uno"
                            << "uno|--vivo help json|";
     QTest::newRow("-- ends the options") << "uno -- --vivo --colore"
@@ -94,7 +106,7 @@ void TestCommandTable::laysOutHelp_data()
     QTest::addColumn<QString>("lines");
     QTest::newRow("usage wrapped at 80 columns, under the words")
         << "     velmora prova PAROLA... [--colore NOME] [--vivo]\n"
-           "                   [--lunghissimo-davvero VALORE] [--json]\n";
+           "                   [--lunghissimo-davvero VALORE] [--salta N]... [--json]\n";
     QTest::newRow("a command, its further lines at the column") << "  prova PAROLA...   Una prova.\n"
                                                                    "                    Esempio: velmora prova uno\n";
     QTest::newRow("options padded to the column") << "\nOpzioni dei comandi:\n"
@@ -103,6 +115,7 @@ void TestCommandTable::laysOutHelp_data()
     QTest::newRow("a term past the column, then --json")
         << "  --lunghissimo-davvero VALORE  Con prova: oltre la colonna,\n"
            "                    su due righe.\n"
+           "  --salta N         Con prova: da saltare.\n"
            "  --json            La risposta come un oggetto JSON, per gli script.\n\n";
 }
 
@@ -111,6 +124,14 @@ void TestCommandTable::laysOutHelp()
     QFETCH(QString, lines);
     const QString help = helpText(CommandTable(&Trial, 1));
     QVERIFY2(help.contains(lines), qPrintable(help));
+}
+
+void TestCommandTable::explainsSharedOptionOnce()
+{
+    const std::array table {Trial, Other};
+    const QString help = helpText(table);
+    QCOMPARE(help.count(QStringLiteral("\n  --colore NOME ")), 1);
+    QVERIFY2(help.contains(QStringLiteral("velmora altra  [--colore NOME] [--json]")), qPrintable(help));
 }
 
 QTEST_GUILESS_MAIN(TestCommandTable)

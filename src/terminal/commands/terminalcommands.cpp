@@ -2,7 +2,9 @@
 
 #include "bandscommand.h"
 #include "bashcompletion.h"
+#include "combinecommand.h"
 #include "commandtable.h"
+#include "dividercommand.h"
 #include "identifycommand.h"
 #include "smdcommand.h"
 #include "terminalcommand.h"
@@ -24,6 +26,8 @@ CommandTable commands()
         valueCommand(),
         smdCommand(),
         identifyCommand(),
+        combineCommand(),
+        dividerCommand(),
     };
     return table;
 }

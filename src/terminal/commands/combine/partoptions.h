@@ -1,0 +1,32 @@
+#pragma once
+
+#include "partsource.h"
+#include "terminaloption.h"
+
+#include <QStringList>
+
+namespace Velmora {
+
+struct CommandArguments;
+
+// The options that choose the parts combina and partitore build from, one
+// entry each in both tables, so --help explains each once.
+TerminalOption seriesOption();
+TerminalOption mostPartsOption(const QStringList &offered);
+TerminalOption drawerOption();
+
+// The parts from --cassetto (each at 5 %), or from --serie at its usual
+// tolerance between --min and --max where the command has them, without
+// every --escludi. Prints a refusal and returns its status; 0 when read.
+int readPartSource(const CommandArguments &arguments, PartSource &source);
+
+// --parti, a whole number from least to most; parts is left alone without
+// it. Prints a refusal and returns its status; 0 when read.
+int readMostParts(const CommandArguments &arguments, int least, int most, int &parts);
+
+// A positive resistance given to an option, typed as the value reader takes
+// one; value is left alone without it. Prints a refusal and returns its
+// status; 0 when read.
+int readResistance(const CommandArguments &arguments, const QString &option, Decimal &value);
+
+} // namespace Velmora
