@@ -1,10 +1,266 @@
 #include "dividerfinder.h"
 
+#include "searchspace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <set>
+
 namespace Velmora {
 
-std::vector<Divider> findDividers(const DividerQuery &)
+namespace {
+
+using Parts = std::array<std::uint16_t, 4>;
+
+// A leg as the search sees it: one part, or two in series or parallel.
+struct LegEntry {
+    double value;
+    Shape shape;
+    std::uint16_t a;
+    std::uint16_t b;
+};
+
+std::vector<LegEntry> legsOf(const PartTable &table, int parts)
 {
-    return {};
+    std::vector<LegEntry> legs;
+    if (parts == 1) {
+        for (std::size_t a = 0; a < table.size(); ++a)
+            legs.push_back({table.value[a], Shape::One, std::uint16_t(a), 0});
+        return legs;
+    }
+    for (bool series : {true, false})
+        for (const PairTable::Entry &e : PairTable(table, series).entries)
+            legs.push_back({e.value, series ? Shape::Series2 : Shape::Parallel2, e.a, e.b});
+    std::sort(legs.begin(), legs.end(), [](const LegEntry &l, const LegEntry &r) { return l.value < r.value; });
+    return legs;
+}
+
+struct DividerCandidate {
+    LegEntry upper;
+    LegEntry lower;
+    double error;
+};
+
+std::vector<Exact> exactParts(const PartTable &table, Shape shape, const std::uint16_t *parts, int toleranceSign)
+{
+    std::vector<Exact> exact;
+    for (int i = 0; i < partCount(shape); ++i)
+        exact.push_back(table.exact[parts[i]] * fraction(10000 + toleranceSign * table.tolerance[parts[i]], 10000));
+    return exact;
+}
+
+Leg legOf(const PartTable &table, Shape shape, const std::uint16_t *parts)
+{
+    Leg leg;
+    leg.shape = shape;
+    for (int i = 0; i < partCount(shape); ++i)
+        leg.parts.push_back(normalised(roundedDecimal(table.exact[parts[i]], 18)));
+    leg.value = networkValue(shape, exactParts(table, shape, parts, 0));
+    leg.lowest = networkValue(shape, exactParts(table, shape, parts, -1));
+    leg.highest = networkValue(shape, exactParts(table, shape, parts, 1));
+    return leg;
+}
+
+class Search
+{
+public:
+    Search(const DividerQuery &query, const PartTable &table)
+        : m_query(query)
+        , m_table(table)
+        , m_ratio(query.ratio.get_d())
+        , m_load(query.load ? query.load->get_d() : 0)
+        , m_lowest(query.totalLowest.get_d())
+        , m_highest(query.totalHighest.get_d())
+    {
+    }
+
+    std::optional<Divider> best(int parts);
+    bool cancelled() const { return m_query.cancel && m_query.cancel->load(std::memory_order_relaxed); }
+
+private:
+    const std::vector<LegEntry> &legs(int parts)
+    {
+        auto &legs = parts == 1 ? m_one : m_two;
+        if (legs.empty())
+            legs = legsOf(m_table, parts);
+        return legs;
+    }
+    // What the source sees of the lower leg: the leg, and the load across it.
+    double seen(double lower) const { return m_query.load ? lower * m_load / (lower + m_load) : lower; }
+    Exact seen(const Exact &lower) const
+    {
+        return m_query.load ? lower * *m_query.load / (lower + *m_query.load) : lower;
+    }
+    bool withinBounds(const Exact &lower, const Exact &upper) const
+    {
+        const Exact total = seen(lower) + upper;
+        return total >= m_query.totalLowest && total <= m_query.totalHighest;
+    }
+    void split(int lowerParts, int upperParts, std::vector<DividerCandidate> &kept, double &bestError);
+    Divider verdict(const std::vector<DividerCandidate> &candidates) const;
+
+    const DividerQuery &m_query;
+    const PartTable &m_table;
+    double m_ratio;
+    double m_load;
+    double m_lowest;
+    double m_highest;
+    std::vector<LegEntry> m_one;
+    std::vector<LegEntry> m_two;
+};
+
+constexpr double Margin = 1e-12;
+
+void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate> &kept, double &bestError)
+{
+    const std::vector<LegEntry> &lowers = legs(lowerParts);
+    const std::vector<LegEntry> &uppers = legs(upperParts);
+    auto offer = [&](const LegEntry &lower, const LegEntry &upper, double x) {
+        const double total = upper.value + x;
+        if (total < m_lowest * (1 - 1e-12) || total > m_highest * (1 + 1e-12))
+            return false;
+        const std::uint16_t parts[4] {lower.a, lower.b, upper.a, upper.b};
+        // Doubles cannot tell a total a hair from a bound: there, exactly.
+        if ((total < m_lowest * (1 + 1e-12) || total > m_highest * (1 - 1e-12))
+            && !withinBounds(legOf(m_table, lower.shape, parts).value, legOf(m_table, upper.shape, parts + 2).value))
+            return false;
+        if (!m_table.unlimited()) {
+            std::uint16_t used[4];
+            int n = 0;
+            for (int i = 0; i < partCount(lower.shape); ++i)
+                used[n++] = parts[i];
+            for (int i = 0; i < partCount(upper.shape); ++i)
+                used[n++] = parts[2 + i];
+            if (!m_table.available(used, n))
+                return false;
+        }
+        const double error = std::fabs(x / total - m_ratio);
+        if (error <= bestError + Margin) {
+            bestError = std::min(bestError, error);
+            kept.push_back({upper, lower, error});
+        }
+        return true;
+    };
+    for (const LegEntry &lower : lowers) {
+        if (cancelled())
+            return;
+        const double x = seen(lower.value);
+        // The ratio falls as the upper leg grows: the best upper leg within
+        // the total's bounds is next to the ideal one, or to the bound.
+        const double lo = m_lowest - x, hi = m_highest - x;
+        if (hi <= 0)
+            break; // larger lower legs only make it worse
+        const double ideal = std::clamp(x * (1 - m_ratio) / m_ratio, std::max(lo, 0.0), hi);
+        const double hair = 1e-12 * ideal;
+        auto first = std::lower_bound(
+            uppers.begin(), uppers.end(), ideal - hair, [](const LegEntry &e, double v) { return e.value < v; });
+        auto it = first;
+        for (; it != uppers.end() && it->value <= ideal + hair; ++it)
+            offer(lower, *it, x);
+        for (; it != uppers.end() && it->value <= hi * (1 + 1e-12); ++it)
+            if (offer(lower, *it, x))
+                break;
+        while (first != uppers.begin() && (first - 1)->value >= lo * (1 - 1e-12))
+            if (offer(lower, *--first, x))
+                break;
+    }
+}
+
+Divider Search::verdict(const std::vector<DividerCandidate> &candidates) const
+{
+    std::optional<Divider> best;
+    TieKey bestKey;
+    Exact bestSpread; // how far the total is from the bounds' middle, squared
+    std::set<std::pair<Parts, std::pair<Shape, Shape>>> judged;
+    const Exact middleSquared = m_query.totalLowest * m_query.totalHighest;
+    for (const DividerCandidate &c : candidates) {
+        Parts upper = canonical(c.upper.shape, {c.upper.a, c.upper.b});
+        Parts lower = canonical(c.lower.shape, {c.lower.a, c.lower.b});
+        if (!judged.insert({{upper[0], upper[1], lower[0], lower[1]}, {c.upper.shape, c.lower.shape}}).second)
+            continue;
+        Divider d;
+        d.upper = legOf(m_table, c.upper.shape, upper.data());
+        d.lower = legOf(m_table, c.lower.shape, lower.data());
+        const Exact x = seen(d.lower.value);
+        d.total = d.upper.value + x;
+        d.ratio = x / d.total;
+        d.error = d.ratio - m_query.ratio;
+        // The key over all the parts, then the legs as a four-part shape would.
+        Parts all {};
+        int n = 0;
+        for (int i = 0; i < partCount(c.lower.shape); ++i)
+            all[std::size_t(n++)] = lower[std::size_t(i)];
+        for (int i = 0; i < partCount(c.upper.shape); ++i)
+            all[std::size_t(n++)] = upper[std::size_t(i)];
+        const Shape asMany = n == 2 ? Shape::Series2 : n == 3 ? Shape::Series3 : Shape::Series4;
+        TieKey key = tieKey(m_table, asMany, all);
+        key.shape = Shape(int(c.lower.shape) * 3 + int(c.upper.shape));
+        const Exact ts = d.total * d.total;
+        const Exact spread = ts > middleSquared ? ts / middleSquared : middleSquared / ts;
+        int order = best ? cmp(abs(d.error), abs(best->error)) : -1;
+        if (order == 0 && key.seriesRank != bestKey.seriesRank)
+            order = key.seriesRank < bestKey.seriesRank ? -1 : 1;
+        if (order == 0 && key.distinct != bestKey.distinct)
+            order = key.distinct < bestKey.distinct ? -1 : 1;
+        if (order == 0)
+            order = cmp(key.spread, bestKey.spread);
+        if (order == 0)
+            order = cmp(spread, bestSpread);
+        if (order == 0)
+            order = compareTies(key, bestKey);
+        if (order >= 0)
+            continue;
+        best = std::move(d);
+        bestKey = std::move(key);
+        bestSpread = spread;
+    }
+    Divider d = *best;
+    // Lower low and upper high give the least ratio; the reverse the most.
+    auto ratioOf
+        = [this](const Exact &lower, const Exact &upper) -> Exact { return seen(lower) / (seen(lower) + upper); };
+    d.ratioLowest = ratioOf(d.lower.lowest, d.upper.highest);
+    d.ratioHighest = ratioOf(d.lower.highest, d.upper.lowest);
+    return d;
+}
+
+std::optional<Divider> Search::best(int parts)
+{
+    std::vector<DividerCandidate> kept;
+    double bestError = std::numeric_limits<double>::infinity();
+    for (int lower = 1; lower <= 2; ++lower)
+        if (const int upper = parts - lower; upper >= 1 && upper <= 2)
+            split(lower, upper, kept, bestError);
+    std::erase_if(kept, [&](const DividerCandidate &c) { return c.error > bestError + Margin; });
+    if (kept.empty() || cancelled())
+        return std::nullopt;
+    Divider d = verdict(kept);
+    if (d.upper.parts.empty())
+        return std::nullopt;
+    return d;
+}
+
+} // namespace
+
+std::vector<Divider> findDividers(const DividerQuery &query)
+{
+    std::vector<Divider> found;
+    const PartTable table(query.source);
+    if (table.size() == 0 || query.ratio <= 0 || query.ratio >= 1 || query.totalLowest > query.totalHighest
+        || (query.load && *query.load <= 0))
+        return found;
+    Search search(query, table);
+    for (int parts = 2; parts <= std::clamp(query.mostParts, 2, 4); ++parts) {
+        std::optional<Divider> best = search.best(parts);
+        if (search.cancelled())
+            return {};
+        if (!best)
+            continue;
+        found.push_back(std::move(*best));
+        if (found.back().error == 0)
+            break;
+    }
+    return found;
 }
 
 } // namespace Velmora

@@ -69,6 +69,13 @@ Exact exactOf(Decimal value)
     return q;
 }
 
+Exact fraction(long numerator, long denominator)
+{
+    Exact q(numerator, denominator);
+    q.canonicalize();
+    return q;
+}
+
 std::string fractionText(const Exact &value)
 {
     return value.get_str();

@@ -13,6 +13,8 @@ namespace Velmora {
 using Exact = mpq_class;
 
 Exact exactOf(Decimal value);
+// numerator / denominator in lowest terms, as GMP's arithmetic needs it.
+Exact fraction(long numerator, long denominator);
 
 // "9000", "2000/3": the fraction in lowest terms, for data.
 std::string fractionText(const Exact &value);

@@ -1,0 +1,181 @@
+#include "searchspace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Velmora {
+
+namespace {
+
+int coarsestSeries(Decimal value)
+{
+    const std::vector<ESeries> series = seriesOf(value);
+    return series.empty() ? int(AllSeries.size()) : int(series.front());
+}
+
+} // namespace
+
+PartTable::PartTable(const PartSource &source)
+{
+    std::vector<Stock> stock;
+    for (const Stock &s : source)
+        if (s.value.significand > 0 && s.count > 0)
+            stock.push_back(s);
+    std::sort(stock.begin(), stock.end(), [](const Stock &a, const Stock &b) { return compare(a.value, b.value) < 0; });
+    for (const Stock &s : stock) {
+        if (!exact.empty() && exactOf(s.value) == exact.back()) { // listed twice: one line
+            count.back() = int(std::min<long>(long(count.back()) + s.count, Stock::Unlimited));
+            continue;
+        }
+        exact.push_back(exactOf(s.value));
+        value.push_back(exact.back().get_d());
+        count.push_back(s.count);
+        tolerance.push_back(s.tolerance);
+        seriesRank.push_back(coarsestSeries(s.value));
+    }
+    // Indices are 16 bits: no source comes near, but refuse rather than wrap.
+    if (value.size() > std::numeric_limits<std::uint16_t>::max()) {
+        *this = PartTable(PartSource {});
+        return;
+    }
+    m_unlimited = std::all_of(count.begin(), count.end(), [](int c) { return c >= 4; });
+}
+
+bool PartTable::available(const std::uint16_t *parts, int n) const
+{
+    if (m_unlimited)
+        return true;
+    for (int i = 0; i < n; ++i) {
+        int uses = 0;
+        for (int j = 0; j < n; ++j)
+            uses += parts[j] == parts[i];
+        if (uses > count[parts[i]])
+            return false;
+    }
+    return true;
+}
+
+PairTable::PairTable(const PartTable &parts, bool series)
+{
+    const std::size_t n = parts.size();
+    entries.reserve(n * (n + 1) / 2);
+    for (std::size_t a = 0; a < n; ++a)
+        for (std::size_t b = a; b < n; ++b) {
+            if (b == a && parts.count[a] < 2)
+                continue;
+            const double x = parts.value[a], y = parts.value[b];
+            entries.push_back({series ? x + y : x * y / (x + y), std::uint16_t(a), std::uint16_t(b)});
+        }
+    std::sort(entries.begin(), entries.end(), [](const Entry &l, const Entry &r) { return l.value < r.value; });
+}
+
+Collector::Collector(double target, double scale)
+    : m_target(target)
+    , m_margin(1e-12 * scale)
+    , m_best(std::numeric_limits<double>::infinity())
+{
+}
+
+void Collector::offer(Shape shape, std::array<std::uint16_t, 4> parts, double value)
+{
+    const double error = std::fabs(value - m_target);
+    if (!(error <= m_best + m_margin))
+        return;
+    m_best = std::min(m_best, error);
+    m_kept.push_back({shape, parts, error});
+    if (m_kept.size() >= m_pruneAt)
+        prune();
+}
+
+void Collector::prune()
+{
+    const double bound = this->bound();
+    std::erase_if(m_kept, [bound](const Candidate &c) { return c.error > bound; });
+    m_pruneAt = std::max<std::size_t>(1024, 2 * m_kept.size());
+}
+
+std::vector<Candidate> Collector::kept()
+{
+    prune();
+    return std::move(m_kept);
+}
+
+std::array<std::uint16_t, 4> canonical(Shape shape, std::array<std::uint16_t, 4> p)
+{
+    auto sortRange = [&p](int from, int to) { std::sort(p.begin() + from, p.begin() + to); };
+    switch (shape) {
+    case Shape::One:
+        break;
+    case Shape::Series2:
+    case Shape::Parallel2:
+    case Shape::SeriesThenParallel3:
+    case Shape::ParallelThenSeries3:
+    case Shape::SeriesParallelSeries4:
+    case Shape::ParallelSeriesParallel4:
+        sortRange(0, 2);
+        break;
+    case Shape::Series3:
+    case Shape::Parallel3:
+    case Shape::SeriesThreeParallelOne4:
+    case Shape::ParallelThreeSeriesOne4:
+        sortRange(0, 3);
+        break;
+    case Shape::Series4:
+    case Shape::Parallel4:
+        sortRange(0, 4);
+        break;
+    case Shape::SeriesPairsInParallel4:
+    case Shape::ParallelPairsInSeries4:
+        sortRange(0, 2);
+        sortRange(2, 4);
+        if (std::pair(p[2], p[3]) < std::pair(p[0], p[1]))
+            p = {p[2], p[3], p[0], p[1]};
+        break;
+    case Shape::SeriesPairParallelTwo4:
+    case Shape::ParallelPairSeriesTwo4:
+        sortRange(0, 2);
+        sortRange(2, 4);
+        break;
+    }
+    return p;
+}
+
+TieKey tieKey(const PartTable &table, Shape shape, const std::array<std::uint16_t, 4> &parts)
+{
+    TieKey key;
+    key.shape = shape;
+    key.part = parts;
+    const int n = partCount(shape);
+    std::uint16_t low = parts[0], high = parts[0];
+    for (int i = 0; i < n; ++i) {
+        key.seriesRank = std::max(key.seriesRank, table.seriesRank[parts[std::size_t(i)]]);
+        low = std::min(low, parts[std::size_t(i)]);
+        high = std::max(high, parts[std::size_t(i)]);
+        bool seen = false;
+        for (int j = 0; j < i; ++j)
+            seen = seen || parts[std::size_t(j)] == parts[std::size_t(i)];
+        key.distinct += !seen;
+    }
+    key.largest = table.exact[high];
+    key.spread = table.exact[high] / table.exact[low];
+    return key;
+}
+
+int compareTies(const TieKey &a, const TieKey &b)
+{
+    if (a.seriesRank != b.seriesRank)
+        return a.seriesRank < b.seriesRank ? -1 : 1;
+    if (a.distinct != b.distinct)
+        return a.distinct < b.distinct ? -1 : 1;
+    if (const int c = cmp(a.spread, b.spread); c != 0)
+        return c;
+    if (const int c = cmp(a.largest, b.largest); c != 0)
+        return c;
+    if (a.shape != b.shape)
+        return a.shape < b.shape ? -1 : 1;
+    // Indices ascend with the values.
+    return a.part < b.part ? -1 : a.part == b.part ? 0 : 1;
+}
+
+} // namespace Velmora
