@@ -56,15 +56,10 @@ double approximate(std::span<const NetworkNode> tree, int node, const double *pa
 // A network only grows with each part, so for the others fixed the best
 // choice of one part (or pair) is among these.
 template<class Range, class ValueOf, class Visit>
-void around(const Range &range, double x, ValueOf valueOf, Visit visit)
+void aroundFrom(const Range &range, typename Range::iterator first, double to, ValueOf valueOf, Visit visit)
 {
-    if (range.empty())
-        return;
-    const double hair = x == Infinity ? 0 : 1e-12 * x;
-    auto first = std::lower_bound(
-        range.begin(), range.end(), x - hair, [&](const auto &e, double v) { return valueOf(e) < v; });
     auto it = first;
-    for (; it != range.end() && valueOf(*it) <= x + hair; ++it)
+    for (; it != range.end() && valueOf(*it) <= to; ++it)
         visit(*it);
     for (; it != range.end(); ++it)
         if (visit(*it))
@@ -72,6 +67,17 @@ void around(const Range &range, double x, ValueOf valueOf, Visit visit)
     while (first != range.begin())
         if (visit(*--first))
             break;
+}
+
+template<class Range, class ValueOf, class Visit>
+void around(const Range &range, double x, ValueOf valueOf, Visit visit)
+{
+    if (range.empty())
+        return;
+    const double hair = x == Infinity ? 0 : 1e-12 * x;
+    auto first = std::lower_bound(
+        range.begin(), range.end(), x - hair, [&](const auto &e, double v) { return valueOf(e) < v; });
+    aroundFrom(range, first, x + hair, valueOf, visit);
 }
 
 class Search
@@ -89,6 +95,16 @@ public:
 private:
     bool cancelled() const { return m_query.cancel && m_query.cancel->load(std::memory_order_relaxed); }
     bool offer(Collector &collector, Shape shape, Parts parts) const;
+    // Keeps a network of n parts valued in doubles, if it is within the
+    // bound and at hand; returns whether it is at hand.
+    bool keep(Collector &collector, Shape shape, Parts parts, int n, double value) const
+    {
+        if (!m_table.available(parts.data(), n))
+            return false;
+        if (std::fabs(value - m_target) <= collector.bound())
+            collector.offer(shape, parts, value);
+        return true;
+    }
     void one(Collector &collector) const;
     void two(Collector &collector) const;
     void three(Collector &collector) const;
@@ -119,38 +135,94 @@ void Search::one(Collector &collector) const
         offer(collector, Shape::One, {std::uint16_t(a)});
 }
 
+// The values in [from, size) nearest x, as around() takes them.
+template<class Emit> void nearestFrom(const std::vector<double> &values, std::size_t from, double x, Emit emit)
+{
+    if (from >= values.size())
+        return;
+    const std::span range(values.data() + from, values.size() - from);
+    around(
+        range, x, [](double v) { return v; }, [&](const double &v) { return emit(std::size_t(&v - values.data())); });
+}
+
 void Search::two(Collector &collector) const
 {
-    const auto &values = m_table.value;
-    auto self = [](double v) { return v; };
+    const auto &v = m_table.value;
     for (std::size_t a = 0; a < m_table.size(); ++a) {
         const auto ua = std::uint16_t(a);
-        for (auto [shape, x] : {std::pair {Shape::Series2, seriesPartner(m_target, values[a])},
-                 std::pair {Shape::Parallel2, parallelPartner(m_target, values[a])}})
-            around(values, x, self, [&](const double &b) {
-                return offer(collector, shape, {ua, std::uint16_t(&b - values.data())});
-            });
+        nearestFrom(v, a, seriesPartner(m_target, v[a]), [&](std::size_t b) {
+            return keep(collector, Shape::Series2, {ua, std::uint16_t(b)}, 2, v[a] + v[b]);
+        });
+        nearestFrom(v, a, parallelPartner(m_target, v[a]), [&](std::size_t b) {
+            return keep(collector, Shape::Parallel2, {ua, std::uint16_t(b)}, 2, parallel(v[a], v[b]));
+        });
     }
 }
 
+// The first value not below x, for a run of x that never grows: walks down
+// from where the last one ended, so a whole run costs one pass.
+class Walker
+{
+public:
+    explicit Walker(const std::vector<double> &values)
+        : m_values(values)
+        , m_at(values.size())
+    {
+    }
+    std::size_t lowerBound(double x)
+    {
+        while (m_at > 0 && m_values[m_at - 1] >= x)
+            --m_at;
+        return m_at;
+    }
+
+private:
+    const std::vector<double> &m_values;
+    std::size_t m_at;
+};
+
+// a ≤ c ≤ b where the order does not matter, so that each network is
+// tried once; and past the target, larger parts only make it worse. For
+// each a, the partner each shape wants only falls as c grows.
 void Search::three(Collector &collector) const
 {
-    const auto &values = m_table.value;
-    auto self = [](double v) { return v; };
-    for (std::size_t a = 0; a < m_table.size() && !cancelled(); ++a) {
+    const auto &v = m_table.value;
+    const std::size_t n = m_table.size();
+    const std::span all(v);
+    auto self = [](double x) { return x; };
+    auto near = [&](Walker &walker, std::size_t from, double x, auto emit) {
+        const double hair = x == Infinity ? 0 : 1e-12 * x;
+        const std::size_t first = std::max(from, walker.lowerBound(x - hair));
+        const std::span range = all.subspan(from);
+        aroundFrom(range, range.begin() + std::ptrdiff_t(first - from), x + hair, self,
+            [&](const double &b) { return emit(std::size_t(&b - v.data())); });
+    };
+    for (std::size_t a = 0; a < n && !cancelled(); ++a) {
         const auto ua = std::uint16_t(a);
-        for (std::size_t c = 0; c < m_table.size(); ++c) {
+        const double va = v[a];
+        Walker series(v), parallels(v), seriesThenParallel(v), parallelThenSeries(v);
+        for (std::size_t c = 0; c < n; ++c) {
             const auto uc = std::uint16_t(c);
-            const double va = values[a], vc = values[c];
-            const std::pair<Shape, double> wanted[] {
-                {Shape::Series3, seriesPartner(m_target, va + vc)},
-                {Shape::Parallel3, parallelPartner(m_target, parallel(va, vc))},
-                {Shape::SeriesThenParallel3, seriesPartner(parallelPartner(m_target, vc), va)},
-                {Shape::ParallelThenSeries3, parallelPartner(seriesPartner(m_target, vc), va)},
-            };
-            for (auto [shape, x] : wanted)
-                around(values, x, self, [&](const double &b) {
-                    return offer(collector, shape, {ua, std::uint16_t(&b - values.data()), uc});
+            const double vc = v[c];
+            const double bound = collector.bound();
+            if (c >= a && va + 2 * vc <= m_target + bound)
+                near(series, c, seriesPartner(m_target, va + vc), [&](std::size_t b) {
+                    return keep(collector, Shape::Series3, {ua, uc, std::uint16_t(b)}, 3, va + vc + v[b]);
+                });
+            if (c >= a && parallel(va, vc) >= m_target - bound)
+                near(parallels, c, parallelPartner(m_target, parallel(va, vc)), [&](std::size_t b) {
+                    return keep(
+                        collector, Shape::Parallel3, {ua, uc, std::uint16_t(b)}, 3, 1 / (1 / va + 1 / vc + 1 / v[b]));
+                });
+            if (vc >= m_target - bound)
+                near(seriesThenParallel, a, seriesPartner(parallelPartner(m_target, vc), va), [&](std::size_t b) {
+                    return keep(
+                        collector, Shape::SeriesThenParallel3, {ua, std::uint16_t(b), uc}, 3, parallel(va + v[b], vc));
+                });
+            if (vc <= m_target + bound)
+                near(parallelThenSeries, a, parallelPartner(seriesPartner(m_target, vc), va), [&](std::size_t b) {
+                    return keep(
+                        collector, Shape::ParallelThenSeries3, {ua, std::uint16_t(b), uc}, 3, parallel(va, v[b]) + vc);
                 });
         }
     }
@@ -162,30 +234,65 @@ void Search::four(Collector &collector)
         m_series.emplace(m_table, true);
         m_parallel.emplace(m_table, false);
     }
-    const auto &values = m_table.value;
+    const auto &v = m_table.value;
+    const std::size_t n = m_table.size();
     auto valueOf = [](const PairTable::Entry &e) { return e.value; };
-    for (std::size_t c = 0; c < m_table.size() && !cancelled(); ++c) {
+    const PairTable &sums = *m_series;
+    const PairTable &pairs = *m_parallel;
+    const double t = m_target;
+    auto look = [&](const PairTable &table, double x, Shape shape, std::uint16_t c, std::uint16_t d, auto value) {
+        const double hair = x == Infinity ? 0 : 1e-12 * x;
+        const std::span entries(table.entries);
+        aroundFrom(entries, entries.begin() + std::ptrdiff_t(table.lowerBound(x - hair)), x + hair, valueOf,
+            [&](const PairTable::Entry &e) {
+                return keep(collector, shape, {e.a, e.b, c, d}, 4, value(e.value));
+            });
+    };
+    for (std::size_t c = 0; c < n && !cancelled(); ++c) {
         const auto uc = std::uint16_t(c);
-        for (std::size_t d = 0; d < m_table.size(); ++d) {
+        const double vc = v[c];
+        for (std::size_t d = 0; d < n; ++d) {
             const auto ud = std::uint16_t(d);
-            const double vc = values[c], vd = values[d];
+            const double vd = v[d];
             const double sum = vc + vd, both = parallel(vc, vd);
-            const std::tuple<Shape, bool, double> wanted[] {
-                {Shape::Series4, true, seriesPartner(m_target, sum)},
-                {Shape::Parallel4, false, parallelPartner(m_target, both)},
-                {Shape::SeriesPairsInParallel4, true, parallelPartner(m_target, sum)},
-                {Shape::ParallelPairsInSeries4, false, seriesPartner(m_target, both)},
-                {Shape::SeriesThreeParallelOne4, true, seriesPartner(parallelPartner(m_target, vd), vc)},
-                {Shape::ParallelThreeSeriesOne4, false, parallelPartner(seriesPartner(m_target, vd), vc)},
-                {Shape::SeriesParallelSeries4, true, parallelPartner(seriesPartner(m_target, vd), vc)},
-                {Shape::ParallelSeriesParallel4, false, seriesPartner(parallelPartner(m_target, vd), vc)},
-                {Shape::SeriesPairParallelTwo4, true, parallelPartner(m_target, both)},
-                {Shape::ParallelPairSeriesTwo4, false, seriesPartner(m_target, sum)},
-            };
-            for (auto [shape, series, x] : wanted)
-                around((series ? m_series : m_parallel)->entries, x, valueOf, [&](const PairTable::Entry &e) {
-                    return offer(collector, shape, {e.a, e.b, uc, ud});
-                });
+            const double bound = collector.bound();
+            // Where the order of c and d does not matter, c ≤ d. Each test
+            // below skips a shape that cannot come within the bound: a
+            // series only adds, a parallel only takes away.
+            if (d >= c) {
+                if (sum <= t + bound) {
+                    look(sums, seriesPartner(t, sum), Shape::Series4, uc, ud, [&](double x) { return x + sum; });
+                    look(pairs, seriesPartner(t, sum), Shape::ParallelPairSeriesTwo4, uc, ud,
+                        [&](double x) { return x + sum; });
+                }
+                if (both >= t - bound) {
+                    look(pairs, parallelPartner(t, both), Shape::Parallel4, uc, ud,
+                        [&](double x) { return parallel(x, both); });
+                    look(sums, parallelPartner(t, both), Shape::SeriesPairParallelTwo4, uc, ud,
+                        [&](double x) { return parallel(x, both); });
+                }
+                // Of two pairs, c and d are the one that gives the partner
+                // it looks for: in parallel the smaller, in series the
+                // larger.
+                if (sum >= t - bound && sum <= 2 * (t + bound))
+                    look(sums, parallelPartner(t, sum), Shape::SeriesPairsInParallel4, uc, ud,
+                        [&](double x) { return parallel(x, sum); });
+                if (both <= t + bound && 2 * both >= t - bound)
+                    look(pairs, seriesPartner(t, both), Shape::ParallelPairsInSeries4, uc, ud,
+                        [&](double x) { return x + both; });
+            }
+            // (X || c) + d lies between d and c + d; (X + c) || d between
+            // c || d and d.
+            if (vd <= t + bound && sum >= t - bound) {
+                const double x = parallelPartner(seriesPartner(t, vd), vc);
+                look(pairs, x, Shape::ParallelThreeSeriesOne4, uc, ud, [&](double p) { return parallel(p, vc) + vd; });
+                look(sums, x, Shape::SeriesParallelSeries4, uc, ud, [&](double p) { return parallel(p, vc) + vd; });
+            }
+            if (vd >= t - bound && both <= t + bound) {
+                const double x = seriesPartner(parallelPartner(t, vd), vc);
+                look(sums, x, Shape::SeriesThreeParallelOne4, uc, ud, [&](double p) { return parallel(p + vc, vd); });
+                look(pairs, x, Shape::ParallelSeriesParallel4, uc, ud, [&](double p) { return parallel(p + vc, vd); });
+            }
         }
     }
 }

@@ -40,6 +40,18 @@ struct PairTable {
     std::vector<Entry> entries;
 
     PairTable(const PartTable &parts, bool series);
+    // The first entry not below x, as std::lower_bound finds it, found
+    // through the index in a handful of entries rather than twenty steps
+    // over the whole table.
+    std::size_t lowerBound(double x) const;
+
+private:
+    void sortByValue();
+    std::uint64_t bucketOf(double x) const;
+
+    std::uint64_t m_base = 0; // the bits of the least value
+    int m_shift = 0;
+    std::vector<std::uint32_t> m_start; // per bucket, its first entry
 };
 
 // A network the search found: its shape and its parts, as indices into the
