@@ -202,13 +202,15 @@ void CombineDialog::addRows(QGridLayout *grid, int firstRow)
         Row &row = m_rows[i];
         row.title = new QLabel(this);
         row.title->setObjectName(QStringLiteral("answer%1Title").arg(n));
-        row.title->setFont(layoutFont(Layout::Font::Bold12));
+        QFont bold = font();
+        bold.setBold(true);
+        row.title->setFont(bold);
         row.schematic = new NetworkView(this);
         row.schematic->setObjectName(QStringLiteral("answer%1Schematic").arg(n));
         row.details = wrappingLabel(QStringLiteral("answer%1Details").arg(n), 3);
         auto *room = new QHBoxLayout;
         room->setContentsMargins(0, 0, 0, 0);
-        room->addWidget(row.schematic, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        room->addWidget(row.schematic, 0, Qt::AlignLeft | Qt::AlignTop);
         room->addSpacerItem(new QSpacerItem(0, SchematicRoom, QSizePolicy::Fixed, QSizePolicy::Fixed));
         grid->addWidget(row.title, firstRow + 3 * int(i), 0, 1, 4);
         grid->addLayout(room, firstRow + 3 * int(i) + 1, 0, 1, 4);

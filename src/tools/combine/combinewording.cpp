@@ -91,7 +91,7 @@ QString CombineWording::network(Shape shape, std::span<const Decimal> parts)
     std::vector<std::string> texts;
     for (Decimal part : parts)
         texts.push_back(Wording::value(part).toStdString());
-    return QString::fromStdString(networkText(shape, texts)).replace(QStringLiteral("||"), QStringLiteral("∥"));
+    return QString::fromStdString(networkText(shape, texts));
 }
 
 QString CombineWording::inWords(Shape shape, std::span<const Decimal> parts)

@@ -19,7 +19,7 @@ public:
     // "9000 Ohm"; a value that is no short decimal, such as 2000/3, rounded
     // to six figures after "≈ ".
     static QString ohms(const Exact &value);
-    // "2200 + 6800", "(1000 ∥ 2200) + 4700": each part as the windows write it.
+    // "2200 + 6800", "(1000 || 2200) + 4700": each part as the windows write it.
     static QString network(Shape shape, std::span<const Decimal> parts);
     // "2200 Ohm in serie con 6800 Ohm", brackets around a group in a group.
     static QString inWords(Shape shape, std::span<const Decimal> parts);
