@@ -1,7 +1,6 @@
 #include "combinedialog.h"
 
 #include "combinewording.h"
-#include "layoutfont.h"
 #include "networkview.h"
 #include "valuereader.h"
 #include "wording.h"
