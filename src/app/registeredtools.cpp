@@ -1,5 +1,6 @@
 #include "registeredtools.h"
 
+#include "combinetool.h"
 #include "identifytool.h"
 #include "smdtool.h"
 #include "valuetool.h"
@@ -14,6 +15,7 @@ const std::vector<ToolEntry> &registeredTools()
         valueTool(),
         smdTool(),
         identifyTool(),
+        combineTool(),
     };
     return tools;
 }

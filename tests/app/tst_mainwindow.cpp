@@ -105,6 +105,7 @@ private slots:
     void identifyVerdict();
     void identifyKeepsTheChosenReading();
     void identifyRestart();
+    void combineDialog();
     void about();
 
 private:
@@ -212,7 +213,7 @@ void TestMainWindow::menus_data()
                                   "&5 bande", "Ctrl+5", "&6 bande", "Ctrl+6"};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
                                << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "Ctrl+M",
-                                      "&Identifica resistore…", "Ctrl+I"};
+                                      "&Identifica resistore…", "Ctrl+I", "Combina &resistori…", "Ctrl+R"};
     QTest::newRow("?") << 4 << "&?" << QStringList {"&Informazioni su Velmora", ""};
 }
 
@@ -354,6 +355,9 @@ void TestMainWindow::toolOpensOnce_data()
     QTest::newRow("Ctrl+I") << QKeyCombination(Qt::CTRL, Qt::Key_I) << "IdentifyDialog"
                             << "Identifica resistore"
                             << "bandCountBox";
+    QTest::newRow("Ctrl+R") << QKeyCombination(Qt::CTRL, Qt::Key_R) << "CombineDialog"
+                            << "Combina resistori"
+                            << "targetEdit";
 }
 
 // A tool's key opens its window with the keyboard in its first control;
@@ -385,7 +389,7 @@ void TestMainWindow::toolOpensOnce()
 void TestMainWindow::quitClosesEveryTool()
 {
     QList<QDialog *> open;
-    for (Qt::Key key : {Qt::Key_K, Qt::Key_M, Qt::Key_I}) {
+    for (Qt::Key key : {Qt::Key_K, Qt::Key_M, Qt::Key_I, Qt::Key_R}) {
         press(*m_window, QKeyCombination(Qt::CTRL, key));
         QTRY_VERIFY(QApplication::activeWindow() != m_window);
         open << qobject_cast<QDialog *>(QApplication::activeWindow());
@@ -642,6 +646,7 @@ void TestMainWindow::toolWindowsFitTheScreen_data()
     QTest::newRow("value") << "Da &valore a colori…";
     QTest::newRow("SMD") << "Codice &SMD…";
     QTest::newRow("identify") << "&Identifica resistore…";
+    QTest::newRow("combine") << "Combina &resistori…";
 }
 
 // On 1920 × 1200 at 200 % (960 × 600 to Qt): within the free area, every
@@ -914,17 +919,33 @@ void TestMainWindow::identifyRestart()
     QCOMPARE(QApplication::focusWidget()->objectName(), "band1List");
 }
 
+// The done-when of the tool, from the Strumenti menu and the keyboard.
+void TestMainWindow::combineDialog()
+{
+    action(*m_window, QStringLiteral("Combina &resistori…"))->trigger();
+    auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("CombineDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isActiveWindow());
+    auto *source = dialog->findChild<QComboBox *>(QStringLiteral("sourceBox"));
+    source->setCurrentIndex(source->findText(QStringLiteral("E6")));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), "targetEdit");
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9k"));
+    QTRY_COMPARE(dialog->findChild<QLabel *>(QStringLiteral("answer2Title"))->text(), "2 parti: 2200 + 6800");
+    QVERIFY(dialog->findChild<QLabel *>(QStringLiteral("answer2Details"))->text().startsWith("9000 Ohm, esatto."));
+    QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("answer3Title"))->isVisible());
+}
+
 // The About box names the tools and the terminal commands.
 void TestMainWindow::about()
 {
     action(*m_window, QStringLiteral("&Informazioni su Velmora"))->trigger();
     QCOMPARE(m_boxes->count, 1);
     m_boxes->count = 0; // expected here
-    for (const char *named : {"Da valore a colori", "Codice SMD", "Identifica resistore", "velmora bande",
-             "velmora valore", "velmora smd", "velmora identifica"})
+    for (const char *named : {"Da valore a colori", "Codice SMD", "Identifica resistore", "Combina resistori",
+             "velmora bande", "velmora valore", "velmora smd", "velmora identifica"})
         QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
-    QVERIFY(m_boxes->text.contains(
-        QStringLiteral("<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore.</p>")));
+    QVERIFY(m_boxes->text.contains(QStringLiteral(
+        "<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore, Combina resistori.</p>")));
     QVERIFY(m_boxes->text.contains(QStringLiteral(
         "<p>Da terminale: velmora bande, velmora valore, velmora smd e velmora identifica (velmora --help).</p>")));
 }
