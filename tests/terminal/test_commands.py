@@ -250,7 +250,7 @@ CASES = [
     (IT, "combina 9k --cassetto ambiguo.csv", 1, ERR, "velmora: Il cassetto «ambiguo.csv», riga 3: «4.700» è "
      "ambiguo: può voler dire 4700 oppure 4,7. Scrivere l’uno o l’altro così, senza separatore delle migliaia."),
     (BOTH, "partitore 1/2 --cassetto senza.csv --json", 1, OUT, {"errore": "Il cassetto «senza.csv», riga 1: manca "
-     "l'intestazione con la colonna del valore (valore, value, resistenza oppure ohm)."}),
+     "l’intestazione: la prima riga deve nominare la colonna «valore» e, se si vuole, «quantità»."}),
 
     # Each leg at least 1 || 1: no total below 1 Ω.
     (BOTH, "partitore 1/2 --serie E3 --totale-min 0,5 --totale-max 0,9", 1, ERR,

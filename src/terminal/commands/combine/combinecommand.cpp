@@ -1,6 +1,6 @@
 #include "combinecommand.h"
 
-#include "combinewording.h"
+#include "combinecommandwording.h"
 #include "commandarguments.h"
 #include "partoptions.h"
 #include "readingjson.h"
@@ -39,7 +39,7 @@ QJsonObject json(const Combination &c, const Exact &target)
 int run(const CommandArguments &arguments)
 {
     if (arguments.words.isEmpty())
-        return refuseUsage(arguments, CombineWording::wantsValue());
+        return refuseUsage(arguments, CombineCommandWording::wantsValue());
     CombinationQuery query;
     if (const int refused = readMostParts(arguments, 1, 4, query.mostParts))
         return refused;
@@ -48,14 +48,14 @@ int run(const CommandArguments &arguments)
     if (!read.value)
         return refuseInput(arguments, Wording::readRefusal(read, typed));
     if (read.value->significand == 0)
-        return refuseInput(arguments, CombineWording::zeroTarget());
+        return refuseInput(arguments, CombineCommandWording::zeroTarget());
     if (const int refused = readPartSource(arguments, query.source))
         return refused;
     query.target = exactOf(*read.value);
 
     const std::vector<Combination> found = findCombinations(query);
     if (found.empty()) // the source has parts, so only a failure of the finder's own
-        return refuseInput(arguments, CombineWording::noParts());
+        return refuseInput(arguments, CombineCommandWording::noParts());
     if (arguments.json) {
         QJsonArray answers;
         for (const Combination &c : found)
@@ -65,7 +65,7 @@ int run(const CommandArguments &arguments)
     }
     QString lines;
     for (const Combination &c : found)
-        lines += CombineWording::combinationLine(c, query.target) + u'\n';
+        lines += CombineCommandWording::combinationLine(c, query.target) + u'\n';
     print(stdout, lines);
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "partoptions.h"
 
-#include "combinewording.h"
+#include "combinecommandwording.h"
 #include "commandarguments.h"
 #include "drawercsv.h"
 #include "terminaloutput.h"
@@ -35,22 +35,22 @@ int readDrawerFile(const CommandArguments &arguments, const QString &file, Drawe
     const QFileInfo info(file);
     QString why;
     if (!info.exists())
-        why = CombineWording::missingFile();
+        why = CombineCommandWording::missingFile();
     else if (info.isDir())
-        why = CombineWording::directory();
+        why = CombineCommandWording::directory();
     else if (info.size() > MostDrawerBytes)
-        why = CombineWording::fileTooLarge();
+        why = CombineCommandWording::fileTooLarge();
     QFile in(file);
     if (why.isEmpty() && !in.open(QIODevice::ReadOnly))
-        why = CombineWording::unreadableFile();
+        why = CombineCommandWording::unreadableFile();
     if (!why.isEmpty())
-        return refuseInput(arguments, CombineWording::drawerUnreadable(file, why));
+        return refuseInput(arguments, CombineCommandWording::drawerUnreadable(file, why));
     const QByteArray text = in.read(MostDrawerBytes + 1);
     if (text.size() > MostDrawerBytes) // grown since it was measured
-        return refuseInput(arguments, CombineWording::drawerUnreadable(file, CombineWording::fileTooLarge()));
+        return refuseInput(arguments, CombineCommandWording::drawerUnreadable(file, CombineCommandWording::fileTooLarge()));
     const CsvReading reading = readDrawerCsv(std::string_view(text.constData(), std::size_t(text.size())));
     if (reading.error != CsvError::None)
-        return refuseInput(arguments, CombineWording::drawerRefusal(file, reading));
+        return refuseInput(arguments, CombineCommandWording::drawerRefusal(file, reading));
     drawer = reading.drawer;
     return 0;
 }
@@ -94,9 +94,9 @@ int readResistance(const CommandArguments &arguments, const QString &option, Dec
         return 0;
     const ValueReading read = Wording::read(*typed);
     if (!read.value)
-        return refuseInput(arguments, CombineWording::optionRefusal(option, Wording::readRefusal(read, *typed)));
+        return refuseInput(arguments, CombineCommandWording::optionRefusal(option, Wording::readRefusal(read, *typed)));
     if (read.value->significand == 0)
-        return refuseInput(arguments, CombineWording::notPositive(option));
+        return refuseInput(arguments, CombineCommandWording::notPositive(option));
     value = *read.value;
     return 0;
 }
@@ -109,7 +109,7 @@ int readMostParts(const CommandArguments &arguments, int least, int most, int &p
     bool isNumber = false;
     const int asked = typed->toInt(&isNumber);
     if (!isNumber || asked < least || asked > most || QString::number(asked) != *typed)
-        return refuseUsage(arguments, CombineWording::mostPartsRefusal(*typed, least, most));
+        return refuseUsage(arguments, CombineCommandWording::mostPartsRefusal(*typed, least, most));
     parts = asked;
     return 0;
 }
@@ -119,12 +119,12 @@ int readPartSource(const CommandArguments &arguments, PartSource &source)
     const std::optional<QString> seriesTyped = arguments.value(u"--serie");
     const std::optional<QString> drawerFile = arguments.value(u"--cassetto");
     if (seriesTyped && drawerFile)
-        return refuseUsage(arguments, CombineWording::seriesWithDrawer());
+        return refuseUsage(arguments, CombineCommandWording::seriesWithDrawer());
     ESeries series = ESeries::E24;
     if (seriesTyped) {
         const std::optional<ESeries> named = seriesNamed(*seriesTyped);
         if (!named)
-            return refuseUsage(arguments, CombineWording::noSuchSeries(*seriesTyped));
+            return refuseUsage(arguments, CombineCommandWording::noSuchSeries(*seriesTyped));
         series = *named;
     }
     Decimal lowest = LeastPart;
@@ -134,13 +134,13 @@ int readPartSource(const CommandArguments &arguments, PartSource &source)
     if (const int refused = readResistance(arguments, QStringLiteral("--max"), highest))
         return refused;
     if (compare(lowest, highest) > 0)
-        return refuseInput(arguments, CombineWording::boundsCrossed(QStringLiteral("--min"), QStringLiteral("--max")));
+        return refuseInput(arguments, CombineCommandWording::boundsCrossed(QStringLiteral("--min"), QStringLiteral("--max")));
     std::vector<Decimal> excluded;
     for (const QString &typed : arguments.allValues(u"--escludi")) {
         const ValueReading read = Wording::read(typed);
         if (!read.value)
             return refuseInput(arguments,
-                CombineWording::optionRefusal(QStringLiteral("--escludi"), Wording::readRefusal(read, typed)));
+                CombineCommandWording::optionRefusal(QStringLiteral("--escludi"), Wording::readRefusal(read, typed)));
         excluded.push_back(*read.value);
     }
 
@@ -158,7 +158,7 @@ int readPartSource(const CommandArguments &arguments, PartSource &source)
     for (Decimal value : excluded)
         excludeValue(source, value);
     if (source.empty())
-        return refuseInput(arguments, CombineWording::noParts());
+        return refuseInput(arguments, CombineCommandWording::noParts());
     return 0;
 }
 

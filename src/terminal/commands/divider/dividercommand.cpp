@@ -1,6 +1,6 @@
 #include "dividercommand.h"
 
-#include "combinewording.h"
+#include "combinecommandwording.h"
 #include "commandarguments.h"
 #include "dividerwording.h"
 #include "partoptions.h"
@@ -153,7 +153,7 @@ int run(const CommandArguments &arguments)
         return refused;
     if (compare(lowest, highest) > 0)
         return refuseInput(
-            arguments, CombineWording::boundsCrossed(QStringLiteral("--totale-min"), QStringLiteral("--totale-max")));
+            arguments, CombineCommandWording::boundsCrossed(QStringLiteral("--totale-min"), QStringLiteral("--totale-max")));
     if (const int refused = readResistance(arguments, QStringLiteral("--carico"), load))
         return refused;
     if (arguments.value(u"--carico"))

@@ -1,6 +1,8 @@
 #include "dividerwording.h"
 
 #include "combinewording.h"
+
+#include "combinecommandwording.h"
 #include "wording.h"
 
 namespace Velmora {
@@ -9,7 +11,7 @@ namespace {
 
 QString ratioText(const Exact &ratio)
 {
-    return QString::fromStdString(fractionText(ratio)) + u' ' + CombineWording::equalling(ratio, QString()).trimmed();
+    return QString::fromStdString(fractionText(ratio)) + u' ' + CombineCommandWording::equalling(ratio, QString()).trimmed();
 }
 
 } // namespace
@@ -20,22 +22,22 @@ QString DividerWording::dividerLines(const Divider &d, const Exact &asked, const
     QString text
         = tr("%1 parti: sopra %2, sotto %3, totale %4\n")
               .arg(QString::number(d.partCount()), CombineWording::network(d.upper.shape, d.upper.parts),
-                  CombineWording::network(d.lower.shape, d.lower.parts), CombineWording::quantity(d.total, ohm));
+                  CombineWording::network(d.lower.shape, d.lower.parts), CombineCommandWording::quantity(d.total, ohm));
     QString reached = d.error == 0
         ? tr("rapporto %1, esatto").arg(QString::fromStdString(fractionText(d.ratio)))
-        : tr("rapporto %1, errore %2").arg(ratioText(d.ratio), CombineWording::error(d.error, asked, QString()));
+        : tr("rapporto %1, errore %2").arg(ratioText(d.ratio), CombineCommandWording::error(d.error, asked, QString()));
     reached.replace(QStringLiteral("  "), QStringLiteral(" "));
     if (vin) {
         const Exact milliamps = *vin * 1000 / d.total;
         reached += tr("; Vout %1, corrente %2")
-                       .arg(CombineWording::equalling(*vin * d.ratio, QStringLiteral("V")),
-                           CombineWording::equalling(milliamps, QStringLiteral("mA")));
+                       .arg(CombineCommandWording::equalling(*vin * d.ratio, QStringLiteral("V")),
+                           CombineCommandWording::equalling(milliamps, QStringLiteral("mA")));
     }
     text += QStringLiteral("  ") + reached + u'\n';
     text += tr("  con le tolleranze: sopra %1, sotto %2, rapporto %3\n")
-                .arg(CombineWording::limits(d.upper.lowest, d.upper.highest, ohm),
-                    CombineWording::limits(d.lower.lowest, d.lower.highest, ohm),
-                    CombineWording::limits(d.ratioLowest, d.ratioHighest, QString()).trimmed());
+                .arg(CombineCommandWording::limits(d.upper.lowest, d.upper.highest, ohm),
+                    CombineCommandWording::limits(d.lower.lowest, d.lower.highest, ohm),
+                    CombineCommandWording::limits(d.ratioLowest, d.ratioHighest, QString()).trimmed());
     return text;
 }
 

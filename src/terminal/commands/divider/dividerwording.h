@@ -10,7 +10,7 @@
 namespace Velmora {
 
 // What partitore says of a divider and of the ratio and voltages it is
-// asked for; the phrases it shares with combina are CombineWording's.
+// asked for; the phrases it shares with combina are CombineCommandWording's.
 class DividerWording
 {
     Q_DECLARE_TR_FUNCTIONS(DividerWording)

@@ -1,4 +1,7 @@
+#include "combinecommandwording.h"
+
 #include "combinewording.h"
+#include "drawerwording.h"
 
 #include "wording.h"
 
@@ -28,7 +31,7 @@ QString signOf(const Exact &value)
 
 } // namespace
 
-QString CombineWording::number(const Exact &value, const QString &unit)
+QString CombineCommandWording::number(const Exact &value, const QString &unit)
 {
     // Ohms as the value reader reads them back; volts and ratios plain,
     // never as a letter code.
@@ -38,41 +41,33 @@ QString CombineWording::number(const Exact &value, const QString &unit)
     return value < 0 ? u'−' + text : text;
 }
 
-QString CombineWording::quantity(const Exact &value, const QString &unit)
+QString CombineCommandWording::quantity(const Exact &value, const QString &unit)
 {
     return (shownExactly(value) ? QString() : QStringLiteral("≈ ")) + number(value, unit) + u' ' + unit;
 }
 
-QString CombineWording::equalling(const Exact &value, const QString &unit)
+QString CombineCommandWording::equalling(const Exact &value, const QString &unit)
 {
     return (shownExactly(value) ? QStringLiteral("= ") : QString()) + quantity(value, unit);
 }
 
-QString CombineWording::error(const Exact &error, const Exact &asked, const QString &unit)
+QString CombineCommandWording::error(const Exact &error, const Exact &asked, const QString &unit)
 {
     const Exact percent = abs(error) * 100 / asked;
     const QString percentText = QString::fromStdString(plainText(roundedDecimal(percent, PercentFigures), point()));
     return tr("%1%2 %3 (%1%4%)").arg(signOf(error), number(abs(error), unit), unit, percentText);
 }
 
-QString CombineWording::limits(const Exact &lowest, const Exact &highest, const QString &unit)
+QString CombineCommandWording::limits(const Exact &lowest, const Exact &highest, const QString &unit)
 {
     return tr("da %1 a %2 %3").arg(number(lowest, unit), number(highest, unit), unit);
 }
 
-QString CombineWording::network(Shape shape, const std::vector<Decimal> &parts)
-{
-    std::vector<std::string> texts;
-    for (Decimal part : parts)
-        texts.push_back(Wording::value(part).toStdString());
-    return QString::fromStdString(networkText(shape, texts));
-}
-
-QString CombineWording::combinationLine(const Combination &combination, const Exact &target)
+QString CombineCommandWording::combinationLine(const Combination &combination, const Exact &target)
 {
     const QString ohm = Wording::unit(Unit::Ohm);
     const QString asked = quantity(target, ohm);
-    const QString made = network(combination.shape, combination.parts);
+    const QString made = CombineWording::network(combination.shape, combination.parts);
     const QString range = limits(combination.lowest, combination.highest, ohm);
     if (combination.exact())
         return tr("%1 = %2, esatto; con le tolleranze %3").arg(asked, made, range);
@@ -82,29 +77,29 @@ QString CombineWording::combinationLine(const Combination &combination, const Ex
         .arg(asked, made, value, error(combination.error, target, ohm), range);
 }
 
-QString CombineWording::wantsValue()
+QString CombineCommandWording::wantsValue()
 {
     return tr("combina vuole un valore, per esempio velmora combina 9k");
 }
 
-QString CombineWording::zeroTarget()
+QString CombineCommandWording::zeroTarget()
 {
     return tr("0 Ohm è un ponticello: nessuna rete di resistori lo fa.");
 }
 
-QString CombineWording::noParts()
+QString CombineCommandWording::noParts()
 {
     return tr("Non resta nessuna parte da usare: allargare --min e --max, togliere qualche --escludi oppure "
               "riempire il cassetto.");
 }
 
-QString CombineWording::noSuchSeries(const QString &typed)
+QString CombineCommandWording::noSuchSeries(const QString &typed)
 {
     return tr("l'opzione --serie vuole una serie da E3 a E192 (E3, E6, E12, E24, E48, E96 o E192), non «%1»")
         .arg(typed);
 }
 
-QString CombineWording::mostPartsRefusal(const QString &typed, int least, int most)
+QString CombineCommandWording::mostPartsRefusal(const QString &typed, int least, int most)
 {
     QStringList counts;
     for (int n = least; n <= most; ++n)
@@ -112,92 +107,58 @@ QString CombineWording::mostPartsRefusal(const QString &typed, int least, int mo
     return tr("l'opzione --parti vuole %1, non «%2»").arg(Wording::listed(counts, tr("o")), typed);
 }
 
-QString CombineWording::seriesWithDrawer()
+QString CombineCommandWording::seriesWithDrawer()
 {
     return tr("l'opzione --serie non vale con --cassetto: le parti sono quelle del cassetto");
 }
 
-QString CombineWording::optionRefusal(const QString &option, const QString &why)
+QString CombineCommandWording::optionRefusal(const QString &option, const QString &why)
 {
     return tr("%1: %2").arg(option, why);
 }
 
-QString CombineWording::notPositive(const QString &option)
+QString CombineCommandWording::notPositive(const QString &option)
 {
     return tr("%1: il valore deve essere maggiore di zero.").arg(option);
 }
 
-QString CombineWording::boundsCrossed(const QString &lowest, const QString &highest)
+QString CombineCommandWording::boundsCrossed(const QString &lowest, const QString &highest)
 {
     return tr("Il valore di %1 supera quello di %2: nessun valore sta tra i due.").arg(lowest, highest);
 }
 
-QString CombineWording::drawerUnreadable(const QString &file, const QString &why)
+QString CombineCommandWording::drawerUnreadable(const QString &file, const QString &why)
 {
     return tr("Il cassetto «%1» non si legge: %2.").arg(file, why);
 }
 
-QString CombineWording::missingFile()
+QString CombineCommandWording::missingFile()
 {
     return tr("il file non esiste");
 }
 
-QString CombineWording::directory()
+QString CombineCommandWording::directory()
 {
     return tr("è una cartella, non un file");
 }
 
-QString CombineWording::unreadableFile()
+QString CombineCommandWording::unreadableFile()
 {
     return tr("il file non si può aprire in lettura");
 }
 
-QString CombineWording::fileTooLarge()
+QString CombineCommandWording::fileTooLarge()
 {
     return tr("il file è troppo grande per un cassetto");
 }
 
-QString CombineWording::drawerRefusal(const QString &file, const CsvReading &reading)
+QString CombineCommandWording::drawerRefusal(const QString &file, const CsvReading &reading)
 {
-    const QString field = QString::fromStdString(reading.field);
-    QString why;
-    switch (reading.error) {
-    case CsvError::None:
-        break;
-    case CsvError::NoHeader:
-        why = tr("manca l'intestazione con la colonna del valore (valore, value, resistenza oppure ohm)");
-        break;
-    case CsvError::UnclosedQuote:
-        why = tr("le virgolette aperte qui non si chiudono fino alla fine del file");
-        break;
-    case CsvError::MissingValue:
-        why = tr("manca il valore");
-        break;
-    case CsvError::BadValue: {
-        // Read again for the spellings an ambiguous value offers.
-        ValueReading read = Wording::read(field);
-        if (read.value || read.error == ReadError::None) {
-            read = ValueReading();
-            read.error = reading.valueError;
-        }
-        why = Wording::readRefusal(read, field);
-        break;
-    }
-    case CsvError::ZeroValue:
-        why = tr("0 Ohm è un ponticello, non un resistore");
-        break;
-    case CsvError::BadCount:
-        why = tr("la quantità «%1» non è un numero intero da 1 a %2").arg(field).arg(MostOfOne);
-        break;
-    case CsvError::TooManyFields:
-        why = tr("ha più campi delle colonne che l'intestazione nomina");
-        break;
-    }
-    if (why.endsWith(u'.'))
-        why.chop(1);
-    if (reading.line < 1) // an empty file
-        return tr("Il cassetto «%1»: %2.").arg(file, why);
-    return tr("Il cassetto «%1», riga %2: %3.").arg(file).arg(reading.line).arg(why);
+    // "Riga 3: …" as the drawer's window says it, after the file's name.
+    QString why = DrawerWording::csvRefusal(reading);
+    if (!why.isEmpty())
+        why[0] = why[0].toLower();
+    return tr("Il cassetto «%1», %2").arg(file, why);
 }
 
 } // namespace Velmora

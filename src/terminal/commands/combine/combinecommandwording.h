@@ -10,9 +10,9 @@ namespace Velmora {
 
 // What combina and partitore say: networks, their errors and limits, and
 // why the parts they were asked to build from are refused.
-class CombineWording
+class CombineCommandWording
 {
-    Q_DECLARE_TR_FUNCTIONS(CombineWording)
+    Q_DECLARE_TR_FUNCTIONS(CombineCommandWording)
 
 public:
     // A value rounded to six figures where it has more, "1380", "1384,62":
@@ -26,8 +26,6 @@ public:
     static QString error(const Exact &error, const Exact &asked, const QString &unit);
     // "da 8550 a 9450 Ohm".
     static QString limits(const Exact &lowest, const Exact &highest, const QString &unit);
-    // "2200 + 6800", each part as the windows write it.
-    static QString network(Shape shape, const std::vector<Decimal> &parts);
     // "9000 Ohm = 2200 + 6800, esatto; con le tolleranze da 8550 a 9450 Ohm".
     static QString combinationLine(const Combination &combination, const Exact &target);
 
