@@ -11,6 +11,8 @@
   terminal  a command answered in the terminal against --version, with no
             display, exec to exit
   identify  the identification's worst case a person can enter, in process
+  combine   the combination finder's worst cases, in process: four parts and a
+            divider over E192, three parts over E24, and the baseline
   instructions  the handlers counted in instructions under callgrind (not
             part of "all": slow, and needs valgrind)
 
@@ -31,7 +33,8 @@ import tempfile
 import time
 
 TARGETS = {"identify_ms": 50.0, "terminal": 1.2, "startup": 1.65, "rss": 1.25, "handler_us": 50.0,
-           "keystroke_us": 1000.0, "identify_window_us": 50000.0, "dialog_ms": 25.0}
+           "keystroke_us": 1000.0, "identify_window_us": 50000.0, "dialog_ms": 25.0,
+           "combina: 4 parts, E192": 50.0, "partitore: 4 parts, E192": 50.0, "combina: 3 parts, E24": 1.0}
 HANDLERS = ["select band 3, live recompute", "select band 3, 5 bands", "select band 3, 6 bands", "Calculate",
             "ClearAll", "value dialog: one keystroke", "identify window: one colour toggled, worst case",
             "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
@@ -428,6 +431,33 @@ def identify(bindir, quick):
     return ok
 
 
+def combine(bindir, quick):
+    exe = os.path.join(bindir, "combine_worst")
+    args = [exe, "--benchmark_format=json"] + (["--benchmark_min_time=0.01"] if quick else
+                                               ["--benchmark_repetitions=10", "--benchmark_min_time=0.5"])
+    run = subprocess.run(args, capture_output=True, text=True)
+    if run.returncode != 0:
+        raise BenchError(f"combine_worst ended with status {run.returncode}:\n{run.stderr}")
+    rows = [b for b in json.loads(run.stdout)["benchmarks"] if b.get("run_type") == "iteration"]
+    times = {}
+    for b in rows:
+        times.setdefault(b["name"].split("/")[0], []).append(b["real_time"])
+    print("Combinations, in process, parts from 1 Ohm to 10 MOhm; the slowest of a list of targets; medians")
+    for line in run.stderr.strip().splitlines():
+        print(f"  {line}")
+    ok = True
+    for name, values in times.items():
+        wall = median(values)
+        target = TARGETS.get(name)
+        if target is None:
+            print(f"  {name:28s} {wall:9.2f} ms")
+            continue
+        met = wall <= target
+        ok &= met
+        print(f"  {name:28s} {wall:9.2f} ms; target <= {target:g} ms {verdict(met, quick)}")
+    return ok
+
+
 def verdict(ok, quick):
     if quick:
         return "(not judged in a quick run)"
@@ -439,7 +469,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("command", nargs="?", default="all",
                         choices=["all", "startup", "phases", "handlers", "dialog", "idle", "terminal", "identify",
-                                 "instructions"])
+                                 "combine", "instructions"])
     parser.add_argument("--bin", default=os.path.join(here, "..", "build", "bench", "bin"),
                         help="where the bench preset put the programs (default: build/bench/bin)")
     parser.add_argument("--runs", type=int, default=30, help="start-up runs of each program (default 30)")
@@ -459,6 +489,7 @@ def main():
         "idle": lambda: idle(args.bin, args.idle_seconds, args.quick),
         "terminal": lambda: terminal(args.bin, args.runs, args.quick),
         "identify": lambda: identify(args.bin, args.quick),
+        "combine": lambda: combine(args.bin, args.quick),
         "instructions": lambda: instructions(args.bin),
     }
     # Counting instructions takes minutes and valgrind; it runs when asked.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
+#include <thread>
 #include <tuple>
 
 namespace Velmora {
@@ -14,6 +15,9 @@ namespace {
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 using Parts = std::array<std::uint16_t, 4>;
+
+// Below so many parts a second thread costs more than it saves.
+constexpr std::size_t ThreadsFrom = 400;
 
 // The value X that makes X + known = target; the least there is (0) where
 // none does, and without bound where the target is.
@@ -107,8 +111,26 @@ private:
     }
     void one(Collector &collector) const;
     void two(Collector &collector) const;
-    void three(Collector &collector) const;
-    void four(Collector &collector);
+    void three(Collector &collector);
+    void tables();
+    // Every c from first on, stride apart, of the four-part networks.
+    void four(Collector &collector, std::size_t first, std::size_t stride) const;
+    // The pairs nearest x in a table, each with part c (and d for four parts)
+    // joined as value(pair) says.
+    template<class Value>
+    void look(Collector &collector, const PairTable &table, double x, Shape shape, std::uint16_t c, Value value,
+        std::optional<std::uint16_t> d = std::nullopt) const
+    {
+        const double hair = x == Infinity ? 0 : 1e-12 * x;
+        const std::span entries(table.entries);
+        const int n = d ? 4 : 3;
+        aroundFrom(
+            entries, entries.begin() + std::ptrdiff_t(table.lowerBound(x - hair)), x + hair,
+            [](const PairTable::Entry &e) { return e.value; },
+            [&](const PairTable::Entry &e) {
+                return keep(collector, shape, {e.a, e.b, c, d.value_or(0)}, n, value(e.value));
+            });
+    }
     Combination verdict(const std::vector<Candidate> &candidates) const;
 
     const CombinationQuery &m_query;
@@ -159,96 +181,53 @@ void Search::two(Collector &collector) const
     }
 }
 
-// The first value not below x, for a run of x that never grows: walks down
-// from where the last one ended, so a whole run costs one pass.
-class Walker
+// A part c with a pair from the tables: a + b + c, a || b || c,
+// (a + b) || c and (a || b) + c, the pair the one the target leaves.
+void Search::three(Collector &collector)
 {
-public:
-    explicit Walker(const std::vector<double> &values)
-        : m_values(values)
-        , m_at(values.size())
-    {
-    }
-    std::size_t lowerBound(double x)
-    {
-        while (m_at > 0 && m_values[m_at - 1] >= x)
-            --m_at;
-        return m_at;
-    }
-
-private:
-    const std::vector<double> &m_values;
-    std::size_t m_at;
-};
-
-// a ≤ c ≤ b where the order does not matter, so that each network is
-// tried once; and past the target, larger parts only make it worse. For
-// each a, the partner each shape wants only falls as c grows.
-void Search::three(Collector &collector) const
-{
+    tables();
     const auto &v = m_table.value;
-    const std::size_t n = m_table.size();
-    const std::span all(v);
-    auto self = [](double x) { return x; };
-    auto near = [&](Walker &walker, std::size_t from, double x, auto emit) {
-        const double hair = x == Infinity ? 0 : 1e-12 * x;
-        const std::size_t first = std::max(from, walker.lowerBound(x - hair));
-        const std::span range = all.subspan(from);
-        aroundFrom(range, range.begin() + std::ptrdiff_t(first - from), x + hair, self,
-            [&](const double &b) { return emit(std::size_t(&b - v.data())); });
-    };
-    for (std::size_t a = 0; a < n && !cancelled(); ++a) {
-        const auto ua = std::uint16_t(a);
-        const double va = v[a];
-        Walker series(v), parallels(v), seriesThenParallel(v), parallelThenSeries(v);
-        for (std::size_t c = 0; c < n; ++c) {
-            const auto uc = std::uint16_t(c);
-            const double vc = v[c];
-            const double bound = collector.bound();
-            if (c >= a && va + 2 * vc <= m_target + bound)
-                near(series, c, seriesPartner(m_target, va + vc), [&](std::size_t b) {
-                    return keep(collector, Shape::Series3, {ua, uc, std::uint16_t(b)}, 3, va + vc + v[b]);
-                });
-            if (c >= a && parallel(va, vc) >= m_target - bound)
-                near(parallels, c, parallelPartner(m_target, parallel(va, vc)), [&](std::size_t b) {
-                    return keep(
-                        collector, Shape::Parallel3, {ua, uc, std::uint16_t(b)}, 3, 1 / (1 / va + 1 / vc + 1 / v[b]));
-                });
-            if (vc >= m_target - bound)
-                near(seriesThenParallel, a, seriesPartner(parallelPartner(m_target, vc), va), [&](std::size_t b) {
-                    return keep(
-                        collector, Shape::SeriesThenParallel3, {ua, std::uint16_t(b), uc}, 3, parallel(va + v[b], vc));
-                });
-            if (vc <= m_target + bound)
-                near(parallelThenSeries, a, parallelPartner(seriesPartner(m_target, vc), va), [&](std::size_t b) {
-                    return keep(
-                        collector, Shape::ParallelThenSeries3, {ua, std::uint16_t(b), uc}, 3, parallel(va, v[b]) + vc);
-                });
-        }
+    const double t = m_target;
+    for (std::size_t c = 0; c < m_table.size() && !cancelled(); ++c) {
+        const auto uc = std::uint16_t(c);
+        const double vc = v[c];
+        look(collector, *m_series, seriesPartner(t, vc), Shape::Series3, uc, [&](double x) { return x + vc; });
+        look(collector, *m_parallel, parallelPartner(t, vc), Shape::Parallel3, uc,
+            [&](double x) { return parallel(x, vc); });
+        look(collector, *m_series, parallelPartner(t, vc), Shape::SeriesThenParallel3, uc,
+            [&](double x) { return parallel(x, vc); });
+        look(collector, *m_parallel, seriesPartner(t, vc), Shape::ParallelThenSeries3, uc,
+            [&](double x) { return x + vc; });
     }
 }
 
-void Search::four(Collector &collector)
+// Both tables at once, one on another thread: they take a million pairs
+// each over E192.
+void Search::tables()
 {
-    if (!m_series) {
+    if (m_series)
+        return;
+    if (m_table.size() < ThreadsFrom) {
         m_series.emplace(m_table, true);
         m_parallel.emplace(m_table, false);
+        return;
     }
+    std::thread other([this] { m_parallel.emplace(m_table, false); });
+    m_series.emplace(m_table, true);
+    other.join();
+}
+
+void Search::four(Collector &collector, std::size_t first, std::size_t stride) const
+{
     const auto &v = m_table.value;
     const std::size_t n = m_table.size();
-    auto valueOf = [](const PairTable::Entry &e) { return e.value; };
     const PairTable &sums = *m_series;
     const PairTable &pairs = *m_parallel;
     const double t = m_target;
     auto look = [&](const PairTable &table, double x, Shape shape, std::uint16_t c, std::uint16_t d, auto value) {
-        const double hair = x == Infinity ? 0 : 1e-12 * x;
-        const std::span entries(table.entries);
-        aroundFrom(entries, entries.begin() + std::ptrdiff_t(table.lowerBound(x - hair)), x + hair, valueOf,
-            [&](const PairTable::Entry &e) {
-                return keep(collector, shape, {e.a, e.b, c, d}, 4, value(e.value));
-            });
+        this->look(collector, table, x, shape, c, value, d);
     };
-    for (std::size_t c = 0; c < n && !cancelled(); ++c) {
+    for (std::size_t c = first; c < n && !cancelled(); c += stride) {
         const auto uc = std::uint16_t(c);
         const double vc = v[c];
         for (std::size_t d = 0; d < n; ++d) {
@@ -351,9 +330,21 @@ std::optional<Combination> Search::best(int count)
     case 3:
         three(collector);
         break;
-    default:
-        four(collector);
+    default: {
+        // The two halves of the parts on two threads, each with its own
+        // candidates.
+        tables();
+        if (m_table.size() < ThreadsFrom) {
+            four(collector, 0, 1);
+            break;
+        }
+        Collector second(m_target, m_target);
+        std::thread other([&] { four(second, 1, 2); });
+        four(collector, 0, 2);
+        other.join();
+        collector.merge(std::move(second));
         break;
+    }
     }
     const std::vector<Candidate> kept = collector.kept();
     if (kept.empty() || cancelled())

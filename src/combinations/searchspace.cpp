@@ -19,23 +19,23 @@ int coarsestSeries(Decimal value)
 
 PartTable::PartTable(const PartSource &source)
 {
-    std::vector<Stock> stock;
+    std::vector<std::pair<Exact, Stock>> stock;
     for (const Stock &s : source)
         if (s.value.significand > 0 && s.count > 0)
-            stock.push_back(s);
-    std::sort(stock.begin(), stock.end(), [](const Stock &a, const Stock &b) { return compare(a.value, b.value) < 0; });
+            stock.emplace_back(exactOf(s.value), s);
+    std::sort(stock.begin(), stock.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     int finest = 0;
-    for (const Stock &s : stock)
+    for (const auto &[value, s] : stock)
         finest = std::min(finest, normalised(s.value).exponent);
     mpz_class ten;
     mpz_ui_pow_ui(ten.get_mpz_t(), 10, unsigned(-finest));
     unit = Exact(1) / Exact(ten);
-    for (const Stock &s : stock) {
-        if (!exact.empty() && exactOf(s.value) == exact.back()) { // listed twice: one line
+    for (const auto &[q, s] : stock) {
+        if (!exact.empty() && q == exact.back()) { // listed twice: one line
             count.back() = int(std::min<long>(long(count.back()) + s.count, Stock::Unlimited));
             continue;
         }
-        exact.push_back(exactOf(s.value));
+        exact.push_back(q);
         decimal.push_back(normalised(s.value));
         value.push_back(scaled(exact.back()));
         count.push_back(s.count);
@@ -62,10 +62,8 @@ bool PartTable::whole(const Exact &ohms) const
     return units.get_den() == 1 && units < Exact(std::uint64_t(1) << 53);
 }
 
-bool PartTable::available(const std::uint16_t *parts, int n) const
+bool PartTable::counted(const std::uint16_t *parts, int n) const
 {
-    if (m_unlimited)
-        return true;
     for (int i = 0; i < n; ++i) {
         int uses = 0;
         for (int j = 0; j < n; ++j)
@@ -100,7 +98,14 @@ std::uint64_t bitsOf(double x)
     return bits;
 }
 
-constexpr int IndexBits = 17;
+// About four entries to a bucket, up to 2^17 buckets.
+int indexBits(std::size_t entries)
+{
+    int bits = 4;
+    while (bits < 17 && (std::size_t(4) << bits) < entries)
+        ++bits;
+    return bits;
+}
 
 } // namespace
 
@@ -115,10 +120,11 @@ void PairTable::sortByValue()
         entries.begin(), entries.end(), [](const Entry &l, const Entry &r) { return l.value < r.value; });
     m_base = bitsOf(low->value);
     const std::uint64_t span = bitsOf(high->value) - m_base;
+    const int bits = indexBits(entries.size());
     m_shift = 0;
-    while ((span >> m_shift) >= (std::uint64_t(1) << IndexBits))
+    while ((span >> m_shift) >= (std::uint64_t(1) << bits))
         ++m_shift;
-    const std::size_t buckets = (std::size_t(1) << IndexBits) + 1;
+    const std::size_t buckets = (std::size_t(1) << bits) + 1;
     m_start.assign(buckets + 1, 0);
     for (const Entry &e : entries)
         ++m_start[bucketOf(e.value) + 1];
@@ -177,6 +183,13 @@ void Collector::prune()
     const double bound = this->bound();
     std::erase_if(m_kept, [bound](const Candidate &c) { return c.error > bound; });
     m_pruneAt = std::max<std::size_t>(1024, 2 * m_kept.size());
+}
+
+void Collector::merge(Collector &&other)
+{
+    m_best = std::min(m_best, other.m_best);
+    m_kept.insert(m_kept.end(), other.m_kept.begin(), other.m_kept.end());
+    other.m_kept.clear();
 }
 
 std::vector<Candidate> Collector::kept()

@@ -34,9 +34,11 @@ struct PartTable {
     bool whole(const Exact &ohms) const;
     bool allWhole() const { return m_whole; }
     // Whether the parts named (n of them) are there as often as they are used.
-    bool available(const std::uint16_t *parts, int n) const;
+    bool available(const std::uint16_t *parts, int n) const { return m_unlimited || counted(parts, n); }
 
 private:
+    bool counted(const std::uint16_t *parts, int n) const;
+
     bool m_unlimited = true; // every value there at least four times
     bool m_whole = true; // every value whole(), as it is unless a value is over 2^53 units
 };
@@ -141,6 +143,8 @@ public:
     // The error a network must not exceed to be kept.
     double bound() const { return m_best + m_margin; }
     void offer(Shape shape, std::array<std::uint16_t, 4> parts, double value);
+    // Takes another's candidates, as if they had been offered here.
+    void merge(Collector &&other);
     std::vector<Candidate> kept();
 
 private:
