@@ -239,14 +239,19 @@ void Search::four(Collector &collector, std::size_t first, std::size_t stride) c
             // below skips a shape that cannot come within the bound: a
             // series only adds, a parallel only takes away.
             if (d >= c) {
+                // Four in series: c and d are the two largest, so a + b is
+                // at most 2c. Four in parallel: the two smallest, so
+                // a || b is at least d / 2.
                 if (sum <= t + bound) {
-                    look(sums, seriesPartner(t, sum), Shape::Series4, uc, ud, [&](double x) { return x + sum; });
+                    if (seriesPartner(t, sum) <= 2 * vc + bound)
+                        look(sums, seriesPartner(t, sum), Shape::Series4, uc, ud, [&](double x) { return x + sum; });
                     look(pairs, seriesPartner(t, sum), Shape::ParallelPairSeriesTwo4, uc, ud,
                         [&](double x) { return x + sum; });
                 }
                 if (both >= t - bound) {
-                    look(pairs, parallelPartner(t, both), Shape::Parallel4, uc, ud,
-                        [&](double x) { return parallel(x, both); });
+                    if (parallel(vd / 2, both) <= t + bound)
+                        look(pairs, parallelPartner(t, both), Shape::Parallel4, uc, ud,
+                            [&](double x) { return parallel(x, both); });
                     look(sums, parallelPartner(t, both), Shape::SeriesPairParallelTwo4, uc, ud,
                         [&](double x) { return parallel(x, both); });
                 }
@@ -262,14 +267,20 @@ void Search::four(Collector &collector, std::size_t first, std::size_t stride) c
             }
             // (X || c) + d lies between d and c + d; (X + c) || d between
             // c || d and d.
+            // Of three alike, c is the least in parallel (a || b at least
+            // c / 2) and the largest in series (a + b at most 2c).
             if (vd <= t + bound && sum >= t - bound) {
                 const double x = parallelPartner(seriesPartner(t, vd), vc);
-                look(pairs, x, Shape::ParallelThreeSeriesOne4, uc, ud, [&](double p) { return parallel(p, vc) + vd; });
+                if (vc / 3 + vd <= t + bound)
+                    look(pairs, x, Shape::ParallelThreeSeriesOne4, uc, ud,
+                        [&](double p) { return parallel(p, vc) + vd; });
                 look(sums, x, Shape::SeriesParallelSeries4, uc, ud, [&](double p) { return parallel(p, vc) + vd; });
             }
             if (vd >= t - bound && both <= t + bound) {
                 const double x = seriesPartner(parallelPartner(t, vd), vc);
-                look(sums, x, Shape::SeriesThreeParallelOne4, uc, ud, [&](double p) { return parallel(p + vc, vd); });
+                if (parallel(3 * vc, vd) >= t - bound)
+                    look(sums, x, Shape::SeriesThreeParallelOne4, uc, ud,
+                        [&](double p) { return parallel(p + vc, vd); });
                 look(pairs, x, Shape::ParallelSeriesParallel4, uc, ud, [&](double p) { return parallel(p + vc, vd); });
             }
         }

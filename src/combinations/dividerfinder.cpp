@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <set>
+#include <thread>
 
 namespace Velmora {
 
@@ -31,10 +33,14 @@ std::vector<LegEntry> legsOf(const PartTable &table, int parts)
     }
     // Each table is in order already: merge them.
     std::vector<LegEntry> series, parallels;
-    for (const PairTable::Entry &e : PairTable(table, true).entries)
-        series.push_back({e.value, Shape::Series2, e.a, e.b});
-    for (const PairTable::Entry &e : PairTable(table, false).entries)
-        parallels.push_back({e.value, Shape::Parallel2, e.a, e.b});
+    auto fill = [&table](std::vector<LegEntry> &legs, bool inSeries) {
+        for (const PairTable::Entry &e : PairTable(table, inSeries).entries)
+            legs.push_back({e.value, inSeries ? Shape::Series2 : Shape::Parallel2, e.a, e.b});
+    };
+    // A million pairs each over E192: one table on another thread.
+    std::thread other(fill, std::ref(parallels), false);
+    fill(series, true);
+    other.join();
     legs.resize(series.size() + parallels.size());
     std::merge(series.begin(), series.end(), parallels.begin(), parallels.end(), legs.begin(),
         [](const LegEntry &l, const LegEntry &r) { return l.value < r.value; });
@@ -116,7 +122,9 @@ private:
         const Exact total = seen(lower) + upper;
         return total >= m_query.totalLowest && total <= m_query.totalHighest;
     }
-    void split(int lowerParts, int upperParts, std::vector<DividerCandidate> &kept, double &bestError);
+    // The lower legs from first on, stride apart, with their best upper legs.
+    void split(int lowerParts, int upperParts, std::vector<DividerCandidate> &kept, double &bestError,
+        std::size_t first = 0, std::size_t stride = 1);
     Divider verdict(const std::vector<DividerCandidate> &candidates) const;
 
     const DividerQuery &m_query;
@@ -137,7 +145,8 @@ constexpr double Margin = 1e-13;
 // exact arithmetic tells which side it is on.
 constexpr double BoundHair = 1e-14;
 
-void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate> &kept, double &bestError)
+void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate> &kept, double &bestError,
+    std::size_t first, std::size_t stride)
 {
     const std::vector<LegEntry> &lowers = legs(lowerParts);
     const std::vector<LegEntry> &uppers = legs(upperParts);
@@ -174,8 +183,9 @@ void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate>
     };
     auto valueOf = [](const LegEntry &e) { return e.value; };
     Finger<LegEntry, decltype(valueOf)> finger(uppers, valueOf);
-    for (const LegEntry &lower : lowers) {
-        if ((&lower - lowers.data()) % 4096 == 0 && cancelled())
+    for (std::size_t i = first; i < lowers.size(); i += stride) {
+        const LegEntry &lower = lowers[i];
+        if (i % 4096 < stride && cancelled())
             return;
         const double x = seen(lower.value);
         // The ratio falls as the upper leg grows: the best upper leg within
@@ -259,9 +269,25 @@ std::optional<Divider> Search::best(int parts)
 {
     std::vector<DividerCandidate> kept;
     double bestError = std::numeric_limits<double>::infinity();
-    for (int lower = 1; lower <= 2; ++lower)
-        if (const int upper = parts - lower; upper >= 1 && upper <= 2)
+    for (int lower = 1; lower <= 2; ++lower) {
+        const int upper = parts - lower;
+        if (upper < 1 || upper > 2)
+            continue;
+        legs(lower);
+        legs(upper);
+        if (legs(lower).size() < 100000) {
             split(lower, upper, kept, bestError);
+            continue;
+        }
+        // Half the lower legs on another thread, with candidates of its own.
+        std::vector<DividerCandidate> otherKept;
+        double otherError = std::numeric_limits<double>::infinity();
+        std::thread other([&] { split(lower, upper, otherKept, otherError, 1, 2); });
+        split(lower, upper, kept, bestError, 0, 2);
+        other.join();
+        kept.insert(kept.end(), otherKept.begin(), otherKept.end());
+        bestError = std::min(bestError, otherError);
+    }
     std::erase_if(kept, [&](const DividerCandidate &c) { return c.error > bestError + Margin; });
     if (kept.empty() || cancelled())
         return std::nullopt;
