@@ -6,7 +6,7 @@ namespace Velmora {
 
 int usualTolerance(ESeries series)
 {
-    constexpr std::array<int, 7> tolerances {2000, 2000, 1000, 500, 200, 100, 50};
+    constexpr std::array<int, 7> tolerances {4000, 2000, 1000, 500, 200, 100, 50};
     return tolerances[std::size_t(series)];
 }
 

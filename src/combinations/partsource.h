@@ -22,8 +22,9 @@ struct Stock {
 using PartSource = std::vector<Stock>;
 
 // The tolerance a series is made for, in hundredths of a percent: E6 20 %,
-// E12 10 %, E24 5 %, E48 2 %, E96 1 %, E192 0,5 %; E3 is older than the
-// rule and is sold at 20 % too.
+// E12 10 %, E24 5 %, E48 2 %, E96 1 %, E192 0,5 % (it serves 0,25 % and
+// 0,1 % too). E3's three steps leave gaps of about 40 %, and parts sold
+// in it are wider than 20 %: 40 % here.
 int usualTolerance(ESeries series);
 
 // Every value of the series from lowest to highest, both included, as many

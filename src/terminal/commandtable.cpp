@@ -91,7 +91,8 @@ QString helpText(CommandTable commands)
         += helpEntry(QStringLiteral("--json"), {QStringLiteral("La risposta come un oggetto JSON, per gli script.")});
     return QStringLiteral("Uso: velmora [opzioni]\n") + usage
         + QStringLiteral("Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e i codici dei\n"
-                         "resistori SMD. Senza comando apre la finestra; un comando risponde nel\n"
+                         "resistori SMD, e trova le reti di resistori e i partitori che danno un\n"
+                         "valore. Senza comando apre la finestra; un comando risponde nel\n"
                          "terminale, senza finestra.\n"
                          "\n"
                          "Comandi:\n")

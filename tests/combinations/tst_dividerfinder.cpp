@@ -204,7 +204,7 @@ void TestDividerFinder::answers_data()
     // A third: with three parts, 22 kΩ over two in parallel, whose total
     // is nearer the middle than two in series over one.
     QTest::newRow("third E3") << "1/3" << int(ESeries::E3) << QStringList {"10000 / 4700", "22000 / 22000 || 22000"}
-                              << "1/4 3/7";
+                              << "3/17 7/13";
 }
 
 void TestDividerFinder::answers()

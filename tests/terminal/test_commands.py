@@ -257,11 +257,11 @@ CASES = [
      "velmora: Nessun partitore di queste parti ha il totale tra --totale-min e --totale-max."),
     # Equal legs of E3, the total nearest the geometric mean of 1 kΩ and 1 MΩ: 44000.
     (IT, "partitore 0,5 --vin 12 --serie E3", 0, OUT, "2 parti: sopra 22000, sotto 22000, totale 44000 Ohm\n"
-     "  rapporto 1/2, esatto; Vout = 6 V, corrente ≈ 0,272727 mA\n  con le tolleranze: sopra da 17600 a 26400 Ohm, "
-     "sotto da 17600 a 26400 Ohm, rapporto da 0,4 a 0,6"),
+     "  rapporto 1/2, esatto; Vout = 6 V, corrente ≈ 0,272727 mA\n  con le tolleranze: sopra da 13200 a 30800 Ohm, "
+     "sotto da 13200 a 30800 Ohm, rapporto da 0,3 a 0,7"),
     (EN, "partitore 1/2 --vin 12V --serie E3", 0, OUT, "2 parti: sopra 22000, sotto 22000, totale 44000 Ohm\n"
-     "  rapporto 1/2, esatto; Vout = 6 V, corrente ≈ 0.272727 mA\n  con le tolleranze: sopra da 17600 a 26400 Ohm, "
-     "sotto da 17600 a 26400 Ohm, rapporto da 0.4 a 0.6"),
+     "  rapporto 1/2, esatto; Vout = 6 V, corrente ≈ 0.272727 mA\n  con le tolleranze: sopra da 13200 a 30800 Ohm, "
+     "sotto da 13200 a 30800 Ohm, rapporto da 0.3 a 0.7"),
     (BOTH, "partitore", 2, ERR,
      "velmora: partitore vuole un rapporto (per esempio 0,66 oppure 2/3) oppure --vin e --vout" + HINT),
     (BOTH, "partitore 2/3 --vin 5 --vout 3", 2, ERR,

@@ -138,8 +138,8 @@ void TestCombineDialog::answers_data()
     QTest::newRow("700 from E3, inexact")
         << false << QStringList {"targetEdit", "700"} << "E3" << 2
         << QStringList {"", "1 parte: 470",
-               "470 Ohm, errore −230 Ohm (−32.9%). Con le tolleranze (± 20%) da 376 a 564 Ohm.", "2 parti: 220 + 470",
-               "690 Ohm, errore −10 Ohm (−1.43%). Con le tolleranze (± 20%) da 552 a 828 Ohm."}
+               "470 Ohm, errore −230 Ohm (−32.9%). Con le tolleranze (± 40%) da 282 a 658 Ohm.", "2 parti: 220 + 470",
+               "690 Ohm, errore −10 Ohm (−1.43%). Con le tolleranze (± 40%) da 414 a 966 Ohm."}
         << "Schema: 220 Ohm in serie con 470 Ohm";
     // Each 2200 twice at most, 1000 once: 1000 + 1000 is not to be had.
     QTest::newRow("2000 from the drawer")
