@@ -1,32 +1,16 @@
 #include "combinationfinder.h"
 
+#include "bruteforce.h"
+
 #include <QTest>
 
 #include <algorithm>
 #include <numeric>
 
 using namespace Velmora;
+using namespace BruteForce;
 
 namespace {
-
-__extension__ typedef __int128 Wide;
-
-// A value of whole ohms as p/q, kept by hand here so that the finder's own
-// arithmetic is not what judges it.
-struct Fraction {
-    Wide p;
-    Wide q;
-};
-
-Fraction series(Fraction x, Fraction y)
-{
-    return {x.p * y.q + y.p * x.q, x.q * y.q};
-}
-
-Fraction parallel(Fraction x, Fraction y)
-{
-    return {x.p * y.p, x.p * y.q + y.p * x.q};
-}
 
 Fraction whole(long v)
 {
@@ -103,11 +87,6 @@ Fraction bruteBest(const std::vector<long> &values, int n, long target, bool sin
     return best;
 }
 
-Fraction fractionOf(const Exact &q)
-{
-    return {Wide(q.get_num().get_si()), Wide(q.get_den().get_si())};
-}
-
 // The finder's network, valued by the brute force's own shapes: the same
 // drawing must give the same value.
 Fraction bruteValue(const Combination &c)
@@ -121,19 +100,6 @@ Fraction bruteValue(const Combination &c)
     }
     parts.resize(4, whole(1));
     return BruteShapes[int(c.shape)].value(parts[0], parts[1], parts[2], parts[3]);
-}
-
-// E6 and E12 from IEC 60063, typed here.
-const std::vector<long> E6 {10, 15, 22, 33, 47, 68};
-const std::vector<long> E12 {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
-
-std::vector<long> decades(const std::vector<long> &series, std::initializer_list<long> scales)
-{
-    std::vector<long> values;
-    for (long scale : scales)
-        for (long v : series)
-            values.push_back(v * scale);
-    return values;
 }
 
 PartSource sourceOf(const std::vector<long> &values, int count)

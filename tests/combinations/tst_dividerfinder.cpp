@@ -1,29 +1,15 @@
 #include "dividerfinder.h"
 
+#include "bruteforce.h"
+
 #include <QTest>
 
 #include <optional>
 
 using namespace Velmora;
+using namespace BruteForce;
 
 namespace {
-
-__extension__ typedef __int128 Wide;
-
-struct Fraction {
-    Wide p;
-    Wide q;
-};
-
-Fraction series(Fraction x, Fraction y)
-{
-    return {x.p * y.q + y.p * x.q, x.q * y.q};
-}
-
-Fraction parallel(Fraction x, Fraction y)
-{
-    return {x.p * y.p, x.p * y.q + y.p * x.q};
-}
 
 bool less(Fraction x, Fraction y)
 {
@@ -98,23 +84,6 @@ std::optional<Fraction> bruteBest(const std::vector<long> &values, int n, Fracti
             }
     }
     return best;
-}
-
-Fraction fractionOf(const Exact &q)
-{
-    return {Wide(q.get_num().get_si()), Wide(q.get_den().get_si())};
-}
-
-const std::vector<long> E6 {10, 15, 22, 33, 47, 68};
-const std::vector<long> E12 {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
-
-std::vector<long> decades(const std::vector<long> &series, std::initializer_list<long> scales)
-{
-    std::vector<long> values;
-    for (long scale : scales)
-        for (long v : series)
-            values.push_back(v * scale);
-    return values;
 }
 
 } // namespace
