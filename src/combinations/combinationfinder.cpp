@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <set>
 #include <thread>
 #include <tuple>
@@ -227,7 +228,15 @@ void Search::four(Collector &collector, std::size_t first, std::size_t stride) c
     auto look = [&](const PairTable &table, double x, Shape shape, std::uint16_t c, std::uint16_t d, auto value) {
         this->look(collector, table, x, shape, c, value, d);
     };
-    for (std::size_t c = first; c < n && !cancelled(); c += stride) {
+    // The parts nearest half the target first: their pairs come near it at
+    // once, and the bound they set skips most of what follows.
+    std::vector<std::uint16_t> order(n);
+    std::iota(order.begin(), order.end(), std::uint16_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) {
+        return std::fabs(std::log(v[a] * 2 / t)) < std::fabs(std::log(v[b] * 2 / t));
+    });
+    for (std::size_t k = first; k < n && !cancelled(); k += stride) {
+        const std::size_t c = order[k];
         const auto uc = std::uint16_t(c);
         const double vc = v[c];
         for (std::size_t d = 0; d < n; ++d) {

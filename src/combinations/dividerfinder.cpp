@@ -183,28 +183,50 @@ void Search::split(int lowerParts, int upperParts, std::vector<DividerCandidate>
     };
     auto valueOf = [](const LegEntry &e) { return e.value; };
     Finger<LegEntry, decltype(valueOf)> finger(uppers, valueOf);
-    for (std::size_t i = first; i < lowers.size(); i += stride) {
+    // One lower leg and the upper legs next to the ideal one; false once no
+    // leg farther out can come within the best error: the ratio is at least
+    // x / highest total, and at most x / lowest.
+    auto visit = [&](std::size_t i, bool ascending) {
         const LegEntry &lower = lowers[i];
-        if (i % 4096 < stride && cancelled())
-            return;
         const double x = seen(lower.value);
+        const double slack = bestError + Margin;
+        if (ascending ? x > (m_ratio + slack) * m_highest : x < (m_ratio - slack) * m_lowest)
+            return false;
         // The ratio falls as the upper leg grows: the best upper leg within
         // the total's bounds is next to the ideal one, or to the bound.
         const double lo = m_lowest - x, hi = m_highest - x;
         if (hi <= 0)
-            break; // larger lower legs only make it worse
+            return !ascending;
         const double ideal = std::clamp(x * (1 - m_ratio) / m_ratio, std::max(lo, 0.0), hi);
         const double hair = 1e-12 * ideal;
-        auto first = uppers.begin() + std::ptrdiff_t(finger.lowerBound(ideal - hair));
-        auto it = first;
+        auto from = uppers.begin() + std::ptrdiff_t(finger.lowerBound(ideal - hair));
+        auto it = from;
         for (; it != uppers.end() && it->value <= ideal + hair; ++it)
             offer(lower, *it, x);
         for (; it != uppers.end() && it->value <= hi * (1 + 1e-12); ++it)
             if (offer(lower, *it, x))
                 break;
-        while (first != uppers.begin() && (first - 1)->value >= lo * (1 - 1e-12))
-            if (offer(lower, *--first, x))
+        while (from != uppers.begin() && (from - 1)->value >= lo * (1 - 1e-12))
+            if (offer(lower, *--from, x))
                 break;
+        return true;
+    };
+    // From the lower legs that give the ratio at the lowest total upwards,
+    // then down from there, so that the best error is small early.
+    const std::size_t start = std::size_t(std::partition_point(lowers.begin(), lowers.end(), [&](const LegEntry &e) {
+        return seen(e.value) < m_ratio * m_lowest;
+    }) - lowers.begin());
+    for (std::size_t i = start + first; i < lowers.size(); i += stride) {
+        if ((i - start) % 4096 < stride && cancelled())
+            return;
+        if (!visit(i, true))
+            break;
+    }
+    for (std::size_t k = first; k < start; k += stride) {
+        if (k % 4096 < stride && cancelled())
+            return;
+        if (!visit(start - 1 - k, false))
+            break;
     }
 }
 
