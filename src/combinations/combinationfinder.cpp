@@ -118,18 +118,32 @@ private:
     void four(Collector &collector, std::size_t first, std::size_t stride) const;
     // The pairs nearest x in a table, each with part c (and d for four parts)
     // joined as value(pair) says.
-    template<class Value>
-    void look(Collector &collector, const PairTable &table, double x, Shape shape, std::uint16_t c, Value value,
+    // want(target) is the pair that makes the network exactly target: the
+    // pairs within the bound lie between want(t − bound) and want(t + bound),
+    // and where the table's map holds none there, nothing is looked up.
+    template<class Want, class Value>
+    void look(Collector &collector, const PairTable &table, Want want, Shape shape, std::uint16_t c, Value value,
         std::optional<std::uint16_t> d = std::nullopt) const
     {
+        // Doubles put the pair a hair off, more where the partner is far
+        // above the target (a part in parallel with one about as large):
+        // there the map is not asked.
+        const double bound = collector.bound();
+        if (bound < m_target) {
+            const double lo = want(m_target - bound), hi = want(m_target + bound);
+            const double slack = 1e-9 * hi + 1e-12 * m_target;
+            if (hi <= 1e6 * m_target && !table.anyWithin(lo - slack, hi + slack))
+                return;
+        }
+        const double x = want(m_target);
         const double hair = x == Infinity ? 0 : 1e-12 * x;
         const std::span entries(table.entries);
         const int n = d ? 4 : 3;
         aroundFrom(
             entries, entries.begin() + std::ptrdiff_t(table.lowerBound(x - hair)), x + hair,
-            [](const PairTable::Entry &e) { return e.value; },
+            [&table](const PairTable::Entry &e) { return table.value(e); },
             [&](const PairTable::Entry &e) {
-                return keep(collector, shape, {e.a, e.b, c, d.value_or(0)}, n, value(e.value));
+                return keep(collector, shape, {e.a, e.b, c, d.value_or(0)}, n, value(table.value(e)));
             });
     }
     Combination verdict(const std::vector<Candidate> &candidates) const;
@@ -188,17 +202,21 @@ void Search::three(Collector &collector)
 {
     tables();
     const auto &v = m_table.value;
-    const double t = m_target;
     for (std::size_t c = 0; c < m_table.size() && !cancelled(); ++c) {
         const auto uc = std::uint16_t(c);
         const double vc = v[c];
-        look(collector, *m_series, seriesPartner(t, vc), Shape::Series3, uc, [&](double x) { return x + vc; });
-        look(collector, *m_parallel, parallelPartner(t, vc), Shape::Parallel3, uc,
-            [&](double x) { return parallel(x, vc); });
-        look(collector, *m_series, parallelPartner(t, vc), Shape::SeriesThenParallel3, uc,
-            [&](double x) { return parallel(x, vc); });
-        look(collector, *m_parallel, seriesPartner(t, vc), Shape::ParallelThenSeries3, uc,
+        look(
+            collector, *m_series, [&](double target) { return seriesPartner(target, vc); }, Shape::Series3, uc,
             [&](double x) { return x + vc; });
+        look(
+            collector, *m_parallel, [&](double target) { return parallelPartner(target, vc); }, Shape::Parallel3, uc,
+            [&](double x) { return parallel(x, vc); });
+        look(
+            collector, *m_series, [&](double target) { return parallelPartner(target, vc); },
+            Shape::SeriesThenParallel3, uc, [&](double x) { return parallel(x, vc); });
+        look(
+            collector, *m_parallel, [&](double target) { return seriesPartner(target, vc); },
+            Shape::ParallelThenSeries3, uc, [&](double x) { return x + vc; });
     }
 }
 
@@ -225,8 +243,8 @@ void Search::four(Collector &collector, std::size_t first, std::size_t stride) c
     const PairTable &sums = *m_series;
     const PairTable &pairs = *m_parallel;
     const double t = m_target;
-    auto look = [&](const PairTable &table, double x, Shape shape, std::uint16_t c, std::uint16_t d, auto value) {
-        this->look(collector, table, x, shape, c, value, d);
+    auto look = [&](const PairTable &table, auto want, Shape shape, std::uint16_t c, std::uint16_t d, auto value) {
+        this->look(collector, table, want, shape, c, value, d);
     };
     // The parts nearest half the target first: their pairs come near it at
     // once, and the bound they set skips most of what follows.
@@ -253,40 +271,47 @@ void Search::four(Collector &collector, std::size_t first, std::size_t stride) c
                 // a || b is at least d / 2.
                 if (sum <= t + bound) {
                     if (seriesPartner(t, sum) <= 2 * vc + bound)
-                        look(sums, seriesPartner(t, sum), Shape::Series4, uc, ud, [&](double x) { return x + sum; });
-                    look(pairs, seriesPartner(t, sum), Shape::ParallelPairSeriesTwo4, uc, ud,
-                        [&](double x) { return x + sum; });
+                        look(
+                            sums, [&](double target) { return seriesPartner(target, sum); }, Shape::Series4, uc, ud,
+                            [&](double x) { return x + sum; });
+                    look(
+                        pairs, [&](double target) { return seriesPartner(target, sum); }, Shape::ParallelPairSeriesTwo4,
+                        uc, ud, [&](double x) { return x + sum; });
                 }
                 if (both >= t - bound) {
                     if (parallel(vd / 2, both) <= t + bound)
-                        look(pairs, parallelPartner(t, both), Shape::Parallel4, uc, ud,
-                            [&](double x) { return parallel(x, both); });
-                    look(sums, parallelPartner(t, both), Shape::SeriesPairParallelTwo4, uc, ud,
-                        [&](double x) { return parallel(x, both); });
+                        look(
+                            pairs, [&](double target) { return parallelPartner(target, both); }, Shape::Parallel4, uc,
+                            ud, [&](double x) { return parallel(x, both); });
+                    look(
+                        sums, [&](double target) { return parallelPartner(target, both); },
+                        Shape::SeriesPairParallelTwo4, uc, ud, [&](double x) { return parallel(x, both); });
                 }
                 // Of two pairs, c and d are the one that gives the partner
                 // it looks for: in parallel the smaller, in series the
                 // larger.
                 if (sum >= t - bound && sum <= 2 * (t + bound))
-                    look(sums, parallelPartner(t, sum), Shape::SeriesPairsInParallel4, uc, ud,
-                        [&](double x) { return parallel(x, sum); });
+                    look(
+                        sums, [&](double target) { return parallelPartner(target, sum); },
+                        Shape::SeriesPairsInParallel4, uc, ud, [&](double x) { return parallel(x, sum); });
                 if (both <= t + bound && 2 * both >= t - bound)
-                    look(pairs, seriesPartner(t, both), Shape::ParallelPairsInSeries4, uc, ud,
-                        [&](double x) { return x + both; });
+                    look(
+                        pairs, [&](double target) { return seriesPartner(target, both); },
+                        Shape::ParallelPairsInSeries4, uc, ud, [&](double x) { return x + both; });
             }
             // (X || c) + d lies between d and c + d; (X + c) || d between
             // c || d and d.
             // Of three alike, c is the least in parallel (a || b at least
             // c / 2) and the largest in series (a + b at most 2c).
             if (vd <= t + bound && sum >= t - bound) {
-                const double x = parallelPartner(seriesPartner(t, vd), vc);
+                const auto x = [&](double target) { return parallelPartner(seriesPartner(target, vd), vc); };
                 if (vc / 3 + vd <= t + bound)
                     look(pairs, x, Shape::ParallelThreeSeriesOne4, uc, ud,
                         [&](double p) { return parallel(p, vc) + vd; });
                 look(sums, x, Shape::SeriesParallelSeries4, uc, ud, [&](double p) { return parallel(p, vc) + vd; });
             }
             if (vd >= t - bound && both <= t + bound) {
-                const double x = seriesPartner(parallelPartner(t, vd), vc);
+                const auto x = [&](double target) { return seriesPartner(parallelPartner(target, vd), vc); };
                 if (parallel(3 * vc, vd) >= t - bound)
                     look(sums, x, Shape::SeriesThreeParallelOne4, uc, ud,
                         [&](double p) { return parallel(p + vc, vd); });

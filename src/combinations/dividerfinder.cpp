@@ -34,8 +34,10 @@ std::vector<LegEntry> legsOf(const PartTable &table, int parts)
     // Each table is in order already: merge them.
     std::vector<LegEntry> series, parallels;
     auto fill = [&table](std::vector<LegEntry> &legs, bool inSeries) {
-        for (const PairTable::Entry &e : PairTable(table, inSeries).entries)
-            legs.push_back({e.value, inSeries ? Shape::Series2 : Shape::Parallel2, e.a, e.b});
+        const PairTable pairs(table, inSeries);
+        legs.reserve(pairs.entries.size());
+        for (const PairTable::Entry &e : pairs.entries)
+            legs.push_back({pairs.value(e), inSeries ? Shape::Series2 : Shape::Parallel2, e.a, e.b});
     };
     // A million pairs each over E192: one table on another thread.
     std::thread other(fill, std::ref(parallels), false);

@@ -75,17 +75,21 @@ bool PartTable::counted(const std::uint16_t *parts, int n) const
 }
 
 PairTable::PairTable(const PartTable &parts, bool series)
+    : m_values(parts.value.data())
+    , m_series(series)
 {
     const std::size_t n = parts.size();
+    std::vector<double> values;
+    values.reserve(n * (n + 1) / 2);
     entries.reserve(n * (n + 1) / 2);
     for (std::size_t a = 0; a < n; ++a)
         for (std::size_t b = a; b < n; ++b) {
             if (b == a && parts.count[a] < 2)
                 continue;
-            const double x = parts.value[a], y = parts.value[b];
-            entries.push_back({series ? x + y : x * y / (x + y), std::uint16_t(a), std::uint16_t(b)});
+            entries.push_back({std::uint16_t(a), std::uint16_t(b)});
+            values.push_back(value(entries.back()));
         }
-    sortByValue();
+    sortByValue(values);
 }
 
 namespace {
@@ -107,40 +111,72 @@ int indexBits(std::size_t entries)
     return bits;
 }
 
+// How far to shift a span of bits for it to fit in so many.
+int shiftFor(std::uint64_t span, int bits)
+{
+    int shift = 0;
+    while ((span >> shift) >= (std::uint64_t(1) << bits))
+        ++shift;
+    return shift;
+}
+
 } // namespace
 
-// Two passes of a radix sort on the top bits, which order the values but
-// for neighbours a few bits apart, then insertion sort to settle those:
-// several times faster than a comparison sort over a million pairs.
-void PairTable::sortByValue()
+// A radix sort in two passes of 11 bits over the top 22 bits of the
+// values' own bits, which order positive doubles, each entry in one word
+// with its key; then, within the runs of one key, by value: several times
+// faster than a comparison sort over a million pairs, and each pass writes
+// to only 2048 places at a time.
+void PairTable::sortByValue(const std::vector<double> &values)
 {
     if (entries.empty())
         return;
-    const auto [low, high] = std::minmax_element(
-        entries.begin(), entries.end(), [](const Entry &l, const Entry &r) { return l.value < r.value; });
-    m_base = bitsOf(low->value);
-    const std::uint64_t span = bitsOf(high->value) - m_base;
-    const int bits = indexBits(entries.size());
-    m_shift = 0;
-    while ((span >> m_shift) >= (std::uint64_t(1) << bits))
-        ++m_shift;
-    const std::size_t buckets = (std::size_t(1) << bits) + 1;
-    m_start.assign(buckets + 1, 0);
-    for (const Entry &e : entries)
-        ++m_start[bucketOf(e.value) + 1];
-    for (std::size_t i = 1; i <= buckets; ++i)
-        m_start[i] += m_start[i - 1];
-    std::vector<Entry> sorted(entries.size());
-    std::vector<std::uint32_t> next(m_start.begin(), m_start.end() - 1);
-    for (const Entry &e : entries)
-        sorted[next[bucketOf(e.value)]++] = e;
-    for (std::size_t b = 0; b < buckets; ++b) {
-        auto first = sorted.begin() + m_start[b], last = sorted.begin() + m_start[b + 1];
-        for (auto i = first; i != last; ++i)
-            for (auto j = i; j != first && (j - 1)->value > j->value; --j)
-                std::iter_swap(j, j - 1);
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    m_base = bitsOf(*low);
+    const std::uint64_t span = bitsOf(*high) - m_base;
+    const int keyShift = shiftFor(span, 22);
+    std::vector<std::uint64_t> items(entries.size()), other(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        items[i] = ((bitsOf(values[i]) - m_base) >> keyShift) << 32 | std::uint64_t(entries[i].a) << 16 | entries[i].b;
+    for (int pass = 0; pass < 2; ++pass) {
+        const int shift = 32 + 11 * pass;
+        std::array<std::uint32_t, 2049> start {};
+        for (std::uint64_t item : items)
+            ++start[((item >> shift) & 2047) + 1];
+        for (std::size_t b = 1; b < start.size(); ++b)
+            start[b] += start[b - 1];
+        for (std::uint64_t item : items)
+            other[start[(item >> shift) & 2047]++] = item;
+        items.swap(other);
     }
-    entries = std::move(sorted);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        entries[i] = {std::uint16_t(items[i] >> 16), std::uint16_t(items[i])};
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        for (std::size_t j = i; j > 0 && items[j - 1] >> 32 == items[j] >> 32; --j) {
+            if (!(value(entries[j - 1]) > value(entries[j])))
+                break;
+            std::swap(entries[j], entries[j - 1]);
+            std::swap(items[j], items[j - 1]);
+        }
+    }
+
+    // The index: each bucket's first entry, in one pass over the order.
+    const int bits = indexBits(entries.size());
+    m_shift = shiftFor(span, bits);
+    const std::size_t buckets = (std::size_t(1) << bits) + 1;
+    m_start.assign(buckets + 1, std::uint32_t(entries.size()));
+    for (std::size_t i = entries.size(); i-- > 0;)
+        m_start[bucketOf(value(entries[i]))] = std::uint32_t(i);
+    for (std::size_t b = buckets; b-- > 0;) // an empty bucket starts where the next does
+        m_start[b] = std::min(m_start[b], m_start[b + 1]);
+
+    // The map: about sixteen slivers to an entry, up to 2^24.
+    m_mapShift = shiftFor(span, std::min(bits + 6, 24));
+    m_map.assign(((span >> m_mapShift) >> 6) + 1, 0);
+    for (const Entry &e : entries) {
+        const std::uint64_t k = (bitsOf(value(e)) - m_base) >> m_mapShift;
+        m_map[k >> 6] |= std::uint64_t(1) << (k & 63);
+    }
 }
 
 std::uint64_t PairTable::bucketOf(double x) const
@@ -148,16 +184,34 @@ std::uint64_t PairTable::bucketOf(double x) const
     return (bitsOf(x) - m_base) >> m_shift;
 }
 
+bool PairTable::anyWithin(double lo, double hi) const
+{
+    if (entries.empty() || hi < value(entries.front()) || lo > value(entries.back()))
+        return false;
+    lo = std::max(lo, value(entries.front()));
+    hi = std::min(hi, value(entries.back()));
+    if (!(lo <= hi))
+        return true; // not a number: let the search decide
+    const std::uint64_t first = (bitsOf(lo) - m_base) >> m_mapShift;
+    const std::uint64_t last = (bitsOf(hi) - m_base) >> m_mapShift;
+    if (last - first > 512)
+        return true;
+    for (std::uint64_t k = first; k <= last; ++k)
+        if (m_map[k >> 6] >> (k & 63) & 1)
+            return true;
+    return false;
+}
+
 std::size_t PairTable::lowerBound(double x) const
 {
-    if (entries.empty() || !(x > entries.front().value))
+    if (entries.empty() || !(x > value(entries.front())))
         return 0;
-    if (x > entries.back().value)
+    if (x > value(entries.back()))
         return entries.size();
     const std::uint64_t b = bucketOf(x);
     auto first = entries.begin() + m_start[b], last = entries.begin() + m_start[b + 1];
     return std::size_t(
-        std::lower_bound(first, last, x, [](const Entry &e, double v) { return e.value < v; }) - entries.begin());
+        std::lower_bound(first, last, x, [this](const Entry &e, double v) { return value(e) < v; }) - entries.begin());
 }
 
 Collector::Collector(double target, double scale)

@@ -46,26 +46,40 @@ private:
 // Every network of two parts, a ≤ b, of one kind (series or parallel),
 // ascending by value.
 struct PairTable {
+    // Two indices into the part table: four bytes, so that a million of
+    // them sort and search in the caches; the value is worked out anew.
     struct Entry {
-        double value;
         std::uint16_t a;
         std::uint16_t b;
     };
     std::vector<Entry> entries;
 
     PairTable(const PartTable &parts, bool series);
+    double value(const Entry &e) const
+    {
+        const double x = m_values[e.a], y = m_values[e.b];
+        return m_series ? x + y : x * y / (x + y);
+    }
     // The first entry not below x, as std::lower_bound finds it, found
     // through the index in a handful of entries rather than twenty steps
     // over the whole table.
     std::size_t lowerBound(double x) const;
+    // Whether some entry may lie in [lo, hi]: false only where none does. A
+    // map of one bit per sliver of the values answers without touching the
+    // entries, which most searches near a tiny bound find none in.
+    bool anyWithin(double lo, double hi) const;
 
 private:
-    void sortByValue();
+    void sortByValue(const std::vector<double> &values);
     std::uint64_t bucketOf(double x) const;
 
+    const double *m_values;
+    bool m_series;
     std::uint64_t m_base = 0; // the bits of the least value
     int m_shift = 0;
     std::vector<std::uint32_t> m_start; // per bucket, its first entry
+    int m_mapShift = 0;
+    std::vector<std::uint64_t> m_map; // a bit per sliver of bits, set where an entry is
 };
 
 // std::lower_bound over an ascending range, searched outward from where
