@@ -31,21 +31,25 @@ std::vector<LegEntry> legsOf(const PartTable &table, int parts)
             legs.push_back({table.value[a], Shape::One, std::uint16_t(a), 0});
         return legs;
     }
-    // Each table is in order already: merge them.
-    std::vector<LegEntry> series, parallels;
-    auto fill = [&table](std::vector<LegEntry> &legs, bool inSeries) {
-        const PairTable pairs(table, inSeries);
-        legs.reserve(pairs.entries.size());
-        for (const PairTable::Entry &e : pairs.entries)
-            legs.push_back({pairs.value(e), inSeries ? Shape::Series2 : Shape::Parallel2, e.a, e.b});
-    };
-    // A million pairs each over E192: one table on another thread.
-    std::thread other(fill, std::ref(parallels), false);
-    fill(series, true);
+    // Each table is in order already: merge them. A million pairs each
+    // over E192: one table on another thread.
+    std::optional<PairTable> series, parallels;
+    std::thread other([&] { parallels.emplace(table, false); });
+    series.emplace(table, true);
     other.join();
-    legs.resize(series.size() + parallels.size());
-    std::merge(series.begin(), series.end(), parallels.begin(), parallels.end(), legs.begin(),
-        [](const LegEntry &l, const LegEntry &r) { return l.value < r.value; });
+    const auto &s = series->entries, &p = parallels->entries;
+    legs.reserve(s.size() + p.size());
+    std::size_t i = 0, j = 0;
+    while (i < s.size() || j < p.size()) {
+        const double x = i < s.size() ? series->value(s[i]) : 0, y = j < p.size() ? parallels->value(p[j]) : 0;
+        if (j == p.size() || (i < s.size() && x <= y)) {
+            legs.push_back({x, Shape::Series2, s[i].a, s[i].b});
+            ++i;
+        } else {
+            legs.push_back({y, Shape::Parallel2, p[j].a, p[j].b});
+            ++j;
+        }
+    }
     return legs;
 }
 

@@ -78,18 +78,7 @@ PairTable::PairTable(const PartTable &parts, bool series)
     : m_values(parts.value.data())
     , m_series(series)
 {
-    const std::size_t n = parts.size();
-    std::vector<double> values;
-    values.reserve(n * (n + 1) / 2);
-    entries.reserve(n * (n + 1) / 2);
-    for (std::size_t a = 0; a < n; ++a)
-        for (std::size_t b = a; b < n; ++b) {
-            if (b == a && parts.count[a] < 2)
-                continue;
-            entries.push_back({std::uint16_t(a), std::uint16_t(b)});
-            values.push_back(value(entries.back()));
-        }
-    sortByValue(values);
+    sortByValue(parts);
 }
 
 namespace {
@@ -127,17 +116,33 @@ int shiftFor(std::uint64_t span, int bits)
 // with its key; then, within the runs of one key, by value: several times
 // faster than a comparison sort over a million pairs, and each pass writes
 // to only 2048 places at a time.
-void PairTable::sortByValue(const std::vector<double> &values)
+void PairTable::sortByValue(const PartTable &parts)
 {
-    if (entries.empty())
+    // Every a ≤ b, a = b only where there are two; a value only grows with
+    // a and with b, so the least and the most are known before the pairs.
+    const std::size_t n = parts.size();
+    auto pairs = [&](std::size_t a) { return a + (parts.count[a] < 2); }; // the first b with a
+    std::size_t first = n;
+    for (std::size_t a = 0; a < n && first == n; ++a)
+        if (pairs(a) < n)
+            first = a;
+    if (first == n)
         return;
-    const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    m_base = bitsOf(*low);
-    const std::uint64_t span = bitsOf(*high) - m_base;
-    const int keyShift = shiftFor(span, 22);
-    std::vector<std::uint64_t> items(entries.size()), other(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        items[i] = ((bitsOf(values[i]) - m_base) >> keyShift) << 32 | std::uint64_t(entries[i].a) << 16 | entries[i].b;
+    const std::size_t last = parts.count[n - 1] >= 2 ? n - 1 : n - 2;
+    const std::uint64_t low = bitsOf(value({std::uint16_t(first), std::uint16_t(pairs(first))}));
+    const std::uint64_t high = bitsOf(value({std::uint16_t(last), std::uint16_t(n - 1)}));
+    const int keyShift = shiftFor(high - low, 22);
+    // Rounding may put a pair a hair past the ends: its key is the end's,
+    // and the pass by value below puts it in its place.
+    auto key = [&](double v) { return std::uint64_t((std::clamp(bitsOf(v), low, high) - low) >> keyShift); };
+    std::vector<std::uint64_t> items, other;
+    items.reserve(n * (n + 1) / 2);
+    for (std::size_t a = 0; a < n; ++a)
+        for (std::size_t b = pairs(a); b < n; ++b) {
+            const Entry e {std::uint16_t(a), std::uint16_t(b)};
+            items.push_back(key(value(e)) << 32 | std::uint64_t(a) << 16 | b);
+        }
+    other.resize(items.size());
     for (int pass = 0; pass < 2; ++pass) {
         const int shift = 32 + 11 * pass;
         std::array<std::uint32_t, 2049> start {};
@@ -149,6 +154,7 @@ void PairTable::sortByValue(const std::vector<double> &values)
             other[start[(item >> shift) & 2047]++] = item;
         items.swap(other);
     }
+    entries.resize(items.size());
     for (std::size_t i = 0; i < items.size(); ++i)
         entries[i] = {std::uint16_t(items[i] >> 16), std::uint16_t(items[i])};
     for (std::size_t i = 1; i < items.size(); ++i) {
@@ -160,7 +166,10 @@ void PairTable::sortByValue(const std::vector<double> &values)
         }
     }
 
-    // The index: each bucket's first entry, in one pass over the order.
+    // The index: each bucket's first entry, in one pass over the order,
+    // between the ends as they are.
+    m_base = bitsOf(value(entries.front()));
+    const std::uint64_t span = bitsOf(value(entries.back())) - m_base;
     const int bits = indexBits(entries.size());
     m_shift = shiftFor(span, bits);
     const std::size_t buckets = (std::size_t(1) << bits) + 1;

@@ -70,7 +70,7 @@ struct PairTable {
     bool anyWithin(double lo, double hi) const;
 
 private:
-    void sortByValue(const std::vector<double> &values);
+    void sortByValue(const PartTable &parts);
     std::uint64_t bucketOf(double x) const;
 
     const double *m_values;
