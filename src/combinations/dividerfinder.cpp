@@ -8,6 +8,7 @@
 #include <limits>
 #include <set>
 #include <thread>
+#include <tuple>
 
 namespace Velmora {
 
@@ -241,12 +242,12 @@ Divider Search::verdict(const std::vector<DividerCandidate> &candidates) const
     std::optional<Divider> best;
     TieKey bestKey;
     Exact bestSpread; // how far the total is from the bounds' middle, squared
-    std::set<std::pair<Parts, std::pair<Shape, Shape>>> judged;
+    std::set<std::tuple<Shape, Parts, Shape, Parts>> judged;
     const Exact middleSquared = m_query.totalLowest * m_query.totalHighest;
     for (const DividerCandidate &c : candidates) {
         Parts upper = canonical(c.upper.shape, {c.upper.a, c.upper.b});
         Parts lower = canonical(c.lower.shape, {c.lower.a, c.lower.b});
-        if (!judged.insert({{upper[0], upper[1], lower[0], lower[1]}, {c.upper.shape, c.lower.shape}}).second)
+        if (!judged.emplace(c.upper.shape, upper, c.lower.shape, lower).second)
             continue;
         Divider d;
         d.upper = legOf(m_table, c.upper.shape, upper.data());

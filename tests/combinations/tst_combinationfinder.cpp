@@ -2,6 +2,7 @@
 
 #include "bruteforce.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -131,6 +132,10 @@ private slots:
     void answers();
     void exactText_data();
     void exactText();
+    void shapes_data();
+    void shapes();
+    void nothingToFind();
+    void shapeOrderBreaksTies();
 };
 
 void TestCombinationFinder::againstBruteForce_data()
@@ -147,6 +152,10 @@ void TestCombinationFinder::againstBruteForce_data()
         QTest::addRow("E12 %ld", target) << e12 << 4 << target;
     for (long target : {1370L, 100L, 4321L, 220L})
         QTest::addRow("E12 one of each %ld", target) << e12 << 1 << target;
+    // Four values, one of each: only (100 + 200) || (300 + 600) is 225,
+    // and 300 || 600 alone is 200.
+    for (long target : {225L, 240L, 1200L, 50L})
+        QTest::addRow("four, one of each %ld", target) << std::vector<long> {100, 200, 300, 600} << 1 << target;
 }
 
 // For each number of parts the finder's error is the least there is, its
@@ -259,6 +268,78 @@ void TestCombinationFinder::exactText()
     q.canonicalize();
     QCOMPARE(QString::fromStdString(fractionText(q)), fraction);
     QCOMPARE(QString::fromStdString(decimalText(q)), decimal);
+}
+
+// Each shape's value and text from parts of 1, 2, 3 and 4 ohms, worked out
+// by hand from its drawing.
+void TestCombinationFinder::shapes_data()
+{
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("value");
+
+    const std::pair<const char *, const char *> rows[] {
+        {"1", "1"},
+        {"1 + 2", "3"},
+        {"1 || 2", "2/3"},
+        {"1 + 2 + 3", "6"},
+        {"1 || 2 || 3", "6/11"},
+        {"(1 + 2) || 3", "3/2"},
+        {"(1 || 2) + 3", "11/3"},
+        {"1 + 2 + 3 + 4", "10"},
+        {"1 || 2 || 3 || 4", "12/25"},
+        {"(1 + 2) || (3 + 4)", "21/10"},
+        {"(1 || 2) + (3 || 4)", "50/21"},
+        {"(1 + 2 + 3) || 4", "12/5"},
+        {"(1 || 2 || 3) + 4", "50/11"},
+        {"((1 + 2) || 3) + 4", "11/2"},
+        {"((1 || 2) + 3) || 4", "44/23"},
+        {"(1 + 2) || 3 || 4", "12/11"},
+        {"(1 || 2) + 3 + 4", "23/3"},
+    };
+    static_assert(std::size(rows) == AllShapes.size());
+    for (Shape shape : AllShapes)
+        QTest::newRow(rows[int(shape)].first) << int(shape) << rows[int(shape)].first << rows[int(shape)].second;
+}
+
+void TestCombinationFinder::shapes()
+{
+    QFETCH(int, shape);
+    QFETCH(QString, text);
+    QFETCH(QString, value);
+
+    const auto s = Shape(shape);
+    const std::vector<Exact> parts {1, 2, 3, 4};
+    const std::vector<std::string> texts {"1", "2", "3", "4"};
+    QCOMPARE(partCount(s), int(text.count(QRegularExpression("[0-9]"))));
+    QCOMPARE(QString::fromStdString(networkText(s, texts)), text);
+    QCOMPARE(QString::fromStdString(fractionText(networkValue(s, std::span(parts).first(std::size_t(partCount(s)))))),
+        value);
+}
+
+// No answer for a target that is not positive, nor from an empty source.
+void TestCombinationFinder::nothingToFind()
+{
+    const PartSource e6 = seriesParts(ESeries::E6, {1, 0}, {1, 7}, 2000);
+    QVERIFY(findCombinations({Exact(0), 3, e6, nullptr}).empty());
+    QVERIFY(findCombinations({Exact(-100), 3, e6, nullptr}).empty());
+    QVERIFY(findCombinations({Exact(100), 3, {}, nullptr}).empty());
+    // Bounds that hold no value of the series.
+    QVERIFY(findCombinations({Exact(100), 3, seriesParts(ESeries::E6, {11, 0}, {14, 0}, 2000), nullptr}).empty());
+}
+
+// Of one of each of 100, 200, 300 and 600, (100 + 200) || (300 + 600) and
+// (100 || 300) + (200 || 600) are both 225, with the same parts: the
+// shapes' order decides.
+void TestCombinationFinder::shapeOrderBreaksTies()
+{
+    PartSource drawer;
+    for (long v : {600L, 300L, 200L, 100L})
+        drawer.push_back({{v, 0}, 1, 500});
+    const std::vector<Combination> found = findCombinations({Exact(225), 4, drawer, nullptr});
+    QCOMPARE(found.size(), std::size_t(4));
+    QCOMPARE(QString::fromStdString(text(found.back())), QStringLiteral("(100 + 200) || (300 + 600)"));
+    QVERIFY(found.back().exact());
 }
 
 QTEST_APPLESS_MAIN(TestCombinationFinder)
