@@ -293,8 +293,12 @@ bool DrawerDialog::fillFromSeries(ESeries series, const QString &low, const QStr
 void DrawerDialog::chooseImport()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Importa CSV"), QString(), csvFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        importAsking(path);
+}
+
+void DrawerDialog::importAsking(const QString &path)
+{
     bool replace = true;
     if (!m_store.drawer().empty()) {
         QMessageBox ask(QMessageBox::Question, tr("Importa CSV"),

@@ -29,6 +29,9 @@ public:
     // What the buttons do once the file or the series is chosen; each
     // false when refused, with the reason on show and the drawer as it was.
     bool importFile(const QString &path, bool replace);
+    // The file into the drawer, asking first whether to replace or add to
+    // what it holds, if anything.
+    void importAsking(const QString &path);
     bool exportFile(const QString &path);
     bool fillFromSeries(ESeries series, const QString &low, const QString &high, int count);
 

@@ -1,13 +1,17 @@
 #include "drawerdialog.h"
 #include "drawerstore.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -22,6 +26,8 @@ private slots:
     void addingJoinsLines();
     void editInPlaceAndDelete();
     void badImportLeavesTheDrawer();
+    void importIntoAFullDrawer_data();
+    void importIntoAFullDrawer();
 
 private:
     // "4700 x2, 10000 x1": what the table shows.
@@ -108,6 +114,50 @@ void TestDrawerDialog::badImportLeavesTheDrawer()
     QCOMPARE(table(), QStringLiteral("1000 x1"));
     QCOMPARE(m_store->drawer().lines().size(), std::size_t(1));
     QVERIFY2(message().contains(QStringLiteral("Riga 4: la quantità «uno»")), qPrintable(message()));
+}
+
+void TestDrawerDialog::importIntoAFullDrawer_data()
+{
+    QTest::addColumn<QString>("answer"); // the question's button
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("add") << "&Aggiungi"
+                         << "1000 x1, 4700 x3";
+    QTest::newRow("replace") << "&Sostituisci"
+                             << "4700 x2";
+    QTest::newRow("cancel") << "Cancel"
+                            << "1000 x1, 4700 x1";
+}
+
+// A file imported into a drawer that holds values: kept and added to, or
+// replaced, as the question is answered; nothing on cancelling.
+void TestDrawerDialog::importIntoAFullDrawer()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, after);
+    type(QStringLiteral("1k"));
+    type(QStringLiteral("4k7"));
+    const QString path = m_dir->filePath(QStringLiteral("parti.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("valore;quantità\n4k7;2\n");
+    file.close();
+
+    bool answered = false;
+    QTimer modal;
+    connect(&modal, &QTimer::timeout, this, [&] {
+        if (auto *ask = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); ask && !answered) {
+            for (QAbstractButton *b : ask->buttons())
+                if (b->text() == answer) {
+                    answered = true;
+                    b->click();
+                }
+        }
+    });
+    modal.start(20);
+    m_dialog->importAsking(path);
+    QVERIFY(answered);
+    QCOMPARE(table(), after);
 }
 
 QTEST_MAIN(TestDrawerDialog)

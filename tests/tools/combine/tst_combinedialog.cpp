@@ -197,6 +197,17 @@ void TestCombineDialog::answers()
         QCOMPARE(
             QAccessible::queryAccessibleInterface(const_cast<QLabel *>(label))->text(QAccessible::Name), label->text());
     const int last = int(expected.size() - 1) / 2;
+    // Each answer reads downwards: its title, its schematic, its details,
+    // then the next answer's title.
+    for (int n = 1; n <= last; ++n) {
+        const int title = control<QLabel>(m_dialog, QStringLiteral("answer%1Title").arg(n))->geometry().bottom();
+        const QRect schematic = control<NetworkView>(m_dialog, QStringLiteral("answer%1Schematic").arg(n))->geometry();
+        const QRect details = control<QLabel>(m_dialog, QStringLiteral("answer%1Details").arg(n))->geometry();
+        QVERIFY2(title < schematic.top() && schematic.bottom() < details.top(), qPrintable(QString::number(n)));
+        if (n < last)
+            QVERIFY(details.bottom()
+                < control<QLabel>(m_dialog, QStringLiteral("answer%1Title").arg(n + 1))->geometry().top());
+    }
     if (last > 0)
         QCOMPARE(
             control<NetworkView>(m_dialog, QStringLiteral("answer%1Schematic").arg(last))->accessibleName(), words);
