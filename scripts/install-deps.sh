@@ -4,6 +4,8 @@
 set -euo pipefail
 
 build=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation2 libgmp-dev pkgconf)
+# The label sheets of the gLabels template library, read when printing labels.
+build+=(glabels-data)
 # End-to-end: a real X server, real input, the accessibility bus, screenshots.
 tests=(xvfb xauth xdotool x11-utils x11-apps dbus dbus-x11 at-spi2-core python3-pyatspi)
 # The same under a native Wayland compositor, headless.
@@ -13,6 +15,7 @@ tests+=(weston qt6-wayland)
 build+=(librsvg2-bin dpkg-dev)
 tests+=(desktop-file-utils appstream binutils-mingw-w64-i686)
 tests+=(valgrind) # make test-valgrind
+tests+=(poppler-utils) # printed labels read back from their PDF
 tests+=(libbenchmark-dev libxcb1-dev) # the benchmarks in bench/
 
 case "${1:-run}" in
