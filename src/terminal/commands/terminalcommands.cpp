@@ -6,6 +6,7 @@
 #include "commandtable.h"
 #include "dividercommand.h"
 #include "identifycommand.h"
+#include "labelscommand.h"
 #include "smdcommand.h"
 #include "terminalcommand.h"
 #include "terminaloutput.h"
@@ -28,6 +29,7 @@ CommandTable commands()
         identifyCommand(),
         combineCommand(),
         dividerCommand(),
+        labelsCommand(),
     };
     return table;
 }

@@ -29,7 +29,8 @@ std::optional<ESeries> seriesNamed(const QString &name)
     return std::nullopt;
 }
 
-// Prints why the file is refused and returns 1; 0 with the drawer read.
+} // namespace
+
 int readDrawerFile(const CommandArguments &arguments, const QString &file, Drawer &drawer)
 {
     const QFileInfo info(file);
@@ -47,15 +48,14 @@ int readDrawerFile(const CommandArguments &arguments, const QString &file, Drawe
         return refuseInput(arguments, CombineCommandWording::drawerUnreadable(file, why));
     const QByteArray text = in.read(MostDrawerBytes + 1);
     if (text.size() > MostDrawerBytes) // grown since it was measured
-        return refuseInput(arguments, CombineCommandWording::drawerUnreadable(file, CombineCommandWording::fileTooLarge()));
+        return refuseInput(
+            arguments, CombineCommandWording::drawerUnreadable(file, CombineCommandWording::fileTooLarge()));
     const CsvReading reading = readDrawerCsv(std::string_view(text.constData(), std::size_t(text.size())));
     if (reading.error != CsvError::None)
         return refuseInput(arguments, CombineCommandWording::drawerRefusal(file, reading));
     drawer = reading.drawer;
     return 0;
 }
-
-} // namespace
 
 TerminalOption seriesOption()
 {
@@ -65,7 +65,8 @@ TerminalOption seriesOption()
     return {.name = QStringLiteral("--serie"),
         .valueName = QStringLiteral("EN"),
         .help = {QStringLiteral("Con combina e partitore: le parti di una serie, da E3"),
-            QStringLiteral("a E192 (se manca, E24), alla sua tolleranza usuale.")},
+            QStringLiteral("a E192 (se manca, E24), alla sua tolleranza usuale;"),
+            QStringLiteral("con etichette: i valori della serie da --da ad --a.")},
         .values = names};
 }
 
@@ -84,7 +85,7 @@ TerminalOption drawerOption()
         .valueName = QStringLiteral("FILE"),
         .help = {QStringLiteral("Con combina e partitore: solo le parti di un cassetto,"),
             QStringLiteral("un file CSV con le colonne valore e quantità, ognuna"),
-            QStringLiteral("al 5%; non vale con --serie.")}};
+            QStringLiteral("al 5%; non vale con --serie. Con etichette: i valori"), QStringLiteral("del cassetto.")}};
 }
 
 int readResistance(const CommandArguments &arguments, const QString &option, Decimal &value)
@@ -134,7 +135,8 @@ int readPartSource(const CommandArguments &arguments, PartSource &source)
     if (const int refused = readResistance(arguments, QStringLiteral("--max"), highest))
         return refused;
     if (compare(lowest, highest) > 0)
-        return refuseInput(arguments, CombineCommandWording::boundsCrossed(QStringLiteral("--min"), QStringLiteral("--max")));
+        return refuseInput(
+            arguments, CombineCommandWording::boundsCrossed(QStringLiteral("--min"), QStringLiteral("--max")));
     std::vector<Decimal> excluded;
     for (const QString &typed : arguments.allValues(u"--escludi")) {
         const ValueReading read = Wording::read(typed);

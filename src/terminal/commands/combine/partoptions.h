@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawer.h"
 #include "partsource.h"
 #include "terminaloption.h"
 
@@ -19,6 +20,10 @@ TerminalOption drawerOption();
 // tolerance between --min and --max where the command has them, without
 // every --escludi. Prints a refusal and returns its status; 0 when read.
 int readPartSource(const CommandArguments &arguments, PartSource &source);
+
+// A drawer's CSV file. Prints why the file is refused and returns 1; 0
+// with the drawer read.
+int readDrawerFile(const CommandArguments &arguments, const QString &file, Drawer &drawer);
 
 // --parti, a whole number from least to most; parts is left alone without
 // it. Prints a refusal and returns its status; 0 when read.

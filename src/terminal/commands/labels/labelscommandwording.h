@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+namespace Velmora {
+
+struct LabelSheet;
+
+// What etichette says.
+class LabelsCommandWording
+{
+    Q_DECLARE_TR_FUNCTIONS(LabelsCommandWording)
+
+public:
+    // "Avery J8157	A4	33	64 × 24,3 mm": a sheet on one line of --fogli.
+    static QString sheetLine(const LabelSheet &sheet);
+    // "64 × 24,3 mm", in the user's decimal separator.
+    static QString size(double width, double height);
+    static QString written(int labels, int pages, const QString &sheet, const QString &file);
+
+    static QString oneSource();
+    static QString rangeWithoutSeries();
+    static QString sheetsAlone();
+    static QString wantsOutput();
+    static QString noSuchSheet(const QString &typed, const QStringList &closest);
+    static QString skipRefusal(const QString &typed, int perSheet);
+    static QString offsetRefusal(const QString &typed, double most);
+    static QString scaleRefusal(const QString &typed, double least, double most);
+    static QString toleranceRefusal(const QString &typed);
+    static QString contentRefusal(const QString &typed, const QStringList &words);
+    static QString nothingLeft();
+    static QString noValues();
+    static QString tooMany(std::size_t count, std::size_t most);
+    static QString notWritten(const QString &file, const QString &reason);
+};
+
+} // namespace Velmora
