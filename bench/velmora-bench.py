@@ -13,6 +13,8 @@
   identify  the identification's worst case a person can enter, in process
   combine   the combination finder's worst cases, in process: four parts and a
             divider over E192, three parts over E24, and the baseline
+  labels    a hundred labels on four A4 pages, from the command line to the
+            PDF, exec to exit with no display
   instructions  the handlers counted in instructions under callgrind (not
             part of "all": slow, and needs valgrind)
 
@@ -34,7 +36,8 @@ import time
 
 TARGETS = {"identify_ms": 50.0, "terminal": 1.2, "startup": 1.65, "rss": 1.25, "handler_us": 50.0,
            "keystroke_us": 1000.0, "identify_window_us": 50000.0, "dialog_ms": 25.0,
-           "combina: 4 parts, E192": 50.0, "partitore: 4 parts, E192": 50.0, "combina: 3 parts, E24": 1.0}
+           "combina: 4 parts, E192": 50.0, "partitore: 4 parts, E192": 50.0, "combina: 3 parts, E24": 1.0,
+           "labels_ms": 1000.0}
 HANDLERS = ["select band 3, live recompute", "select band 3, 5 bands", "select band 3, 6 bands", "Calculate",
             "ClearAll", "value dialog: one keystroke", "identify window: one colour toggled, worst case",
             "Qt floor: list row change", "Qt floor: four lists cleared", "Qt floor: label text change"]
@@ -458,6 +461,33 @@ def combine(bindir, quick):
     return ok
 
 
+# A hundred values, as many labels, on Avery J8157 (33 a sheet): four pages.
+HUNDRED_VALUES = [f"{v}k" for v in range(1, 101)]
+
+
+def labels(bindir, runs, quick):
+    exe = os.path.join(bindir, "velmora")
+    times = []
+    with tempfile.TemporaryDirectory() as folder:
+        env = clean_env(folder)
+        env["XDG_CONFIG_HOME"] = folder  # no calibration of the user's
+        pdf = os.path.join(folder, "e.pdf")
+        cmd = [exe, "etichette", *HUNDRED_VALUES, "--foglio", "Avery J8157", "-o", pdf]
+        for round_ in range(runs + 2):
+            t = run_to_exit(cmd, env)
+            if round_ >= 2:
+                times.append(t)
+        answer = json.loads(subprocess.run(cmd + ["--json"], env=env, capture_output=True, text=True).stdout)
+    if (answer["etichette"], answer["pagine"]) != (100, 4):
+        raise BenchError(f"etichette wrote {answer}, not 100 labels on 4 pages")
+    wall = median(times)
+    ok = wall <= TARGETS["labels_ms"]
+    print(f"Labels: velmora etichette, 100 values on Avery J8157 (4 pages), exec to exit, no display; "
+          f"median of {runs}")
+    print(f"  {wall:.1f} ms for the PDF; target <= {TARGETS['labels_ms']:g} ms {verdict(ok, quick)}")
+    return ok
+
+
 def verdict(ok, quick):
     if quick:
         return "(not judged in a quick run)"
@@ -469,7 +499,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("command", nargs="?", default="all",
                         choices=["all", "startup", "phases", "handlers", "dialog", "idle", "terminal", "identify",
-                                 "combine", "instructions"])
+                                 "combine", "labels", "instructions"])
     parser.add_argument("--bin", default=os.path.join(here, "..", "build", "bench", "bin"),
                         help="where the bench preset put the programs (default: build/bench/bin)")
     parser.add_argument("--runs", type=int, default=30, help="start-up runs of each program (default 30)")
@@ -490,6 +520,7 @@ def main():
         "terminal": lambda: terminal(args.bin, args.runs, args.quick),
         "identify": lambda: identify(args.bin, args.quick),
         "combine": lambda: combine(args.bin, args.quick),
+        "labels": lambda: labels(args.bin, args.runs, args.quick),
         "instructions": lambda: instructions(args.bin),
     }
     # Counting instructions takes minutes and valgrind; it runs when asked.
