@@ -24,7 +24,8 @@ struct LabelSheet {
     QString description; // "Mailing Labels" (as the template has it, untranslated)
     QString paperName; // "A4", "US Letter", or "100 × 150 mm" for a paper with no name
     QSizeF paper; // mm
-    QSizeF label; // mm: width × height (a round label or CD: its outer diameter both ways)
+    QSizeF label; // mm: width × height (a round label or CD: its outer diameter both ways; a CD cut down to a
+                  // card: the card)
     double radius = 0; // corner radius, mm (rectangles)
     double margin = 0; // the template's markup margin, mm: keep content this far inside the edge
     double hole = 0; // a CD's centre hole, diameter in mm
