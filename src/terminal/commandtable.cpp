@@ -91,9 +91,9 @@ QString helpText(CommandTable commands)
         += helpEntry(QStringLiteral("--json"), {QStringLiteral("La risposta come un oggetto JSON, per gli script.")});
     return QStringLiteral("Uso: velmora [opzioni]\n") + usage
         + QStringLiteral("Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e i codici dei\n"
-                         "resistori SMD, e trova le reti di resistori e i partitori che danno un\n"
-                         "valore. Senza comando apre la finestra; un comando risponde nel\n"
-                         "terminale, senza finestra.\n"
+                         "resistori SMD, trova le reti di resistori e i partitori che danno un\n"
+                         "valore e stampa le etichette del cassetto. Senza comando apre la\n"
+                         "finestra; un comando risponde nel terminale, senza finestra.\n"
                          "\n"
                          "Comandi:\n")
         + described + QStringLiteral("\nOpzioni dei comandi:\n") + options

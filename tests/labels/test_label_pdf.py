@@ -4,6 +4,7 @@ word boxes from poppler's pdftotext -bbox, the bands' colours from pixels
 rendered by pdftoppm. The sheets' geometry and the E12 codes are typed here
 from the makers' and the standard's tables."""
 
+import json
 import os
 import re
 import subprocess
@@ -136,13 +137,29 @@ def main():
             check(sorted(labels) == list(range(33 if number == 0 else 28)),
                   f"[{locale}] page {number + 1}: labels at {sorted(labels)}")
             for p in sorted(labels):
-                codes.append(labels[p][0][0])  # the first word of a label is its code
+                codes.append(min(labels[p], key=lambda w: w[2])[0])  # the code stands highest
         check(codes == CODES, f"[{locale}] codes in order: {codes}")
         # The value in the locale's separator, its tolerance, the SMD codes.
         first, fifteenth = (labels_on(J8157, pages[0])[0][p] for p in (0, 26))
         check([w[0] for w in fifteenth][:5] == ["1K5", f"1{point}5", "kΩ", "±", "5%"],
               f"[{locale}] 1K5's first words: {[w[0] for w in fifteenth][:5]}")
         check("SMD" in [w[0] for w in first] and "100" in [w[0] for w in first], f"[{locale}] 10R's SMD codes")
+
+        # The drawer: each value once, or a label a part; typed values sorted,
+        # a value typed twice once unless repeated.
+        with open("cassetto.csv", "w", encoding="utf-8") as f:
+            f.write("valore,quantità\n4k7,3\n1k,2\n")
+        for args, labels, pages in ((["--cassetto", "cassetto.csv"], 2, 1),
+                                    (["--cassetto", "cassetto.csv", "--ripeti"], 5, 1),
+                                    (["4k7", "1k", "4700", "--ripeti", "--salta", "31"], 3, 2),
+                                    (["4k7", "1k", "4700"], 2, 1)):
+            answer = run(program, args + ["-o", "d.pdf", "--json"], env)
+            shown = json.loads(answer.stdout) if answer.returncode == 0 else answer.stderr
+            check(shown == {"file": os.path.abspath("d.pdf"), "etichette": labels, "pagine": pages,
+                            "foglio": "Avery J8157", "carta": "A4", "saltate": 31 if "--salta" in args else 0},
+                  f"[{locale}] {' '.join(args)} --json: {shown}")
+        codes = [min(ws, key=lambda w: w[2])[0] for _, ws in sorted(labels_on(J8157, words("d.pdf")[0])[0].items())]
+        check(codes == ["1K0", "4K7"], f"[{locale}] typed values in order: {codes}")
 
     # The bands of the first label, 10 ohms: read across the drawing beside
     # each line of names.
@@ -189,24 +206,25 @@ def main():
     answer = run(program, ["4k7", "--foglio", "Avery J8517", "-o", "x.pdf"], env)
     check(answer.returncode == 1 and "Avery J8157" in answer.stderr and not os.path.exists("x.pdf"),
           f"unknown sheet: {answer.returncode} {answer.stderr!r}")
-    os.mkdir("locked")
-    os.chmod("locked", 0o500)
-    answer = run(program, ["4k7", "-o", "locked/e.pdf"], env)
-    check(answer.returncode == 1 and answer.stderr.startswith("Impossibile scrivere locked/e.pdf")
-          and os.listdir("locked") == [], f"unwritable: {answer.returncode} {answer.stderr!r} {os.listdir('locked')}")
     with open("kept.pdf", "w") as f:
         f.write("old")
+    answer = run(program, ["4k7", "-o", "kept.pdf/e.pdf"], env)  # a folder that is a file, even for root
+    check(answer.returncode == 1 and answer.stderr.startswith("velmora: Impossibile scrivere kept.pdf/e.pdf")
+          and answer.stderr.count("\n") == 1 and open("kept.pdf").read() == "old",
+          f"unwritable: {answer.returncode} {answer.stderr!r}")
     answer = run(program, ["4k7", "--salta", "33", "-o", "kept.pdf"], env)
     check(answer.returncode == 2 and open("kept.pdf").read() == "old", f"--salta 33: {answer.returncode}")
 
     # The sheets known: the installed library, and the built-ins without it.
-    listed = run(program, ["--fogli"], env).stdout.splitlines()
-    check("Avery J8157\tA4\t33\t64 × 24,3 mm" in listed and len(listed) > 1000, f"--fogli: {len(listed)} lines")
+    listed = [line.split("  ") for line in run(program, ["--fogli"], env).stdout.splitlines()]
+    listed = [[cell.strip() for cell in line if cell.strip()] for line in listed]
+    check(["Avery J8157", "A4", "33", "64 × 24,3 mm"] in listed and ["Herma 4283", "A4", "6", "192 × 39 mm"] in listed
+          and len(listed) > 1000, f"--fogli: {len(listed)} lines")
     alone = run(program, ["--fogli"], dict(env, XDG_DATA_DIRS=os.path.join(folder.name, "none"),
                                            XDG_DATA_HOME=os.path.join(folder.name, "none"))).stdout.splitlines()
-    check("Avery J8157\tA4\t33\t64 × 24,3 mm" in alone and "Avery 5160\tUS Letter\t30\t66,7 × 25,4 mm" in alone
-          and len(alone) < 20, f"--fogli without the library: {alone}")
-    os.chmod("locked", 0o700)
+    alone = [[cell.strip() for cell in line.split("  ") if cell.strip()] for line in alone]
+    check(["Avery J8157", "A4", "33", "64 × 24,3 mm"] in alone and ["Avery 5160", "US Letter", "30", "66,7 × 25,4 mm"]
+          in alone and len(alone) < 20, f"--fogli without the library: {alone}")
     return 1 if failures else 0
 
 

@@ -108,10 +108,7 @@ int listSheets(const CommandArguments &arguments)
             {QStringLiteral("modelli"), library.fromTemplates() ? QJsonValue(library.folder()) : QJsonValue()}});
         return 0;
     }
-    QString text;
-    for (const LabelSheet &sheet : library.sheets())
-        text += LabelsCommandWording::sheetLine(sheet) + u'\n';
-    print(stdout, text);
+    print(stdout, LabelsCommandWording::sheetList(library.sheets()));
     return 0;
 }
 

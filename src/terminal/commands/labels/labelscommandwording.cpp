@@ -23,12 +23,23 @@ QString LabelsCommandWording::size(double width, double height)
     return tr("%1 × %2 mm").arg(millimetres(width), millimetres(height));
 }
 
-QString LabelsCommandWording::sheetLine(const LabelSheet &sheet)
+QString LabelsCommandWording::sheetList(const std::vector<LabelSheet> &sheets)
 {
-    return QStringLiteral("%1\t%2\t%3\t%4")
-        .arg(sheet.name(), sheet.paperName)
-        .arg(sheet.count())
-        .arg(size(sheet.label.width(), sheet.label.height()));
+    // Columns two spaces apart, the count aligned right.
+    qsizetype name = 0, paper = 0, count = 0;
+    for (const LabelSheet &sheet : sheets) {
+        name = std::max(name, sheet.name().size());
+        paper = std::max(paper, sheet.paperName.size());
+        count = std::max(count, QString::number(sheet.count()).size());
+    }
+    QString text;
+    for (const LabelSheet &sheet : sheets)
+        text += QStringLiteral("%1  %2  %3  %4\n")
+                    .arg(sheet.name(), -int(name))
+                    .arg(sheet.paperName, -int(paper))
+                    .arg(sheet.count(), int(count))
+                    .arg(size(sheet.label.width(), sheet.label.height()));
+    return text;
 }
 
 QString LabelsCommandWording::written(int labels, int pages, const QString &sheet, const QString &file)

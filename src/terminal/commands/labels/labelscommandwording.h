@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace Velmora {
 
 struct LabelSheet;
@@ -14,8 +16,8 @@ class LabelsCommandWording
     Q_DECLARE_TR_FUNCTIONS(LabelsCommandWording)
 
 public:
-    // "Avery J8157	A4	33	64 × 24,3 mm": a sheet on one line of --fogli.
-    static QString sheetLine(const LabelSheet &sheet);
+    // --fogli: a sheet a line, in columns: "Avery J8157  A4  33  64 × 24,3 mm".
+    static QString sheetList(const std::vector<LabelSheet> &sheets);
     // "64 × 24,3 mm", in the user's decimal separator.
     static QString size(double width, double height);
     static QString written(int labels, int pages, const QString &sheet, const QString &file);
