@@ -943,13 +943,13 @@ void TestMainWindow::about()
     m_boxes->count = 0; // expected here
     for (const char *named : {"Da valore a colori", "Codice SMD", "Identifica resistore", "Combina resistori",
              "velmora bande", "velmora valore", "velmora smd", "velmora identifica", "velmora combina",
-             "velmora partitore"})
+             "velmora partitore", "velmora etichette"})
         QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
     QVERIFY(m_boxes->text.contains(QStringLiteral(
         "<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore, Combina resistori.</p>")));
     QVERIFY(m_boxes->text.contains(QStringLiteral(
-        "<p>Da terminale: velmora bande, velmora valore, velmora smd, velmora identifica, velmora combina e "
-        "velmora partitore (velmora --help).</p>")));
+        "<p>Da terminale: velmora bande, velmora valore, velmora smd, velmora identifica, velmora combina, "
+        "velmora partitore e velmora etichette (velmora --help).</p>")));
 }
 
 QTEST_MAIN(TestMainWindow)
