@@ -160,6 +160,16 @@ def main():
                   f"[{locale}] {' '.join(args)} --json: {shown}")
         codes = [min(ws, key=lambda w: w[2])[0] for _, ws in sorted(labels_on(J8157, words("d.pdf")[0])[0].items())]
         check(codes == ["1K0", "4K7"], f"[{locale}] typed values in order: {codes}")
+        # More than a print takes, counted part by part: refused, no file.
+        with open("grande.csv", "w", encoding="utf-8") as f:
+            f.write("valore;quantità\n1k;6000\n2k2;4001\n")
+        answer = run(program, ["--cassetto", "grande.csv", "--ripeti", "-o", "g.pdf", "--json"], env)
+        check(answer.returncode == 1 and "10000" in json.loads(answer.stdout)["errore"] and not os.path.exists("g.pdf"),
+              f"[{locale}] 10001 labels: {answer.returncode} {answer.stdout!r}")
+        sheets = json.loads(run(program, ["--fogli", "--json"], env).stdout)
+        check({"nome": "Avery J8157", "carta": "A4", "etichette": 33, "larghezza_mm": 64, "altezza_mm": 24.3}
+              in sheets["fogli"] and sheets["modelli"].endswith("libglabels-3.0/templates"),
+              f"[{locale}] --fogli --json: {sheets['modelli']}")
 
     # The bands of the first label, 10 ohms: read across the drawing beside
     # each line of names.

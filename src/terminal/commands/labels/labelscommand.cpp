@@ -155,7 +155,7 @@ int readValues(const CommandArguments &arguments, std::vector<Decimal> &values)
     if (values.empty())
         return refuseInput(arguments, LabelsCommandWording::noValues());
     if (values.size() > MostLabels)
-        return refuseInput(arguments, LabelsCommandWording::tooMany(values.size(), MostLabels));
+        return refuseInput(arguments, LabelsCommandWording::tooMany(MostLabels));
     return 0;
 }
 

@@ -116,9 +116,9 @@ QString LabelsCommandWording::noValues()
     return tr("Nessun valore da stampare.");
 }
 
-QString LabelsCommandWording::tooMany(std::size_t count, std::size_t most)
+QString LabelsCommandWording::tooMany(std::size_t most)
 {
-    return tr("Troppe etichette: %1, al più %2 per volta.").arg(count).arg(most);
+    return tr("Troppe etichette: se ne stampano al più %1 per volta.").arg(most);
 }
 
 QString LabelsCommandWording::notWritten(const QString &file, const QString &reason)

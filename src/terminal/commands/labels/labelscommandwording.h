@@ -34,7 +34,7 @@ public:
     static QString contentRefusal(const QString &typed, const QStringList &words);
     static QString nothingLeft();
     static QString noValues();
-    static QString tooMany(std::size_t count, std::size_t most);
+    static QString tooMany(std::size_t most);
     static QString notWritten(const QString &file, const QString &reason);
 };
 
