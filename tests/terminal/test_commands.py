@@ -228,6 +228,35 @@ CASES = [
     (BOTH, "combina 4k7", 0, OUT, "4700 Ohm = 4700, esatto; con le tolleranze da 4465 a 4935 Ohm"),
     (IT, "combina 9k --cassetto cassetto.csv", 0, OUT, "9000 Ohm ≈ 6800, errore −2200 Ohm (−24,4%); con le "
      "tolleranze da 6460 a 7140 Ohm\n9000 Ohm = 2200 + 6800, esatto; con le tolleranze da 8550 a 9450 Ohm"),
+    # Labels: what each refusal says; the PDFs themselves in tests/labels.
+    (BOTH, "etichette 4k7 -o uno.pdf", 0, OUT, "1 etichetta su 1 pagina in uno.pdf (Avery J8157)."),
+    (BOTH, "etichette 4k7 --serie E12 -o x.pdf", 2, ERR,
+     "velmora: etichette vuole dei valori, --serie oppure --cassetto, uno solo dei tre" + HINT),
+    (BOTH, "etichette -o x.pdf --json", 2, OUT,
+     {"errore": "etichette vuole dei valori, --serie oppure --cassetto, uno solo dei tre"}),
+    (BOTH, "etichette 4k7 --da 1 -o x.pdf", 2, ERR, "velmora: --da e --a valgono solo con --serie" + HINT),
+    (BOTH, "etichette 4k7", 2, ERR, "velmora: etichette vuole il file PDF da scrivere: -o FILE.pdf" + HINT),
+    (BOTH, "etichette --fogli 4k7", 2, ERR, "velmora: --fogli elenca i fogli e non vuole altro" + HINT),
+    (BOTH, "etichette 4k7 --salta 33 -o x.pdf", 2, ERR,
+     "velmora: --salta vuole un numero intero da 0 a 32 (il foglio ha 33 etichette), non 33" + HINT),
+    (BOTH, "etichette 4k7 --foglio 5160 --salta 30 -o x.pdf", 2, ERR,
+     "velmora: --salta vuole un numero intero da 0 a 29 (il foglio ha 30 etichette), non 30" + HINT),
+    (BOTH, "etichette 4k7 --salta 1x -o x.pdf", 2, ERR,
+     "velmora: --salta vuole un numero intero da 0 a 32 (il foglio ha 33 etichette), non 1x" + HINT),
+    (BOTH, "etichette 4k7 --scala 110,5 -o x.pdf", 2, ERR, "velmora: --scala vuole un percento fra 90 e 110, non "
+     "110,5" + HINT),
+    (BOTH, "etichette 4k7 --scostamento 20,1;0 -o x.pdf", 2, ERR, "velmora: --scostamento vuole X,Y in millimetri, "
+     "ognuno fra -20 e 20, per esempio 0.5,-1 oppure 0,5;-1; non 20,1;0" + HINT),
+    (BOTH, "etichette 4k7 --scostamento 1,2,3 -o x.pdf", 2, ERR, "velmora: --scostamento vuole X,Y in millimetri, "
+     "ognuno fra -20 e 20, per esempio 0.5,-1 oppure 0,5;-1; non 1,2,3" + HINT),
+    (BOTH, "etichette 4k7 --senza nomi,bande -o x.pdf", 2, ERR, "velmora: --senza vuole parole separate da virgole "
+     "fra codice, valore, tolleranza, 4bande, 5bande, nomi e smd, non nomi,bande" + HINT),
+    (BOTH, "etichette 4k7 --senza codice,valore,tolleranza,4bande,5bande,smd -o x.pdf", 2, ERR,
+     "velmora: con --senza così non resta niente da stampare" + HINT),
+    (BOTH, "etichette 4k7 --tolleranza 0 -o x.pdf", 2, ERR,
+     "velmora: --tolleranza vuole un percento, come 5 o 0,25, non 0" + HINT),
+    (BOTH, "etichette 0 -o x.pdf", 1, ERR, "velmora: 0 Ohm è un ponticello, senza colori né codici da stampare."),
+    (BOTH, "etichette --serie E12 --da 1,1 --a 1,15 -o x.pdf", 1, ERR, "velmora: Nessun valore da stampare."),
     (BOTH, "combina", 2, ERR, "velmora: combina vuole un valore, per esempio velmora combina 9k" + HINT),
     (BOTH, "combina 9k --parti 5", 2, ERR, "velmora: l'opzione --parti vuole 1, 2, 3 o 4, non «5»" + HINT),
     (BOTH, "combina 9k --parti=2x --json", 2, OUT, {"errore": "l'opzione --parti vuole 1, 2, 3 o 4, non «2x»"}),

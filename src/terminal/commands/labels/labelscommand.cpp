@@ -147,7 +147,7 @@ int readValues(const CommandArguments &arguments, std::vector<Decimal> &values)
             if (!read.value)
                 return refuseInput(arguments, Wording::readRefusal(read, typed));
             if (read.value->significand == 0)
-                return refuseInput(arguments, Wording::readRefusal(read, typed) + LabelsCommandWording::noValues());
+                return refuseInput(arguments, LabelsCommandWording::jumper());
             values.push_back(*read.value);
         }
         values = labelValues(std::move(values), repeat);

@@ -116,6 +116,11 @@ QString LabelsCommandWording::noValues()
     return tr("Nessun valore da stampare.");
 }
 
+QString LabelsCommandWording::jumper()
+{
+    return tr("0 Ohm è un ponticello, senza colori né codici da stampare.");
+}
+
 QString LabelsCommandWording::tooMany(std::size_t most)
 {
     return tr("Troppe etichette: se ne stampano al più %1 per volta.").arg(most);

@@ -34,6 +34,7 @@ public:
     static QString contentRefusal(const QString &typed, const QStringList &words);
     static QString nothingLeft();
     static QString noValues();
+    static QString jumper();
     static QString tooMany(std::size_t most);
     static QString notWritten(const QString &file, const QString &reason);
 };
