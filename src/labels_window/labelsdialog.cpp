@@ -510,8 +510,10 @@ void LabelsDialog::refresh()
         m_count->setText(tr("Troppe etichette: al più %1 in una stampa.").arg(MostLabels));
     else if (!saysSomething)
         m_count->setText(tr("Scegli almeno una cosa da scrivere sulle etichette."));
+    else if (!m_pages)
+        m_count->setText(tr("Nessun foglio su cui stampare."));
     else
-        m_count->setText(labelsAndPages(count, m_pages ? m_pages->pageCount() : 0));
+        m_count->setText(labelsAndPages(count, m_pages->pageCount()));
     m_printable = m_pages && count > 0 && count <= MostLabels && saysSomething;
     for (QPushButton *b : {m_printPreview, m_print, m_export})
         b->setEnabled(m_printable);

@@ -18,7 +18,8 @@ namespace {
 // Labels whose centres are this close in height are one row.
 constexpr double RowTolerance = 0.5; // mm
 
-// "1–5, 8": the used positions as a person counts them, runs joined.
+// "1–5, 8": the used positions as a person counts them, runs of three or
+// more joined.
 QStringList runs(const std::set<int> &used)
 {
     QStringList items;
@@ -27,7 +28,11 @@ QStringList runs(const std::set<int> &used)
         int last = first;
         while (++it != used.end() && *it == last + 1)
             ++last;
-        items << (last == first ? QString::number(first + 1) : QStringLiteral("%1–%2").arg(first + 1).arg(last + 1));
+        if (last - first >= 2)
+            items << QStringLiteral("%1–%2").arg(first + 1).arg(last + 1);
+        else
+            for (int p = first; p <= last; ++p)
+                items << QString::number(p + 1);
     }
     return items;
 }
