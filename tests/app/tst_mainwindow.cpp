@@ -206,7 +206,8 @@ void TestMainWindow::menus_data()
     QTest::addColumn<int>("menu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items"); // text, then shortcut
-    QTest::newRow("File") << 0 << "&File" << QStringList {"Il mio &cassetto…", "", "&Esci", "Ctrl+Q"};
+    QTest::newRow("File") << 0 << "&File"
+                          << QStringList {"Il mio &cassetto…", "", "&Stampa etichette…", "Ctrl+P", "&Esci", "Ctrl+Q"};
     QTest::newRow("Modifica") << 1 << "&Modifica" << QStringList {"&Copia valore", "Ctrl+C"};
     QTest::newRow("Bande") << 2 << "&Bande"
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "4 bande, codice &completo", "",
@@ -941,9 +942,9 @@ void TestMainWindow::about()
     action(*m_window, QStringLiteral("&Informazioni su Velmora"))->trigger();
     QCOMPARE(m_boxes->count, 1);
     m_boxes->count = 0; // expected here
-    for (const char *named : {"Da valore a colori", "Codice SMD", "Identifica resistore", "Combina resistori",
-             "velmora bande", "velmora valore", "velmora smd", "velmora identifica", "velmora combina",
-             "velmora partitore"})
+    for (const char *named :
+        {"Da valore a colori", "Codice SMD", "Identifica resistore", "Combina resistori", "velmora bande",
+            "velmora valore", "velmora smd", "velmora identifica", "velmora combina", "velmora partitore"})
         QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
     QVERIFY(m_boxes->text.contains(QStringLiteral(
         "<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore, Combina resistori.</p>")));
