@@ -20,6 +20,7 @@ LabelPreview::LabelPreview(QWidget *parent)
     setObjectName(QStringLiteral("labelPreview"));
     setAccessibleName(tr("Anteprima della prima pagina"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(240, 340); // a page's labels still legible
 }
 
 QSize LabelPreview::sizeHint() const

@@ -35,7 +35,7 @@ namespace {
 
 const QString DefaultSheet = QStringLiteral("Avery J8157");
 constexpr ESeries DefaultSeries = ESeries::E12;
-constexpr int MessageWidth = 360;
+constexpr int MessageWidth = 320;
 
 struct Paper {
     const char *name;
@@ -236,7 +236,7 @@ QGridLayout *LabelsDialog::buildSource()
     m_drawerNote->setWordWrap(true);
     grid->addWidget(m_drawerNote, 6, 0, 1, 4);
 
-    m_repeat = new QCheckBox(tr("&Ripeti: un'etichetta per ogni valore ripetuto o pezzo nel cassetto"), this);
+    m_repeat = new QCheckBox(tr("&Ripeti: un'etichetta per ogni ripetizione o pezzo"), this);
     m_repeat->setObjectName(QStringLiteral("repeatCheck"));
     grid->addWidget(m_repeat, 7, 0, 1, 4);
     // The labels that change carry no accessible name: a screen reader
