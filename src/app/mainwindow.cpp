@@ -3,6 +3,7 @@
 #include "drawerdialog.h"
 #include "drawerstore.h"
 #include "form1.h"
+#include "labelsdialog.h"
 #include "layoutfont.h"
 #include "registeredtools.h"
 #include "schemeregistry.h"
@@ -63,12 +64,18 @@ void MainWindow::buildMenus()
     menuBar()->setFont(layoutFont(Layout::Font::Default));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Il mio &cassetto…"), this, &MainWindow::openDrawer);
+    // S, not E, which is Esci's.
+    file->addAction(
+            QStringLiteral("&Stampa etichette…"), QKeySequence(Qt::CTRL | Qt::Key_P), this, &MainWindow::openLabels)
+        ->setShortcutContext(Qt::ApplicationShortcut);
     QAction *quit = file->addAction(QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
         for (ToolDialog *tool : m_tools)
             if (tool)
                 tool->close();
         if (m_drawerDialog)
             m_drawerDialog->close();
+        if (m_labelsDialog)
+            m_labelsDialog->close();
         close();
     });
     // These work from the tools' windows too.
@@ -177,6 +184,7 @@ void MainWindow::showAbout()
         QStringLiteral("<p><b>Velmora</b> %1</p>"
                        "<p>Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e ne mostra il valore.</p>"
                        "<p>Nel menu Strumenti: %2.</p>"
+                       "<p>Nel menu File: Il mio cassetto e Stampa etichette.</p>"
                        "<p>Da terminale: %4 e %5 (velmora --help).</p>"
                        "<p>Qt %3</p>")
             .arg(QCoreApplication::applicationVersion(), tools.join(QStringLiteral(", ")),
@@ -203,6 +211,15 @@ void MainWindow::openDrawer()
     m_drawerDialog->show();
     m_drawerDialog->raise();
     m_drawerDialog->activateWindow();
+}
+
+void MainWindow::openLabels()
+{
+    if (!m_labelsDialog)
+        m_labelsDialog = new LabelsDialog(*m_toolContext, this);
+    m_labelsDialog->show();
+    m_labelsDialog->raise();
+    m_labelsDialog->activateWindow();
 }
 
 void MainWindow::reportDrawerFile()

@@ -17,6 +17,7 @@ namespace Velmora {
 class BandForm;
 class DrawerDialog;
 class DrawerStore;
+class LabelsDialog;
 class ToolContext;
 class ToolDialog;
 
@@ -46,6 +47,7 @@ private:
     void showAbout();
     void openTool(std::size_t index);
     void openDrawer();
+    void openLabels();
     void reportDrawerFile();
     void showInItsWindow(const Reading &reading);
     void readingChanged(BandForm *form, const Reading &reading);
@@ -63,6 +65,7 @@ private:
     std::vector<QPointer<ToolDialog>> m_tools; // by registered tool, once opened
     DrawerStore *m_drawer = nullptr;
     QPointer<DrawerDialog> m_drawerDialog; // once opened
+    QPointer<LabelsDialog> m_labelsDialog; // once opened
 };
 
 } // namespace Velmora

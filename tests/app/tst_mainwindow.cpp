@@ -206,7 +206,8 @@ void TestMainWindow::menus_data()
     QTest::addColumn<int>("menu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items"); // text, then shortcut
-    QTest::newRow("File") << 0 << "&File" << QStringList {"Il mio &cassetto…", "", "&Esci", "Ctrl+Q"};
+    QTest::newRow("File") << 0 << "&File"
+                          << QStringList {"Il mio &cassetto…", "", "&Stampa etichette…", "Ctrl+P", "&Esci", "Ctrl+Q"};
     QTest::newRow("Modifica") << 1 << "&Modifica" << QStringList {"&Copia valore", "Ctrl+C"};
     QTest::newRow("Bande") << 2 << "&Bande"
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "4 bande, codice &completo", "",
