@@ -948,6 +948,7 @@ void TestMainWindow::about()
         QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
     QVERIFY(m_boxes->text.contains(QStringLiteral(
         "<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore, Combina resistori.</p>")));
+    QVERIFY(m_boxes->text.contains(QStringLiteral("<p>Nel menu File: Il mio cassetto e Stampa etichette.</p>")));
     QVERIFY(m_boxes->text.contains(QStringLiteral(
         "<p>Da terminale: velmora bande, velmora valore, velmora smd, velmora identifica, velmora combina, "
         "velmora partitore e velmora etichette (velmora --help).</p>")));
