@@ -1,6 +1,7 @@
 // Labels on a sheet: where each value goes past the used positions, how
 // many pages, the paper as the page, the calibration's move and scale in
 // painted pixels, and a PDF written whole or not at all.
+#include "ink.h"
 #include "labelpages.h"
 #include "labelpdf.h"
 
@@ -38,12 +39,7 @@ QRect inkOf(const LabelPages &pages)
     QPainter painter(&image);
     pages.paintPage(painter, 0);
     painter.end();
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                box |= QRect(x, y, 1, 1);
-    return box;
+    return inked(image);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // What a value's label says, and how it fits its label: every text and
 // band typed from the colour code and the marking tables, the order in which
 // lines give way, and no ink outside the box, measured in painted pixels.
+#include "ink.h"
 #include "labelpainter.h"
 #include "labeltext.h"
 
@@ -17,17 +18,6 @@ namespace {
 QString local(QString text)
 {
     return text.replace(QLatin1Char(','), QLocale().decimalPoint());
-}
-
-// The first and last rows and columns holding anything but white.
-QRect inked(const QImage &image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                box |= QRect(x, y, 1, 1);
-    return box;
 }
 
 QImage painted(const LabelContent &content, const LabelText &text, QSizeF box, double dpi, QRectF *where)
