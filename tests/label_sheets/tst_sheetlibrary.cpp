@@ -201,6 +201,9 @@ void TestSheetLibrary::find_data()
     QTest::newRow("part alone, swapped") << "4238"
                                          << ""
                                          << "Herma 4283";
+    QTest::newRow("three off a short part") << "4999"
+                                            << ""
+                                            << "";
     QTest::newRow("nothing near") << "xyzzy"
                                   << ""
                                   << "";

@@ -17,7 +17,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -61,6 +65,7 @@ private slots:
     void customGrid();
     void exportsPdf();
     void previewFollowsTheSheet();
+    void printing();
 
 private:
     QString count() const { return control<QLabel>(m_dialog, "countLabel")->text(); }
@@ -226,6 +231,8 @@ void TestLabelsDialog::usedPositions()
     QTest::keyClick(map, Qt::Key_Space);
     QTest::keyClick(map, Qt::Key_Down);
     QTest::keyClick(map, Qt::Key_Left);
+    QTest::keyClick(map, Qt::Key_Right);
+    QTest::keyClick(map, Qt::Key_Left);
     QTest::keyClick(map, Qt::Key_Space);
     QCOMPARE(map->accessibleDescription(), "Posizione 10 di 33, usata. Usate: 1–5 e 10.");
     control<QSpinBox>(m_dialog, "skipBox")->setValue(2);
@@ -313,6 +320,40 @@ void TestLabelsDialog::previewFollowsTheSheet()
     auto *sheets = control<QComboBox>(m_dialog, "sheetBox");
     sheets->setCurrentIndex(sheets->currentIndex() == 0 ? 1 : 0);
     QVERIFY(preview->pageImage() != before);
+    // One label, 4K7: its first page has the colour of its bands, where the
+    // sheet's outlines and the text are grey and black.
+    control<QRadioButton>(m_dialog, "valuesRadio")->setChecked(true);
+    QTest::keyClicks(control<QLineEdit>(m_dialog, "valuesEdit"), "4k7");
+    const QImage one = preview->pageImage();
+    bool coloured = false;
+    for (int y = 0; y < one.height() && !coloured; ++y)
+        for (int x = 0; x < one.width() && !coloured; ++x)
+            coloured = qBlue(one.pixel(x, y)) + 30 < qRed(one.pixel(x, y));
+    QVERIFY2(coloured, qPrintable(QStringLiteral("%1x%2").arg(one.width()).arg(one.height())));
+}
+
+// Stampa asks for the printer, and the print preview shows every page.
+void TestLabelsDialog::printing()
+{
+    int asked = 0, previewed = 0;
+    const auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+                ++asked;
+                dialog->reject();
+            } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+                if (auto *widget = preview->findChild<QPrintPreviewWidget *>())
+                    previewed = widget->pageCount();
+                preview->reject();
+            }
+        });
+    };
+    answer();
+    control<QPushButton>(m_dialog, "printButton")->click();
+    QCOMPARE(asked, 1);
+    answer();
+    control<QPushButton>(m_dialog, "printPreviewButton")->click();
+    QCOMPARE(previewed, 2); // E12 from 10 to 1M on Avery J8157
 }
 
 QTEST_MAIN(TestLabelsDialog)
