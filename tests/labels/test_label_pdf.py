@@ -211,6 +211,29 @@ def main():
     check(answer.returncode == 0 and len(pages) == 2 and sorted(labels) == list(range(30)) and not outside,
           f"5160: {len(pages)} pages, labels {sorted(labels)}, outside {outside[:3]}")
 
+    # The calibration page: the rulers' millimetres every ten, across and
+    # down, moved and scaled with the page; the corrections named.
+    answer = run(program, ["--prova", "--foglio", "Avery J8157", "--scostamento", "1;2,5", "--scala", "99,5", "-o",
+                           "p.pdf"], env)
+    check(answer.stdout == "Pagina di prova in p.pdf (Avery J8157).\n", f"--prova says {answer.stdout!r}")
+    page = words("p.pdf")[0]
+    text = " ".join(w[0] for w in page)
+    check("Scostamento 1,0 × 2,5 mm, scala 99,5%" in text and "Avery J8157, A4" in text, f"--prova text: {text[:300]}")
+    # Across: under the top edge, right of the ruler down; down: left of 10 mm.
+    across = [w for w in page if w[0].isdigit() and w[2] < 12 * MM and w[1] > 10 * MM]
+    down = [w for w in page if w[0].isdigit() and w[1] < 10 * MM]
+    check([w[0] for w in across] == [w[0] for w in down] == [str(t) for t in range(0, 101, 10)],
+          f"ruler numbers: {[w[0] for w in across]}, {[w[0] for w in down]}")
+    for ten in range(0, 101, 10):
+        across_ten = [w for w in across if w[0] == str(ten)]
+        down_ten = [w for w in down if w[0] == str(ten)]
+        # A tick at (10 + ten) mm, scaled by 99.5 % and moved by (1, 2.5) mm;
+        # its number just right of it, or just above.
+        at = ((10 + ten) * 0.995 + 1) * MM
+        check(len(across_ten) == 1 and 0 < across_ten[0][1] - at < 1.5 * MM, f"ruler across at {ten}: {across_ten}")
+        at = ((10 + ten) * 0.995 + 2.5) * MM
+        check(len(down_ten) == 1 and 0 < at - down_ten[0][4] < 1.5 * MM, f"ruler down at {ten}: {down_ten}")
+
     # Refusals: a sheet not known names the nearest; a file not writable
     # leaves none; either status 1 and one line.
     answer = run(program, ["4k7", "--foglio", "Avery J8517", "-o", "x.pdf"], env)

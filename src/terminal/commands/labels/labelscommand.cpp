@@ -212,8 +212,10 @@ int run(const CommandArguments &arguments)
             return refuseUsage(arguments, LabelsCommandWording::sheetsAlone());
         return listSheets(arguments);
     }
+    // The calibration page needs no values, only the sheet and the file.
+    const bool testPage = arguments.isSet(u"--prova");
     std::vector<Decimal> values;
-    if (const int refused = readValues(arguments, values))
+    if (const int refused = testPage ? 0 : readValues(arguments, values))
         return refused;
     LabelContent content;
     if (const int refused = readContent(arguments, content))
@@ -241,6 +243,19 @@ int run(const CommandArguments &arguments)
 
     const auto gui = painting();
     LabelPages pages(*sheet, values, content);
+    if (testPage) {
+        pages.setCalibration(calibration);
+        const PdfOutcome outcome = writeCalibrationPdf(pages, *output);
+        if (!outcome.written)
+            return refuseInput(arguments, LabelsCommandWording::notWritten(*output, outcome.reason));
+        if (arguments.json)
+            printJson(
+                {{QStringLiteral("file"), QDir::current().absoluteFilePath(*output)}, {QStringLiteral("pagine"), 1},
+                    {QStringLiteral("foglio"), sheet->name()}, {QStringLiteral("carta"), sheet->paperName}});
+        else
+            print(stdout, LabelsCommandWording::testPageWritten(sheet->name(), *output) + u'\n');
+        return 0;
+    }
     std::set<int> used;
     for (int i = 0; i < skip; ++i)
         used.insert(i);
@@ -294,6 +309,10 @@ TerminalCommand labelsCommand()
             {.name = QStringLiteral("--fogli"),
                 .help = {QStringLiteral("Con etichette: elenca i fogli noti, uno per riga: nome,"),
                     QStringLiteral("carta, etichette per foglio, misura dell'etichetta.")}},
+            {.name = QStringLiteral("--prova"),
+                .help = {QStringLiteral("Con etichette: al posto delle etichette la pagina di prova"),
+                    QStringLiteral("del foglio, con i contorni e due righelli di 100 mm, per"),
+                    QStringLiteral("calibrare la stampante.")}},
             {.name = QStringLiteral("--salta"),
                 .valueName = QStringLiteral("N"),
                 .help = {QStringLiteral("Con etichette: lascia le prime N etichette del primo"),

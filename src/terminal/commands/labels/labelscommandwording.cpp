@@ -49,6 +49,11 @@ QString LabelsCommandWording::written(int labels, int pages, const QString &shee
             pages == 1 ? tr("1 pagina") : tr("%1 pagine").arg(pages), file, sheet);
 }
 
+QString LabelsCommandWording::testPageWritten(const QString &sheet, const QString &file)
+{
+    return tr("Pagina di prova in %1 (%2).").arg(file, sheet);
+}
+
 QString LabelsCommandWording::oneSource()
 {
     return tr("etichette vuole dei valori, --serie oppure --cassetto, uno solo dei tre");

@@ -22,6 +22,7 @@ public:
     static QString size(double width, double height);
     static QString written(int labels, int pages, const QString &sheet, const QString &file);
 
+    static QString testPageWritten(const QString &sheet, const QString &file);
     static QString oneSource();
     static QString rangeWithoutSeries();
     static QString sheetsAlone();
