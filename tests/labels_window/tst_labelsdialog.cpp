@@ -238,6 +238,9 @@ void TestLabelsDialog::usedPositions()
     control<QSpinBox>(m_dialog, "skipBox")->setValue(2);
     QCOMPARE(map->accessibleDescription(), "Posizione 10 di 33, usata. Usate: 1, 2 e 10.");
     QCOMPARE(m_dialog->pages()->placements().front().position, 2);
+    // The first position clicked frees it.
+    QTest::mouseClick(map, Qt::LeftButton, {}, map->positionRect(0).center().toPoint());
+    QCOMPARE(map->accessibleDescription(), "Posizione 1 di 33, libera. Usate: 2 e 10.");
 }
 
 void TestLabelsDialog::calibrationKept()
