@@ -157,6 +157,8 @@ void TestLabelsDialog::counts()
     control<QCheckBox>(m_dialog, "repeatCheck")->setChecked(repeat);
     QCOMPARE(count(), expected);
     QCOMPARE(printable(), !expected.startsWith("Nessuna"));
+    // The sources' choices line up.
+    QCOMPARE(control<QRadioButton>(m_dialog, "valuesRadio")->x(), control<QRadioButton>(m_dialog, "seriesRadio")->x());
 }
 
 void TestLabelsDialog::refusalNamesTheValue_data()
@@ -212,8 +214,11 @@ void TestLabelsDialog::followsTheDrawer()
 // 33 of the first sheet (26), 33 on the second, 2 on the third.
 void TestLabelsDialog::usedPositions()
 {
-    control<QSpinBox>(m_dialog, "skipBox")->setValue(5);
     auto *map = control<SheetMap>(m_dialog, "sheetMap");
+    // Rectangular labels, drawn with their corners.
+    const QPoint corner = map->positionRect(0).topLeft().toPoint();
+    QVERIFY(map->grab().toImage().pixel(corner) != qRgb(255, 255, 255));
+    control<QSpinBox>(m_dialog, "skipBox")->setValue(5);
     QTest::mouseClick(map, Qt::LeftButton, {}, map->positionRect(7).center().toPoint());
     QCOMPARE(count(), "61 etichette, 3 pagine");
     QList<int> firstPage;
