@@ -26,10 +26,16 @@ std::vector<Colour> bandsOf(SchemeId id, Decimal ohms, int toleranceHundredths)
     const int toleranceBand = scheme.bandOf(BandKind::Tolerance);
     Reading base;
     base.scheme = id;
-    const int row = rowOfValue(scheme, toleranceBand, toleranceHundredths);
-    if (row < 0)
-        return {};
-    base.setRow(toleranceBand, row);
+    if (toleranceBand == 0) {
+        // Three bands: only the tolerance their missing band stands for.
+        if (scheme.impliedTolerance != toleranceHundredths)
+            return {};
+    } else {
+        const int row = rowOfValue(scheme, toleranceBand, toleranceHundredths);
+        if (row < 0)
+            return {};
+        base.setRow(toleranceBand, row);
+    }
     const BandChoice choice = bandsFor(base, ohms);
     if (choice.refusal != BandRefusal::None)
         return {};
@@ -61,6 +67,9 @@ LabelText LabelText::of(Decimal ohms, int toleranceHundredths)
     text.value = tr("%1 %2Ω").arg(utf8(prefixed.number), utf8(prefixed.prefix));
     text.tolerance = QStringLiteral("± ") + Wording::tolerance(toleranceHundredths);
     text.fourBands = bandsOf(SchemeId::FourBandsFullCode, ohms, toleranceHundredths);
+    // ± 20 % has no colour: such a part carries three bands.
+    if (text.fourBands.empty())
+        text.fourBands = bandsOf(SchemeId::ThreeBands, ohms, toleranceHundredths);
     text.fiveBands = bandsOf(SchemeId::FiveBands, ohms, toleranceHundredths);
     text.fourNames = names(text.fourBands);
     text.fiveNames = names(text.fiveBands);

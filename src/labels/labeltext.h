@@ -24,6 +24,8 @@ public:
     QString tolerance; // "± 5%"
     // The bands in four and in five, band 1 first: none where that code
     // cannot spell the value (4,75 kΩ in four bands) or lacks the tolerance.
+    // At ± 20 %, which no band colour says, the four are the three bands
+    // such a part carries.
     std::vector<Colour> fourBands;
     std::vector<Colour> fiveBands;
     QString fourNames; // "giallo viola rosso oro"

@@ -62,6 +62,9 @@ private slots:
         QTest::newRow("1R0 0,25%") << qint64(1) << 0 << 25
                                    << QStringList {"1R0", "1 Ω", "± 0,25%", "marrone nero oro azzurro",
                                           "marrone nero nero argento azzurro", "SMD 1R0 1R00 01Y"};
+        // ± 20 %: three bands, and no five-band code.
+        QTest::newRow("4K7 20%") << qint64(47) << 2 << 2000
+                                 << QStringList {"4K7", "4,7 kΩ", "± 20%", "giallo viola rosso", "", "SMD 472 4701"};
         QTest::newRow("10M 2%") << qint64(1) << 7 << 200
                                 << QStringList {"10M", "10 MΩ", "± 2%", "marrone nero azzurro rosso",
                                        "marrone nero nero verde rosso", "SMD 106 1005 01F"};
@@ -77,8 +80,8 @@ private slots:
         for (QString &s : says)
             s = local(s);
         QCOMPARE(shown, says);
-        QCOMPARE(text.fourBands.size(), says[3].isEmpty() ? 0u : 4u);
-        QCOMPARE(text.fiveBands.size(), 5u);
+        QCOMPARE(text.fourBands.size(), says[3].isEmpty() ? 0 : says[3].count(u' ') + 1u);
+        QCOMPARE(text.fiveBands.size(), says[4].isEmpty() ? 0u : 5u);
     }
 
     // The lines that give way as the box shrinks: always the first ones of
