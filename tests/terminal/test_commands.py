@@ -235,6 +235,8 @@ CASES = [
     (BOTH, "etichette -o x.pdf --json", 2, OUT,
      {"errore": "etichette vuole dei valori, --serie oppure --cassetto, uno solo dei tre"}),
     (BOTH, "etichette 4k7 --da 1 -o x.pdf", 2, ERR, "velmora: --da e --a valgono solo con --serie" + HINT),
+    (BOTH, "etichette --serie E7 -o x.pdf", 2, ERR, "velmora: l'opzione --serie vuole una serie da E3 a E192 (E3, "
+     "E6, E12, E24, E48, E96 o E192), non «E7»" + HINT),
     (BOTH, "etichette 4k7", 2, ERR, "velmora: etichette vuole il file PDF da scrivere: -o FILE.pdf" + HINT),
     (BOTH, "etichette --fogli 4k7", 2, ERR, "velmora: --fogli elenca i fogli e non vuole altro" + HINT),
     (BOTH, "etichette 4k7 --salta 33 -o x.pdf", 2, ERR,

@@ -21,6 +21,8 @@ constexpr int DrawerTolerance = 500;
 // Far beyond any drawer, and short of what would exhaust the memory.
 constexpr qint64 MostDrawerBytes = 16 * 1024 * 1024;
 
+} // namespace
+
 std::optional<ESeries> seriesNamed(const QString &name)
 {
     for (ESeries series : AllSeries)
@@ -28,8 +30,6 @@ std::optional<ESeries> seriesNamed(const QString &name)
             return series;
     return std::nullopt;
 }
-
-} // namespace
 
 int readDrawerFile(const CommandArguments &arguments, const QString &file, Drawer &drawer)
 {

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace Velmora {
 
 struct CommandArguments;
@@ -20,6 +22,9 @@ TerminalOption drawerOption();
 // tolerance between --min and --max where the command has them, without
 // every --escludi. Prints a refusal and returns its status; 0 when read.
 int readPartSource(const CommandArguments &arguments, PartSource &source);
+
+// A series by its name, in any case: "e12" is E12.
+std::optional<ESeries> seriesNamed(const QString &name);
 
 // A drawer's CSV file. Prints why the file is refused and returns 1; 0
 // with the drawer read.

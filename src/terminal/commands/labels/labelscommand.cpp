@@ -1,5 +1,6 @@
 #include "labelscommand.h"
 
+#include "combinecommandwording.h"
 #include "commandarguments.h"
 #include "labelpages.h"
 #include "labelpdf.h"
@@ -124,12 +125,9 @@ int readValues(const CommandArguments &arguments, std::vector<Decimal> &values)
         return refuseUsage(arguments, LabelsCommandWording::rangeWithoutSeries());
     const bool repeat = arguments.isSet(u"--ripeti");
     if (series) {
-        std::optional<ESeries> named;
-        for (ESeries s : AllSeries)
-            if (series->compare(QString::fromUtf8(seriesName(s)), Qt::CaseInsensitive) == 0)
-                named = s;
+        const std::optional<ESeries> named = seriesNamed(*series);
         if (!named)
-            return refuseUsage(arguments, QStringLiteral("serie sconosciuta: %1 (da E3 a E192)").arg(*series));
+            return refuseUsage(arguments, CombineCommandWording::noSuchSeries(*series));
         Decimal from = DefaultFrom, to = DefaultTo;
         if (const int refused = readResistance(arguments, QStringLiteral("--da"), from))
             return refused;
