@@ -1,5 +1,6 @@
 // Capacitor markings against values typed from the public tables: each
 // format's examples, each letter as every table gives it.
+#include "capacitortolerance.h"
 #include "capacitorvalue.h"
 
 #include <QTest>
@@ -69,6 +70,47 @@ constexpr ValueRow ValueRows[] {
     {"1234567890123456n", 0, 0, F::ThreeDigits, E::TooManyDigits},
 };
 
+using S = ToleranceSource;
+constexpr int Absolute = -1; // below holds hundredths of a pF
+
+struct Expected {
+    S source;
+    int below;
+    int above;
+};
+
+struct ToleranceRow {
+    const char *name;
+    char letter;
+    int ratedPicofarads; // 0 for none
+    std::vector<Expected> readings;
+};
+
+const ToleranceRow ToleranceRows[] {
+    {"B at 4,7 pF", 'B', 4, {{S::Agreed, 10, Absolute}}},
+    {"C at 10 pF", 'C', 10, {{S::Agreed, 25, Absolute}}},
+    {"C at 11 pF", 'C', 11, {{S::Agreed, 25, 25}}},
+    {"D at 100 nF", 'D', 100000, {{S::Agreed, 50, 50}}},
+    {"F at 1 pF", 'F', 1, {{S::Agreed, 100, Absolute}}},
+    {"F unrated", 'F', 0, {{S::Agreed, 100, Absolute}, {S::Agreed, 100, 100}}},
+    {"G", 'G', 0, {{S::Agreed, 200, 200}}},
+    {"J at 1 pF", 'J', 1, {{S::Agreed, 500, 500}}},
+    {"K", 'K', 0, {{S::Agreed, 1000, 1000}}},
+    {"M", 'M', 0, {{S::Agreed, 2000, 2000}}},
+    {"Z", 'Z', 0, {{S::Agreed, 2000, 8000}}},
+    {"S", 'S', 0, {{S::Agreed, 2000, 5000}}},
+    {"E", 'E', 0, {{S::ElectroTechOnline, 25, 25}, {S::Einhugur, 50, 50}}},
+    {"H", 'H', 0, {{S::ElectroTechOnline, 250, 250}, {S::Einhugur, 300, 300}}},
+    {"N", 'N', 0, {{S::ElectroTechOnline, 3000, 3000}, {S::Einhugur, 5, 5}}},
+    {"L", 'L', 0, {{S::ElectroTechOnline, 1500, 1500}}},
+    {"P", 'P', 0, {{S::ElectroTechOnline, 0, 10000}, {S::ThreeBmDesign, 0, 8000}}},
+    {"W", 'W', 0, {{S::ElectroTechOnline, 0, 20000}, {S::SignalPro, 2000, 4000}}},
+    {"X", 'X', 0, {{S::ElectroTechOnline, 2000, 4000}}},
+    {"Y", 'Y', 0, {{S::ThreeBmDesign, 0, 5000}, {S::SignalPro, 2000, 5000}}},
+    {"A", 'A', 0, {}},
+    {"lower-case k", 'k', 0, {}},
+};
+
 bool same(Decimal a, std::int64_t significand, int exponent)
 {
     return sameValue(a, Decimal {significand, exponent});
@@ -103,6 +145,32 @@ private slots:
         if (r.secondSignificand) {
             QVERIFY(same(reading.readings[1].farads, r.secondSignificand, -12));
             QCOMPARE(reading.readings[1].format, F::Picofarads);
+        }
+    }
+
+    void tolerance_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(ToleranceRows)); ++i)
+            QTest::addRow("%s", ToleranceRows[i].name) << i;
+    }
+    void tolerance()
+    {
+        QFETCH(int, row);
+        const ToleranceRow &r = ToleranceRows[row];
+        const std::optional<Decimal> rated
+            = r.ratedPicofarads ? std::optional(Decimal {r.ratedPicofarads, -12}) : std::nullopt;
+        const std::vector<CapacitorTolerance> readings = readToleranceLetter(r.letter, rated);
+        QCOMPARE(readings.size(), r.readings.size());
+        for (std::size_t i = 0; i < readings.size(); ++i) {
+            const Expected &e = r.readings[i];
+            QCOMPARE(readings[i].source, e.source);
+            QCOMPARE(readings[i].percent.has_value(), e.above != Absolute);
+            QCOMPARE(readings[i].absolute.has_value(), e.above == Absolute);
+            if (e.above == Absolute)
+                QVERIFY(same(*readings[i].absolute, e.below, -14));
+            else
+                QCOMPARE(*readings[i].percent, (Tolerance {e.below, e.above}));
         }
     }
 };
