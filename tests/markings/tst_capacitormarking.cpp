@@ -2,6 +2,7 @@
 // format's examples, each letter as every table gives it.
 #include "capacitortolerance.h"
 #include "capacitorvalue.h"
+#include "ratedvoltage.h"
 
 #include <QTest>
 
@@ -111,6 +112,90 @@ const ToleranceRow ToleranceRows[] {
     {"lower-case k", 'k', 0, {}},
 };
 
+struct VoltageRow {
+    const char *code;
+    std::int64_t tenthsOfVolt; // 0 where refused
+};
+
+// oriedza.blogspot.com's table and Panasonic's part numbers, typed in.
+constexpr VoltageRow EiaRows[] {
+    {"0E", 25},
+    {"0G", 40},
+    {"0L", 55},
+    {"0J", 63},
+    {"1A", 100},
+    {"1C", 160},
+    {"1D", 200},
+    {"1E", 250},
+    {"1V", 350},
+    {"1G", 400},
+    {"1H", 500},
+    {"1J", 630},
+    {"1K", 800},
+    {"2A", 1000},
+    {"2Q", 1100},
+    {"2B", 1250},
+    {"2C", 1600},
+    {"2Z", 1800},
+    {"2D", 2000},
+    {"2P", 2200},
+    {"2E", 2500},
+    {"2F", 3150},
+    {"2V", 3500},
+    {"2G", 4000},
+    {"2W", 4500},
+    {"2H", 5000},
+    {"2J", 6300},
+    {"2K", 8000},
+    {"3A", 10000},
+    {"1a", 0},
+    {"5A", 0},
+    {"2X", 0},
+    {"2", 0},
+    {"2AA", 0},
+    {"A1", 0},
+};
+
+struct TantalumRow {
+    char letter;
+    std::vector<std::pair<VoltageSource, int>> tenthsOfVolt;
+};
+
+const TantalumRow TantalumRows[] {
+    {'e', {{VoltageSource::TehDatasheet, 25}}},
+    {'G', {{VoltageSource::TehDatasheet, 40}}},
+    {'J', {{VoltageSource::TehDatasheet, 63}}},
+    {'A', {{VoltageSource::TehDatasheet, 100}, {VoltageSource::JohnGibson, 100}}},
+    {'B', {{VoltageSource::JohnGibson, 160}}},
+    {'C', {{VoltageSource::TehDatasheet, 160}, {VoltageSource::JohnGibson, 200}}},
+    {'D', {{VoltageSource::TehDatasheet, 200}, {VoltageSource::JohnGibson, 250}}},
+    {'E', {{VoltageSource::TehDatasheet, 250}, {VoltageSource::JohnGibson, 350}}},
+    {'F', {{VoltageSource::JohnGibson, 500}}},
+    {'V', {{VoltageSource::TehDatasheet, 350}}},
+    {'H', {{VoltageSource::TehDatasheet, 500}}},
+    {'K', {}},
+    {'a', {}},
+};
+
+struct WrittenRow {
+    const char *text;
+    std::int64_t tenthsOfVolt; // 0 where refused
+};
+
+constexpr WrittenRow WrittenRows[] {
+    {"50V", 500},
+    {"6,3V", 63},
+    {"6.3 V", 63},
+    {"630VDC", 6300},
+    {"1000V", 10000},
+    {"V", 0},
+    {"50", 0},
+    {",5V", 0},
+    {"5,V", 0},
+    {"5,0,0V", 0},
+    {"50 VV", 0},
+};
+
 bool same(Decimal a, std::int64_t significand, int exponent)
 {
     return sameValue(a, Decimal {significand, exponent});
@@ -172,6 +257,53 @@ private slots:
             else
                 QCOMPARE(*readings[i].percent, (Tolerance {e.below, e.above}));
         }
+    }
+
+    void eiaVoltage_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(EiaRows)); ++i)
+            QTest::addRow("%s", EiaRows[i].code) << i;
+    }
+    void eiaVoltage()
+    {
+        QFETCH(int, row);
+        const VoltageRow &r = EiaRows[row];
+        const std::optional<Decimal> volts = readEiaVoltageCode(r.code);
+        QCOMPARE(volts.has_value(), r.tenthsOfVolt != 0);
+        if (volts)
+            QVERIFY(same(*volts, r.tenthsOfVolt, -1));
+    }
+    void tantalumVoltage_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(TantalumRows)); ++i)
+            QTest::addRow("%c", TantalumRows[i].letter) << i;
+    }
+    void tantalumVoltage()
+    {
+        QFETCH(int, row);
+        const TantalumRow &r = TantalumRows[row];
+        const std::vector<RatedVoltage> readings = readTantalumVoltageLetter(r.letter);
+        QCOMPARE(readings.size(), r.tenthsOfVolt.size());
+        for (std::size_t i = 0; i < readings.size(); ++i) {
+            QCOMPARE(readings[i].source, r.tenthsOfVolt[i].first);
+            QVERIFY(same(readings[i].volts, r.tenthsOfVolt[i].second, -1));
+        }
+    }
+    void writtenVoltage_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(WrittenRows)); ++i)
+            QTest::addRow("%s", WrittenRows[i].text) << i;
+    }
+    void writtenVoltage()
+    {
+        QFETCH(int, row);
+        const std::optional<Decimal> volts = readWrittenVoltage(WrittenRows[row].text);
+        QCOMPARE(volts.has_value(), WrittenRows[row].tenthsOfVolt != 0);
+        if (volts)
+            QVERIFY(same(*volts, WrittenRows[row].tenthsOfVolt, -1));
     }
 };
 
