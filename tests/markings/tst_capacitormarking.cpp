@@ -2,6 +2,7 @@
 // format's examples, each letter as every table gives it.
 #include "capacitortolerance.h"
 #include "capacitorvalue.h"
+#include "dielectric.h"
 #include "ratedvoltage.h"
 
 #include <QTest>
@@ -196,6 +197,77 @@ constexpr WrittenRow WrittenRows[] {
     {"50 VV", 0},
 };
 
+using D = DielectricSource;
+
+struct Class1 {
+    std::int64_t tenthsOfPpm;
+    int tolerance;
+    D source;
+};
+
+struct Class1Row {
+    const char *code;
+    std::vector<Class1> readings;
+};
+
+// 3bmdesign.com's examples (C0G P0, B2G N030, U1G N075, P2G N150, S2H N330,
+// T2H N470, U2J N750, P3K N1500, R3L N2200, M7G P100) and the digit 4 both
+// ways.
+const Class1Row Class1Rows[] {
+    {"C0G", {{0, 30, D::Agreed}}},
+    {"NP0", {{0, 30, D::Agreed}}},
+    {"NPO", {{0, 30, D::Agreed}}},
+    {"COG", {{0, 30, D::Agreed}}},
+    {"B2G", {{-300, 30, D::Agreed}}},
+    {"U1G", {{-750, 30, D::Agreed}}},
+    {"P2G", {{-1500, 30, D::Agreed}}},
+    {"S2H", {{-3300, 60, D::Agreed}}},
+    {"T2H", {{-4700, 60, D::Agreed}}},
+    {"U2J", {{-7500, 120, D::Agreed}}},
+    {"P3K", {{-15000, 250, D::Agreed}}},
+    {"R3L", {{-22000, 500, D::Agreed}}},
+    {"M7G", {{1000, 30, D::Agreed}}},
+    {"B0M", {{-3, 1000, D::Agreed}}},
+    {"V8N", {{56000, 2500, D::Agreed}}},
+    {"M4G", {{10, 30, D::ShortTable}, {-100000, 30, D::LongTable}}},
+    {"M5G", {{10, 30, D::LongTable}}},
+    {"A9G", {{90000, 30, D::LongTable}}},
+    {"C0X", {}},
+    {"D0G", {}},
+    {"c0g", {}},
+    {"C0", {}},
+};
+
+struct Class2Row {
+    const char *code;
+    int lowest; // 0 where refused
+    int highest;
+    int below; // hundredths of a percent
+    int above;
+};
+
+constexpr Class2Row Class2Rows[] {
+    {"X7R", -55, 125, 1500, 1500},
+    {"X5R", -55, 85, 1500, 1500},
+    {"Y5V", -30, 85, 8200, 2200},
+    {"Z5U", 10, 85, 5600, 2200},
+    {"X8R", -55, 150, 1500, 1500},
+    {"X6S", -55, 105, 2200, 2200},
+    {"Y4T", -30, 65, 3300, 2200},
+    {"Z2A", 10, 45, 100, 100},
+    {"X9B", -55, 200, 150, 150},
+    {"X7C", -55, 125, 220, 220},
+    {"X7D", -55, 125, 330, 330},
+    {"X7E", -55, 125, 470, 470},
+    {"X7F", -55, 125, 750, 750},
+    {"X7P", -55, 125, 1000, 1000},
+    {"X3R", 0, 0, 0, 0},
+    {"W7R", 0, 0, 0, 0},
+    {"X7Q", 0, 0, 0, 0},
+    {"x7r", 0, 0, 0, 0},
+    {"X7RR", 0, 0, 0, 0},
+};
+
 bool same(Decimal a, std::int64_t significand, int exponent)
 {
     return sameValue(a, Decimal {significand, exponent});
@@ -304,6 +376,45 @@ private slots:
         QCOMPARE(volts.has_value(), WrittenRows[row].tenthsOfVolt != 0);
         if (volts)
             QVERIFY(same(*volts, WrittenRows[row].tenthsOfVolt, -1));
+    }
+
+    void compensating_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(Class1Rows)); ++i)
+            QTest::addRow("%s", Class1Rows[i].code) << i;
+    }
+    void compensating()
+    {
+        QFETCH(int, row);
+        const Class1Row &r = Class1Rows[row];
+        const std::vector<Dielectric> readings = readDielectric(r.code);
+        QCOMPARE(readings.size(), r.readings.size());
+        for (std::size_t i = 0; i < readings.size(); ++i) {
+            QCOMPARE(readings[i].kind, DielectricClass::Compensating);
+            QVERIFY(same(readings[i].coefficient, r.readings[i].tenthsOfPpm, -1));
+            QCOMPARE(readings[i].coefficientTolerance, r.readings[i].tolerance);
+            QCOMPARE(readings[i].source, r.readings[i].source);
+        }
+    }
+    void stable_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(Class2Rows)); ++i)
+            QTest::addRow("%s", Class2Rows[i].code) << i;
+    }
+    void stable()
+    {
+        QFETCH(int, row);
+        const Class2Row &r = Class2Rows[row];
+        const std::vector<Dielectric> readings = readDielectric(r.code);
+        QCOMPARE(readings.size(), r.highest ? 1u : 0u);
+        if (readings.empty())
+            return;
+        QCOMPARE(readings[0].kind, DielectricClass::Stable);
+        QCOMPARE(readings[0].lowestCelsius, r.lowest);
+        QCOMPARE(readings[0].highestCelsius, r.highest);
+        QCOMPARE(readings[0].change, (Tolerance {r.below, r.above}));
     }
 };
 
