@@ -28,9 +28,10 @@ struct Prefix {
     int exponent;
 };
 
-// Upper-case M is left out on purpose: it is refused, not read.
-constexpr Prefix Prefixes[] {
-    {"p", -12}, {"P", -12}, {"n", -9}, {"N", -9}, {"u", -6}, {"U", -6}, {"\xC2\xB5", -6}, {"\xCE\xBC", -6}, {"m", -3}};
+// Upper-case M is left out on purpose: it is refused, not read. R is
+// picofarads, as "4R7" prints 4,7 pF.
+constexpr Prefix Prefixes[] {{"p", -12}, {"P", -12}, {"n", -9}, {"N", -9}, {"u", -6}, {"U", -6}, {"\xC2\xB5", -6},
+    {"\xCE\xBC", -6}, {"m", -3}, {"R", -12}};
 
 std::optional<Prefix> prefixAt(std::string_view s)
 {
@@ -144,14 +145,15 @@ CapacitorValueReading readCapacitorValue(std::string_view text)
 
     // The letter code: the prefix between digits or before them, or after
     // whole digits alone, never with a separator, a space or F.
+    const CapacitorFormat code = prefix->text == "R" ? CapacitorFormat::RNotation : CapacitorFormat::LetterCode;
     if (!n.separator && !spaced) {
         const Number after = numberAt(rest, false);
         if (after.length > 0 && after.length == rest.size())
-            return one(build(n.whole, after.whole, prefix->exponent), CapacitorFormat::LetterCode);
+            return one(build(n.whole, after.whole, prefix->exponent), code);
         if (rest.empty())
-            return one(build(n.whole, {}, prefix->exponent), CapacitorFormat::LetterCode);
+            return one(build(n.whole, {}, prefix->exponent), code);
     }
-    if (n.length == 0 || (n.separator && n.whole.empty() && n.fraction.empty()))
+    if (n.length == 0 || code == CapacitorFormat::RNotation || (n.separator && n.whole.empty() && n.fraction.empty()))
         return refused(CapacitorValueError::Malformed);
     if (!rest.empty() && rest != "F")
         return refused(CapacitorValueError::Malformed);

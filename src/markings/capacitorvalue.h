@@ -12,6 +12,7 @@ enum class CapacitorFormat {
     ThreeDigits, // "104": two digits in pF and the number of zeros; 8 and 9 divide by 100 and 10
     Picofarads, // "47", and "470" besides 47 pF: picofarads as they are, as older parts print them
     LetterCode, // "4n7", "p47", "1m0", "100n": the prefix where the decimal point goes
+    RNotation, // "4R7", "0R5": R where the decimal point goes, in pF
     WrittenOut, // "0,1µF", "100 n", "220 µF"; a bare "0,1" is in µF, as small film parts print it
 };
 
@@ -36,7 +37,8 @@ struct CapacitorValueReading {
 
 // Reads a capacitance as printed or typed, spaces around it ignored. Either
 // "," or "." is the decimal separator. The prefixes are p, n, u, µ (U+00B5
-// or U+03BC) and m (milli), with P, N and U also in upper case; F after the
+// or U+03BC) and m (milli), with P, N and U also in upper case, and R for
+// picofarads in a letter code alone; F after the
 // prefix is optional where the value is written out, and absent from a
 // letter code.
 CapacitorValueReading readCapacitorValue(std::string_view text);

@@ -13,6 +13,7 @@ enum class VoltageSource {
     Eia, // the two-character code: a power of ten and a mantissa letter
     TehDatasheet, // a surface-mount tantalum datasheet (series TEH): the EIA mantissa letters alone
     JohnGibson, // johngibson.me, "Tantalum Capacitor Code Chart": A to F in order
+    WrittenOut, // "50V": the volts themselves
 };
 
 struct RatedVoltage {

@@ -1,9 +1,6 @@
 // Capacitor markings against values typed from the public tables: each
 // format's examples, each letter as every table gives it.
-#include "capacitortolerance.h"
-#include "capacitorvalue.h"
-#include "dielectric.h"
-#include "ratedvoltage.h"
+#include "capacitormarking.h"
 
 #include <QTest>
 
@@ -13,6 +10,10 @@ namespace {
 
 using F = CapacitorFormat;
 using E = CapacitorValueError;
+using S = ToleranceSource;
+using V = VoltageSource;
+using D = DielectricSource;
+using ME = CapacitorMarkingError;
 
 struct ValueRow {
     const char *text;
@@ -20,60 +21,29 @@ struct ValueRow {
     int exponent;
     F format;
     E error = E::None;
-    std::int64_t secondSignificand = 0; // a second reading in pF, where there is one
+    std::int64_t secondPicofarads = 0; // a second reading, where there is one
 };
 
-constexpr ValueRow ValueRows[] {
-    {"104", 1, -7, F::ThreeDigits},
-    {"473", 47, -9, F::ThreeDigits},
-    {"109", 1, -12, F::ThreeDigits},
-    {"338", 33, -14, F::ThreeDigits},
-    {"107", 1, -4, F::ThreeDigits},
-    {"470", 47, -12, F::ThreeDigits, E::None, 470},
-    {"100", 10, -12, F::ThreeDigits, E::None, 100},
-    {"47", 47, -12, F::Picofarads},
-    {"4n7", 47, -10, F::LetterCode},
-    {"4N7", 47, -10, F::LetterCode},
-    {"p47", 47, -14, F::LetterCode},
-    {"2u2", 22, -7, F::LetterCode},
-    {"2U2", 22, -7, F::LetterCode},
-    {"4\xC2\xB5"
-     "7",
-        47, -7, F::LetterCode},
-    {"4\xCE\xBC"
-     "7",
-        47, -7, F::LetterCode},
-    {"1m0", 1, -3, F::LetterCode},
-    {"n22", 22, -11, F::LetterCode},
-    {"100n", 1, -7, F::LetterCode},
-    {"0,1\xC2\xB5"
-     "F",
-        1, -7, F::WrittenOut},
-    {"0.1uF", 1, -7, F::WrittenOut},
-    {"100nF", 1, -7, F::WrittenOut},
-    {" 100 n ", 1, -7, F::WrittenOut},
-    {"4,7pF", 47, -13, F::WrittenOut},
-    {"220 \xCE\xBC"
-     "F",
-        22, -5, F::WrittenOut},
-    {"1F", 1, 0, F::WrittenOut},
-    {"0,1", 1, -7, F::WrittenOut},
-    {".047", 47, -9, F::WrittenOut},
-    {"", 0, 0, F::ThreeDigits, E::Empty},
-    {"1M0", 0, 0, F::ThreeDigits, E::MegaPrefix},
-    {"2,2MF", 0, 0, F::ThreeDigits, E::MegaPrefix},
-    {"4n7F", 0, 0, F::ThreeDigits, E::Malformed},
-    {"4n7n", 0, 0, F::ThreeDigits, E::Malformed},
-    {"n", 0, 0, F::ThreeDigits, E::Malformed},
-    {"4", 0, 0, F::ThreeDigits, E::Malformed},
-    {"1047", 0, 0, F::ThreeDigits, E::Malformed},
-    {"1,2,3n", 0, 0, F::ThreeDigits, E::Malformed},
-    {"4k7", 0, 0, F::ThreeDigits, E::Malformed},
-    {"1234567890123456n", 0, 0, F::ThreeDigits, E::TooManyDigits},
-};
+constexpr ValueRow ValueRows[] {{"104", 1, -7, F::ThreeDigits}, {"473", 47, -9, F::ThreeDigits},
+    {"109", 1, -12, F::ThreeDigits}, {"338", 33, -14, F::ThreeDigits}, {"107", 1, -4, F::ThreeDigits},
+    {"470", 47, -12, F::ThreeDigits, E::None, 470}, {"100", 10, -12, F::ThreeDigits, E::None, 100},
+    {"47", 47, -12, F::Picofarads}, {"4n7", 47, -10, F::LetterCode}, {"4N7", 47, -10, F::LetterCode},
+    {"p47", 47, -14, F::LetterCode}, {"2u2", 22, -7, F::LetterCode}, {"2U2", 22, -7, F::LetterCode},
+    {"4µ7", 47, -7, F::LetterCode}, {"4μ7", 47, -7, F::LetterCode}, {"1m0", 1, -3, F::LetterCode},
+    {"n22", 22, -11, F::LetterCode}, {"4R7", 47, -13, F::RNotation}, {"0R5", 5, -13, F::RNotation},
+    {"4,7R", 0, 0, F::RNotation, E::Malformed}, {"4R7F", 0, 0, F::RNotation, E::Malformed},
+    {"100n", 1, -7, F::LetterCode}, {"0,1µF", 1, -7, F::WrittenOut}, {"0.1uF", 1, -7, F::WrittenOut},
+    {"100nF", 1, -7, F::WrittenOut}, {" 100 n ", 1, -7, F::WrittenOut}, {"4,7pF", 47, -13, F::WrittenOut},
+    {"220 μF", 22, -5, F::WrittenOut}, {"1F", 1, 0, F::WrittenOut}, {"0,1", 1, -7, F::WrittenOut},
+    {".047", 47, -9, F::WrittenOut}, {"", 0, 0, F::ThreeDigits, E::Empty}, {"1M0", 0, 0, F::ThreeDigits, E::MegaPrefix},
+    {"2,2MF", 0, 0, F::ThreeDigits, E::MegaPrefix}, {"4n7F", 0, 0, F::ThreeDigits, E::Malformed},
+    {"4n7n", 0, 0, F::ThreeDigits, E::Malformed}, {"n", 0, 0, F::ThreeDigits, E::Malformed},
+    {"4", 0, 0, F::ThreeDigits, E::Malformed}, {"1047", 0, 0, F::ThreeDigits, E::Malformed},
+    {"1,2,3n", 0, 0, F::ThreeDigits, E::Malformed}, {"4k7", 0, 0, F::ThreeDigits, E::Malformed},
+    {"1234567890123456n", 0, 0, F::ThreeDigits, E::TooManyDigits}};
 
-using S = ToleranceSource;
 constexpr int Absolute = -1; // below holds hundredths of a pF
+constexpr int None = -2;
 
 struct Expected {
     S source;
@@ -88,30 +58,21 @@ struct ToleranceRow {
     std::vector<Expected> readings;
 };
 
-const ToleranceRow ToleranceRows[] {
-    {"B at 4,7 pF", 'B', 4, {{S::Agreed, 10, Absolute}}},
-    {"C at 10 pF", 'C', 10, {{S::Agreed, 25, Absolute}}},
-    {"C at 11 pF", 'C', 11, {{S::Agreed, 25, 25}}},
-    {"D at 100 nF", 'D', 100000, {{S::Agreed, 50, 50}}},
-    {"F at 1 pF", 'F', 1, {{S::Agreed, 100, Absolute}}},
-    {"F unrated", 'F', 0, {{S::Agreed, 100, Absolute}, {S::Agreed, 100, 100}}},
-    {"G", 'G', 0, {{S::Agreed, 200, 200}}},
-    {"J at 1 pF", 'J', 1, {{S::Agreed, 500, 500}}},
-    {"K", 'K', 0, {{S::Agreed, 1000, 1000}}},
-    {"M", 'M', 0, {{S::Agreed, 2000, 2000}}},
-    {"Z", 'Z', 0, {{S::Agreed, 2000, 8000}}},
-    {"S", 'S', 0, {{S::Agreed, 2000, 5000}}},
-    {"E", 'E', 0, {{S::ElectroTechOnline, 25, 25}, {S::Einhugur, 50, 50}}},
+const ToleranceRow ToleranceRows[] {{"B at 4 pF", 'B', 4, {{S::Agreed, 10, Absolute}}},
+    {"C at 10 pF", 'C', 10, {{S::Agreed, 25, Absolute}}}, {"C at 11 pF", 'C', 11, {{S::Agreed, 25, 25}}},
+    {"D at 100 nF", 'D', 100000, {{S::Agreed, 50, 50}}}, {"F at 1 pF", 'F', 1, {{S::Agreed, 100, Absolute}}},
+    {"F unrated", 'F', 0, {{S::Agreed, 100, Absolute}, {S::Agreed, 100, 100}}}, {"G", 'G', 0, {{S::Agreed, 200, 200}}},
+    {"J at 1 pF", 'J', 1, {{S::Agreed, 500, 500}}}, {"K", 'K', 0, {{S::Agreed, 1000, 1000}}},
+    {"M", 'M', 0, {{S::Agreed, 2000, 2000}}}, {"Z", 'Z', 0, {{S::Agreed, 2000, 8000}}},
+    {"S", 'S', 0, {{S::Agreed, 2000, 5000}}}, {"E", 'E', 0, {{S::ElectroTechOnline, 25, 25}, {S::Einhugur, 50, 50}}},
     {"H", 'H', 0, {{S::ElectroTechOnline, 250, 250}, {S::Einhugur, 300, 300}}},
     {"N", 'N', 0, {{S::ElectroTechOnline, 3000, 3000}, {S::Einhugur, 5, 5}}},
     {"L", 'L', 0, {{S::ElectroTechOnline, 1500, 1500}}},
     {"P", 'P', 0, {{S::ElectroTechOnline, 0, 10000}, {S::ThreeBmDesign, 0, 8000}}},
     {"W", 'W', 0, {{S::ElectroTechOnline, 0, 20000}, {S::SignalPro, 2000, 4000}}},
     {"X", 'X', 0, {{S::ElectroTechOnline, 2000, 4000}}},
-    {"Y", 'Y', 0, {{S::ThreeBmDesign, 0, 5000}, {S::SignalPro, 2000, 5000}}},
-    {"A", 'A', 0, {}},
-    {"lower-case k", 'k', 0, {}},
-};
+    {"Y", 'Y', 0, {{S::ThreeBmDesign, 0, 5000}, {S::SignalPro, 2000, 5000}}}, {"A", 'A', 0, {}},
+    {"lower-case k", 'k', 0, {}}};
 
 struct VoltageRow {
     const char *code;
@@ -119,158 +80,133 @@ struct VoltageRow {
 };
 
 // oriedza.blogspot.com's table and Panasonic's part numbers, typed in.
-constexpr VoltageRow EiaRows[] {
-    {"0E", 25},
-    {"0G", 40},
-    {"0L", 55},
-    {"0J", 63},
-    {"1A", 100},
-    {"1C", 160},
-    {"1D", 200},
-    {"1E", 250},
-    {"1V", 350},
-    {"1G", 400},
-    {"1H", 500},
-    {"1J", 630},
-    {"1K", 800},
-    {"2A", 1000},
-    {"2Q", 1100},
-    {"2B", 1250},
-    {"2C", 1600},
-    {"2Z", 1800},
-    {"2D", 2000},
-    {"2P", 2200},
-    {"2E", 2500},
-    {"2F", 3150},
-    {"2V", 3500},
-    {"2G", 4000},
-    {"2W", 4500},
-    {"2H", 5000},
-    {"2J", 6300},
-    {"2K", 8000},
-    {"3A", 10000},
-    {"1a", 0},
-    {"5A", 0},
-    {"2X", 0},
-    {"2", 0},
-    {"2AA", 0},
-    {"A1", 0},
-};
+constexpr VoltageRow EiaRows[] {{"0E", 25}, {"0G", 40}, {"0L", 55}, {"0J", 63}, {"1A", 100}, {"1C", 160}, {"1D", 200},
+    {"1E", 250}, {"1V", 350}, {"1G", 400}, {"1H", 500}, {"1J", 630}, {"1K", 800}, {"2A", 1000}, {"2Q", 1100},
+    {"2B", 1250}, {"2C", 1600}, {"2Z", 1800}, {"2D", 2000}, {"2P", 2200}, {"2E", 2500}, {"2F", 3150}, {"2V", 3500},
+    {"2G", 4000}, {"2W", 4500}, {"2H", 5000}, {"2J", 6300}, {"2K", 8000}, {"3A", 10000}, {"1a", 0}, {"5A", 0},
+    {"2X", 0}, {"2", 0}, {"2AA", 0}, {"A1", 0}};
+
+constexpr VoltageRow WrittenRows[] {{"50V", 500}, {"6,3V", 63}, {"6.3 V", 63}, {"630VDC", 6300}, {"V", 0}, {"50", 0},
+    {",5V", 0}, {"5,V", 0}, {"5,0,0V", 0}, {"50 VV", 0}};
 
 struct TantalumRow {
-    char letter;
-    std::vector<std::pair<VoltageSource, int>> tenthsOfVolt;
+    const char *letter;
+    std::vector<std::pair<V, int>> tenthsOfVolt;
 };
 
-const TantalumRow TantalumRows[] {
-    {'e', {{VoltageSource::TehDatasheet, 25}}},
-    {'G', {{VoltageSource::TehDatasheet, 40}}},
-    {'J', {{VoltageSource::TehDatasheet, 63}}},
-    {'A', {{VoltageSource::TehDatasheet, 100}, {VoltageSource::JohnGibson, 100}}},
-    {'B', {{VoltageSource::JohnGibson, 160}}},
-    {'C', {{VoltageSource::TehDatasheet, 160}, {VoltageSource::JohnGibson, 200}}},
-    {'D', {{VoltageSource::TehDatasheet, 200}, {VoltageSource::JohnGibson, 250}}},
-    {'E', {{VoltageSource::TehDatasheet, 250}, {VoltageSource::JohnGibson, 350}}},
-    {'F', {{VoltageSource::JohnGibson, 500}}},
-    {'V', {{VoltageSource::TehDatasheet, 350}}},
-    {'H', {{VoltageSource::TehDatasheet, 500}}},
-    {'K', {}},
-    {'a', {}},
-};
+const TantalumRow TantalumRows[] {{"e", {{V::TehDatasheet, 25}}}, {"G", {{V::TehDatasheet, 40}}},
+    {"J", {{V::TehDatasheet, 63}}}, {"A", {{V::TehDatasheet, 100}, {V::JohnGibson, 100}}},
+    {"B", {{V::JohnGibson, 160}}}, {"C", {{V::TehDatasheet, 160}, {V::JohnGibson, 200}}},
+    {"D", {{V::TehDatasheet, 200}, {V::JohnGibson, 250}}}, {"E", {{V::TehDatasheet, 250}, {V::JohnGibson, 350}}},
+    {"F", {{V::JohnGibson, 500}}}, {"V", {{V::TehDatasheet, 350}}}, {"H", {{V::TehDatasheet, 500}}}, {"K", {}},
+    {"a", {}}};
 
-struct WrittenRow {
-    const char *text;
-    std::int64_t tenthsOfVolt; // 0 where refused
-};
-
-constexpr WrittenRow WrittenRows[] {
-    {"50V", 500},
-    {"6,3V", 63},
-    {"6.3 V", 63},
-    {"630VDC", 6300},
-    {"1000V", 10000},
-    {"V", 0},
-    {"50", 0},
-    {",5V", 0},
-    {"5,V", 0},
-    {"5,0,0V", 0},
-    {"50 VV", 0},
-};
-
-using D = DielectricSource;
-
-struct Class1 {
-    std::int64_t tenthsOfPpm;
-    int tolerance;
-    D source;
-};
-
-struct Class1Row {
+// Class 1: tenths of a ppm/K, ppm/K either side, the source; class 2
+// (X, Y, Z first): lowest and highest °C, hundredths of a percent below and
+// above. 3bmdesign.com's class 1 examples (C0G P0, B2G N030, U1G N075, P2G
+// N150, S2H N330, T2H N470, U2J N750, P3K N1500, R3L N2200, M7G P100).
+struct DielectricRow {
     const char *code;
-    std::vector<Class1> readings;
+    std::vector<std::array<int, 4>> readings;
 };
 
-// 3bmdesign.com's examples (C0G P0, B2G N030, U1G N075, P2G N150, S2H N330,
-// T2H N470, U2J N750, P3K N1500, R3L N2200, M7G P100) and the digit 4 both
-// ways.
-const Class1Row Class1Rows[] {
-    {"C0G", {{0, 30, D::Agreed}}},
-    {"NP0", {{0, 30, D::Agreed}}},
-    {"NPO", {{0, 30, D::Agreed}}},
-    {"COG", {{0, 30, D::Agreed}}},
-    {"B2G", {{-300, 30, D::Agreed}}},
-    {"U1G", {{-750, 30, D::Agreed}}},
-    {"P2G", {{-1500, 30, D::Agreed}}},
-    {"S2H", {{-3300, 60, D::Agreed}}},
-    {"T2H", {{-4700, 60, D::Agreed}}},
-    {"U2J", {{-7500, 120, D::Agreed}}},
-    {"P3K", {{-15000, 250, D::Agreed}}},
-    {"R3L", {{-22000, 500, D::Agreed}}},
-    {"M7G", {{1000, 30, D::Agreed}}},
-    {"B0M", {{-3, 1000, D::Agreed}}},
-    {"V8N", {{56000, 2500, D::Agreed}}},
-    {"M4G", {{10, 30, D::ShortTable}, {-100000, 30, D::LongTable}}},
-    {"M5G", {{10, 30, D::LongTable}}},
-    {"A9G", {{90000, 30, D::LongTable}}},
-    {"C0X", {}},
-    {"D0G", {}},
-    {"c0g", {}},
-    {"C0", {}},
-};
+constexpr int A = int(D::Agreed), Short = int(D::ShortTable), Long = int(D::LongTable);
 
-struct Class2Row {
-    const char *code;
-    int lowest; // 0 where refused
-    int highest;
-    int below; // hundredths of a percent
+const DielectricRow DielectricRows[] {{"C0G", {{0, 30, A}}}, {"NP0", {{0, 30, A}}}, {"NPO", {{0, 30, A}}},
+    {"COG", {{0, 30, A}}}, {"B2G", {{-300, 30, A}}}, {"U1G", {{-750, 30, A}}}, {"P2G", {{-1500, 30, A}}},
+    {"S2H", {{-3300, 60, A}}}, {"T2H", {{-4700, 60, A}}}, {"U2J", {{-7500, 120, A}}}, {"P3K", {{-15000, 250, A}}},
+    {"R3L", {{-22000, 500, A}}}, {"M7G", {{1000, 30, A}}}, {"B0M", {{-3, 1000, A}}}, {"V8N", {{56000, 2500, A}}},
+    {"M4G", {{10, 30, Short}, {-100000, 30, Long}}}, {"M5G", {{10, 30, Long}}}, {"A9G", {{90000, 30, Long}}},
+    {"C0X", {}}, {"D0G", {}}, {"c0g", {}}, {"C0", {}}, {"X7R", {{-55, 125, 1500, 1500}}},
+    {"X5R", {{-55, 85, 1500, 1500}}}, {"Y5V", {{-30, 85, 8200, 2200}}}, {"Z5U", {{10, 85, 5600, 2200}}},
+    {"X8R", {{-55, 150, 1500, 1500}}}, {"X6S", {{-55, 105, 2200, 2200}}}, {"Y4T", {{-30, 65, 3300, 2200}}},
+    {"Z2A", {{10, 45, 100, 100}}}, {"X9B", {{-55, 200, 150, 150}}}, {"X7C", {{-55, 125, 220, 220}}},
+    {"X7D", {{-55, 125, 330, 330}}}, {"X7E", {{-55, 125, 470, 470}}}, {"X7F", {{-55, 125, 750, 750}}},
+    {"X7P", {{-55, 125, 1000, 1000}}}, {"X3R", {}}, {"W7R", {}}, {"X7Q", {}}, {"x7r", {}}, {"X7RR", {}}};
+
+struct Wanted {
+    std::int64_t picofarads; // 0 for none
+    int below; // tolerance, hundredths of a percent or of a pF (above Absolute); None for none
     int above;
+    int tenthsOfVolt; // 0 for none
+    V voltageSource;
+    int highestCelsius; // a class 2 dielectric's; -1 for class 1, 0 for none
+
+    bool operator==(const Wanted &) const = default;
 };
 
-constexpr Class2Row Class2Rows[] {
-    {"X7R", -55, 125, 1500, 1500},
-    {"X5R", -55, 85, 1500, 1500},
-    {"Y5V", -30, 85, 8200, 2200},
-    {"Z5U", 10, 85, 5600, 2200},
-    {"X8R", -55, 150, 1500, 1500},
-    {"X6S", -55, 105, 2200, 2200},
-    {"Y4T", -30, 65, 3300, 2200},
-    {"Z2A", 10, 45, 100, 100},
-    {"X9B", -55, 200, 150, 150},
-    {"X7C", -55, 125, 220, 220},
-    {"X7D", -55, 125, 330, 330},
-    {"X7E", -55, 125, 470, 470},
-    {"X7F", -55, 125, 750, 750},
-    {"X7P", -55, 125, 1000, 1000},
-    {"X3R", 0, 0, 0, 0},
-    {"W7R", 0, 0, 0, 0},
-    {"X7Q", 0, 0, 0, 0},
-    {"x7r", 0, 0, 0, 0},
-    {"X7RR", 0, 0, 0, 0},
+struct MarkingRow {
+    const char *text;
+    std::vector<Wanted> readings;
+    ME error = ME::None;
+    std::size_t badPart = 0;
 };
 
-bool same(Decimal a, std::int64_t significand, int exponent)
+constexpr int T = 100000000; // 100 µF in pF
+
+const MarkingRow MarkingRows[] {{"2A473J", {{47000, 500, 500, 1000, V::Eia, 0}}},
+    {"104K 50V", {{100000, 1000, 1000, 500, V::WrittenOut, 0}}}, {"X7R 104", {{100000, None, None, 0, V::Eia, 125}}},
+    {"C0G 4n7 J 100 V", {{4700, 500, 500, 1000, V::WrittenOut, -1}}},
+    {"107C",
+        {{T, 25, 25, 0, V::Eia, 0}, {T, None, None, 160, V::TehDatasheet, 0}, {T, None, None, 200, V::JohnGibson, 0}}},
+    {"106E",
+        {{T / 10, 25, 25, 0, V::Eia, 0}, {T / 10, 50, 50, 0, V::Eia, 0}, {T / 10, None, None, 250, V::TehDatasheet, 0},
+            {T / 10, None, None, 350, V::JohnGibson, 0}}},
+    {"473E", {{47000, 25, 25, 0, V::Eia, 0}, {47000, 50, 50, 0, V::Eia, 0}}},
+    {"100nF", {{100000, None, None, 0, V::Eia, 0}}}, {"4n7F", {{4700, 100, 100, 0, V::Eia, 0}}},
+    {"100nJ", {{100000, 500, 500, 0, V::Eia, 0}, {100000, None, None, 63, V::TehDatasheet, 0}}},
+    {"104N", {{104000, None, None, 0, V::Eia, 0}, {100000, 3000, 3000, 0, V::Eia, 0}, {100000, 5, 5, 0, V::Eia, 0}}},
+    {"50V", {{0, None, None, 500, V::WrittenOut, 0}}}, {"10C", {{10, 25, Absolute, 0, V::Eia, 0}}},
+    {"47D", {{47, 50, 50, 0, V::Eia, 0}}}, {"1H", {{0, None, None, 500, V::Eia, 0}}},
+    {"1H 220 µF", {{220000000, None, None, 500, V::Eia, 0}}},
+    {"100 n 63V", {{100000, None, None, 630, V::WrittenOut, 0}}}, {"K", {{0, 1000, 1000, 0, V::Eia, 0}}},
+    {"5C", {}, ME::UnreadPart, 0}, {"", {}, ME::Empty}, {"   ", {}, ME::Empty}, {"104 473", {}, ME::Conflicting},
+    {"50V 1H", {}, ME::Conflicting}, {"104K X7R Q5", {}, ME::UnreadPart, 2}, {"1 2 3 4 5 6 7", {}, ME::TooLong},
+    {"10000000000000000000000000000000000000000", {}, ME::TooLong}};
+
+struct PartRow {
+    const char *text;
+    std::int64_t picofarads; // 0 where no part
+    std::optional<Tolerance> tolerance;
+    std::optional<int> coefficient;
+};
+
+const PartRow PartRows[] {{"U2J 2A473J", 47000, Tolerance {500, 500}, -750},
+    {"B0G 104Z", 100000, Tolerance {2000, 8000}, {}}, {"5R0 C", 5, {}, {}}, {"Q4R7", 0, {}, {}},
+    {"X7R 10C", 10, {}, {}}, {"1H", 0, {}, {}}, {"P3K 4n7", 4700, {}, -1500}};
+
+// d in units of 10^unit, where it is a whole number of them; -999 where not.
+std::int64_t in(Decimal d, int unit)
 {
-    return sameValue(a, Decimal {significand, exponent});
+    d = normalised(d);
+    for (; d.exponent > unit; --d.exponent)
+        d.significand *= 10;
+    return d.exponent == unit ? d.significand : -999;
+}
+
+std::array<int, 2> toleranceOf(const CapacitorTolerance &t)
+{
+    if (t.absolute)
+        return {int(in(*t.absolute, -14)), Absolute};
+    return t.percent ? std::array {t.percent->below, t.percent->above} : std::array {None, None};
+}
+
+Wanted described(const CapacitorMarkingReading &got)
+{
+    const std::array<int, 2> t = got.tolerance ? toleranceOf(*got.tolerance) : std::array {None, None};
+    const bool stable = got.dielectric && got.dielectric->kind == DielectricClass::Stable;
+    return {got.value ? in(got.value->farads, -12) : 0, t[0], t[1], got.voltage ? int(in(got.voltage->volts, -1)) : 0,
+        got.voltage ? got.voltage->source : V::Eia,
+        stable               ? got.dielectric->highestCelsius
+            : got.dielectric ? -1
+                             : 0};
+}
+
+template<typename Row, std::size_t N> void addRows(const Row (&rows)[N], const char *Row::*name)
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::addRow("%s", rows[i].*name) << int(i);
 }
 
 } // namespace
@@ -280,141 +216,111 @@ class TestCapacitorMarking : public QObject
     Q_OBJECT
 
 private slots:
-    void value_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(ValueRows)); ++i)
-            QTest::addRow("%s", ValueRows[i].text) << i;
-    }
+    void value_data() { addRows(ValueRows, &ValueRow::text); }
     void value()
     {
         QFETCH(int, row);
         const ValueRow &r = ValueRows[row];
         const CapacitorValueReading reading = readCapacitorValue(r.text);
         QCOMPARE(reading.error, r.error);
-        if (r.error != E::None) {
-            QVERIFY(reading.readings.empty());
+        QCOMPARE(reading.readings.size(), r.error != E::None ? 0u : r.secondPicofarads ? 2u : 1u);
+        if (reading.readings.empty())
             return;
-        }
-        QCOMPARE(reading.readings.size(), r.secondSignificand ? 2u : 1u);
-        QVERIFY(same(reading.readings[0].farads, r.significand, r.exponent));
+        QCOMPARE(in(reading.readings[0].farads, r.exponent), r.significand);
         QCOMPARE(reading.readings[0].format, r.format);
-        if (r.secondSignificand) {
-            QVERIFY(same(reading.readings[1].farads, r.secondSignificand, -12));
+        if (r.secondPicofarads) {
+            QCOMPARE(in(reading.readings[1].farads, -12), r.secondPicofarads);
             QCOMPARE(reading.readings[1].format, F::Picofarads);
         }
     }
-
-    void tolerance_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(ToleranceRows)); ++i)
-            QTest::addRow("%s", ToleranceRows[i].name) << i;
-    }
+    void tolerance_data() { addRows(ToleranceRows, &ToleranceRow::name); }
     void tolerance()
     {
         QFETCH(int, row);
         const ToleranceRow &r = ToleranceRows[row];
-        const std::optional<Decimal> rated
-            = r.ratedPicofarads ? std::optional(Decimal {r.ratedPicofarads, -12}) : std::nullopt;
+        const auto rated = r.ratedPicofarads ? std::optional(Decimal {r.ratedPicofarads, -12}) : std::nullopt;
         const std::vector<CapacitorTolerance> readings = readToleranceLetter(r.letter, rated);
         QCOMPARE(readings.size(), r.readings.size());
         for (std::size_t i = 0; i < readings.size(); ++i) {
-            const Expected &e = r.readings[i];
-            QCOMPARE(readings[i].source, e.source);
-            QCOMPARE(readings[i].percent.has_value(), e.above != Absolute);
-            QCOMPARE(readings[i].absolute.has_value(), e.above == Absolute);
-            if (e.above == Absolute)
-                QVERIFY(same(*readings[i].absolute, e.below, -14));
-            else
-                QCOMPARE(*readings[i].percent, (Tolerance {e.below, e.above}));
+            QCOMPARE(readings[i].source, r.readings[i].source);
+            QCOMPARE(toleranceOf(readings[i]), (std::array {r.readings[i].below, r.readings[i].above}));
         }
     }
-
-    void eiaVoltage_data()
+    void voltage_data()
     {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(EiaRows)); ++i)
-            QTest::addRow("%s", EiaRows[i].code) << i;
+        addRows(EiaRows, &VoltageRow::code);
+        for (std::size_t i = 0; i < std::size(WrittenRows); ++i)
+            QTest::addRow("written %s", WrittenRows[i].code) << int(std::size(EiaRows) + i);
     }
-    void eiaVoltage()
+    void voltage()
     {
         QFETCH(int, row);
-        const VoltageRow &r = EiaRows[row];
-        const std::optional<Decimal> volts = readEiaVoltageCode(r.code);
+        const bool eia = row < int(std::size(EiaRows));
+        const VoltageRow &r = eia ? EiaRows[row] : WrittenRows[row - int(std::size(EiaRows))];
+        const std::optional<Decimal> volts = eia ? readEiaVoltageCode(r.code) : readWrittenVoltage(r.code);
         QCOMPARE(volts.has_value(), r.tenthsOfVolt != 0);
         if (volts)
-            QVERIFY(same(*volts, r.tenthsOfVolt, -1));
+            QCOMPARE(in(*volts, -1), r.tenthsOfVolt);
     }
-    void tantalumVoltage_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(TantalumRows)); ++i)
-            QTest::addRow("%c", TantalumRows[i].letter) << i;
-    }
+    void tantalumVoltage_data() { addRows(TantalumRows, &TantalumRow::letter); }
     void tantalumVoltage()
     {
         QFETCH(int, row);
         const TantalumRow &r = TantalumRows[row];
-        const std::vector<RatedVoltage> readings = readTantalumVoltageLetter(r.letter);
+        const std::vector<RatedVoltage> readings = readTantalumVoltageLetter(r.letter[0]);
         QCOMPARE(readings.size(), r.tenthsOfVolt.size());
         for (std::size_t i = 0; i < readings.size(); ++i) {
             QCOMPARE(readings[i].source, r.tenthsOfVolt[i].first);
-            QVERIFY(same(readings[i].volts, r.tenthsOfVolt[i].second, -1));
+            QCOMPARE(in(readings[i].volts, -1), r.tenthsOfVolt[i].second);
         }
     }
-    void writtenVoltage_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(WrittenRows)); ++i)
-            QTest::addRow("%s", WrittenRows[i].text) << i;
-    }
-    void writtenVoltage()
+    void dielectric_data() { addRows(DielectricRows, &DielectricRow::code); }
+    void dielectric()
     {
         QFETCH(int, row);
-        const std::optional<Decimal> volts = readWrittenVoltage(WrittenRows[row].text);
-        QCOMPARE(volts.has_value(), WrittenRows[row].tenthsOfVolt != 0);
-        if (volts)
-            QVERIFY(same(*volts, WrittenRows[row].tenthsOfVolt, -1));
-    }
-
-    void compensating_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(Class1Rows)); ++i)
-            QTest::addRow("%s", Class1Rows[i].code) << i;
-    }
-    void compensating()
-    {
-        QFETCH(int, row);
-        const Class1Row &r = Class1Rows[row];
+        const DielectricRow &r = DielectricRows[row];
         const std::vector<Dielectric> readings = readDielectric(r.code);
         QCOMPARE(readings.size(), r.readings.size());
         for (std::size_t i = 0; i < readings.size(); ++i) {
-            QCOMPARE(readings[i].kind, DielectricClass::Compensating);
-            QVERIFY(same(readings[i].coefficient, r.readings[i].tenthsOfPpm, -1));
-            QCOMPARE(readings[i].coefficientTolerance, r.readings[i].tolerance);
-            QCOMPARE(readings[i].source, r.readings[i].source);
+            const Dielectric &d = readings[i];
+            const std::array<int, 4> &want = r.readings[i];
+            if (std::string_view("XYZ").find(r.code[0]) != std::string_view::npos) {
+                QCOMPARE(d.kind, DielectricClass::Stable);
+                QCOMPARE((std::array {d.lowestCelsius, d.highestCelsius, d.change.below, d.change.above}), want);
+            } else {
+                QCOMPARE(d.kind, DielectricClass::Compensating);
+                QCOMPARE(in(d.coefficient, -1), want[0]);
+                QCOMPARE((std::array {d.coefficientTolerance, int(d.source)}), (std::array {want[1], want[2]}));
+            }
         }
     }
-    void stable_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(Class2Rows)); ++i)
-            QTest::addRow("%s", Class2Rows[i].code) << i;
-    }
-    void stable()
+    void marking_data() { addRows(MarkingRows, &MarkingRow::text); }
+    void marking()
     {
         QFETCH(int, row);
-        const Class2Row &r = Class2Rows[row];
-        const std::vector<Dielectric> readings = readDielectric(r.code);
-        QCOMPARE(readings.size(), r.highest ? 1u : 0u);
-        if (readings.empty())
+        const MarkingRow &r = MarkingRows[row];
+        const CapacitorMarking m = readCapacitorMarking(r.text);
+        QCOMPARE(m.error, r.error);
+        QCOMPARE(m.badPart, r.badPart);
+        QCOMPARE(m.readings.size(), r.readings.size());
+        for (std::size_t i = 0; i < m.readings.size(); ++i)
+            QVERIFY2(described(m.readings[i]) == r.readings[i], QByteArray::number(qulonglong(i)));
+    }
+    void part_data() { addRows(PartRows, &PartRow::text); }
+    void part()
+    {
+        QFETCH(int, row);
+        const PartRow &r = PartRows[row];
+        const CapacitorMarking m = readCapacitorMarking(r.text);
+        const std::optional<Part> p = m.readings.empty() ? std::nullopt : partOf(m.readings[0], r.text);
+        QCOMPARE(p.has_value(), r.picofarads != 0);
+        if (!p)
             return;
-        QCOMPARE(readings[0].kind, DielectricClass::Stable);
-        QCOMPARE(readings[0].lowestCelsius, r.lowest);
-        QCOMPARE(readings[0].highestCelsius, r.highest);
-        QCOMPARE(readings[0].change, (Tolerance {r.below, r.above}));
+        QCOMPARE(p->kind, PartKind::Capacitor);
+        QCOMPARE(p->value, (Quantity {Unit::Farad, {r.picofarads, -12}, 1}));
+        QCOMPARE(p->tolerance, r.tolerance);
+        QCOMPARE(p->coefficient, r.coefficient);
+        QCOMPARE(p->marking, (Marking {MarkingKind::Code, r.text}));
     }
 };
 
