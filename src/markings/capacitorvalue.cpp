@@ -90,6 +90,8 @@ CapacitorValueReading one(Built b, CapacitorFormat format)
 {
     if (!b.value)
         return {{}, b.error};
+    if (b.value->significand == 0)
+        return {{}, CapacitorValueError::Zero};
     return {{{*b.value, format}}, CapacitorValueError::None};
 }
 

@@ -28,6 +28,7 @@ enum class CapacitorValueError {
     Malformed, // no format writes it so
     MegaPrefix, // "1M0", "2,2MF": an upper-case M is mega on a resistor and never a capacitor's
     TooManyDigits, // more digits than an exact value holds
+    Zero, // "000", "0n0": no capacitor is none
 };
 
 struct CapacitorValueReading {

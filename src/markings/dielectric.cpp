@@ -109,12 +109,31 @@ std::vector<Dielectric> stable(std::string_view code)
     return {d};
 }
 
+// "N750", "P100": the sign and up to four digits of ppm/K, as 3bmdesign.com's
+// table of EIA and industry names writes them.
+std::vector<Dielectric> industryName(std::string_view code)
+{
+    if (code.size() < 2 || code.size() > 5 || (code[0] != 'N' && code[0] != 'P'))
+        return {};
+    int ppm = 0;
+    for (char c : code.substr(1)) {
+        if (c < '0' || c > '9')
+            return {};
+        ppm = ppm * 10 + (c - '0');
+    }
+    Dielectric d;
+    d.coefficient = {code[0] == 'N' ? -ppm : ppm, 0};
+    return {d};
+}
+
 } // namespace
 
 std::vector<Dielectric> readDielectric(std::string_view code)
 {
     if (code == "NP0" || code == "NPO" || code == "COG")
         code = "C0G";
+    if (std::vector<Dielectric> named = industryName(code); !named.empty())
+        return named;
     if (code.size() != 3)
         return {};
     // The two classes' first letters never meet: X, Y and Z are no figure.

@@ -3,6 +3,7 @@
 #include "decimal.h"
 #include "part.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -24,7 +25,7 @@ enum class DielectricSource {
 struct Dielectric {
     DielectricClass kind = DielectricClass::Compensating;
     Decimal coefficient; // ppm/K, negative below zero
-    int coefficientTolerance = 0; // ppm/K either side
+    std::optional<int> coefficientTolerance; // ppm/K either side; none for an industry name, which says none
     int lowestCelsius = 0;
     int highestCelsius = 0;
     Tolerance change; // hundredths of a percent over the range
@@ -33,7 +34,10 @@ struct Dielectric {
 
 // Every reading of an EIA dielectric code: "C0G", "U2J", "X7R", "Z5U";
 // "NP0" is C0G's other name, and "NPO" and "COG", with the letter O for the
-// zero, are read as it too. Upper case only; nothing for any other text.
+// zero, are read as it too. The industry names of class 1, N or P and the
+// coefficient ("N750" for U2J's −750 ppm/K, "P100", "P0"), read as a class 1
+// coefficient without a tolerance. Upper case only; nothing for any other
+// text.
 std::vector<Dielectric> readDielectric(std::string_view code);
 
 } // namespace Velmora
