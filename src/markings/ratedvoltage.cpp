@@ -12,9 +12,9 @@ struct Mantissa {
 };
 
 // The letters of the EIA code, as oriedza.blogspot.com's "Table 2 – EIA
-// voltage code table" and pedalprojects.co.uk's "EIA Capacitor Voltage
-// Codes" give them (0G 4 V, 0L 5,5 V, 0J 6,3 V, 1A 10 V ... 2J 630 V,
-// 3A 1000 V), matching the codes in Panasonic's electrolytic part numbers.
+// voltage code table" (0G 4 V, 0L 5,5 V, 0J 6,3 V, 1A 10 V ... 2J 630 V,
+// 3A 1000 V) and the voltage codes of Panasonic's electrolytic part numbers
+// give them; each letter is the same mantissa whatever the digit.
 constexpr auto Mantissas = std::to_array<Mantissa>({
     {'A', {10, -1}},
     {'Q', {11, -1}},

@@ -76,7 +76,8 @@ struct VoltageRow {
     std::int64_t tenthsOfVolt; // 0 where refused
 };
 
-// oriedza.blogspot.com's table and Panasonic's part numbers, typed in.
+// oriedza.blogspot.com's table and Panasonic's part numbers, typed in; 0E,
+// 1D, 1G and 2K are the letters of 1E, 2D, 2G and 1K a decade off.
 constexpr VoltageRow EiaRows[] {{"0E", 25}, {"0G", 40}, {"0L", 55}, {"0J", 63}, {"1A", 100}, {"1C", 160}, {"1D", 200},
     {"1E", 250}, {"1V", 350}, {"1G", 400}, {"1H", 500}, {"1J", 630}, {"1K", 800}, {"2A", 1000}, {"2Q", 1100},
     {"2B", 1250}, {"2C", 1600}, {"2Z", 1800}, {"2D", 2000}, {"2P", 2200}, {"2E", 2500}, {"2F", 3150}, {"2V", 3500},
