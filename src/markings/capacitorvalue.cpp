@@ -1,5 +1,7 @@
 #include "capacitorvalue.h"
 
+#include "markingtext.h"
+
 #include <optional>
 
 namespace Velmora {
@@ -9,19 +11,8 @@ namespace {
 constexpr int Pico = -12;
 constexpr std::size_t MostDigits = 15;
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
+using MarkingText::isDigit;
+using MarkingText::trimmed;
 
 struct Prefix {
     std::string_view text;

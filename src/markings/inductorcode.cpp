@@ -1,5 +1,7 @@
 #include "inductorcode.h"
 
+#include "markingtext.h"
+
 #include <array>
 #include <string>
 
@@ -52,19 +54,8 @@ constexpr auto Rows = std::to_array<Row>({
     {'Z', S::BasicTables, 2000, 8000},
 });
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
+using MarkingText::isDigit;
+using MarkingText::trimmed;
 
 struct Value {
     std::optional<InductorCodeValue> value;
