@@ -2,7 +2,7 @@
 
 #include "combinetool.h"
 #include "identifytool.h"
-#include "smdtool.h"
+#include "markingtool.h"
 #include "valuetool.h"
 
 namespace Velmora {
@@ -13,7 +13,7 @@ const std::vector<ToolEntry> &registeredTools()
 {
     static const std::vector<ToolEntry> tools {
         valueTool(),
-        smdTool(),
+        markingTool(),
         identifyTool(),
         combineTool(),
     };

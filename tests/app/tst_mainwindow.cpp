@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <climits>
 
@@ -97,8 +98,8 @@ private slots:
     void dialogSizeFollowsTheBands();
     void toolWindowsFitTheScreen_data();
     void toolWindowsFitTheScreen();
-    void smdDialog_data();
-    void smdDialog();
+    void markingDialog_data();
+    void markingDialog();
     void identifyDialog_data();
     void identifyDialog();
     void identifyVerdict_data();
@@ -213,7 +214,7 @@ void TestMainWindow::menus_data()
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "4 bande, codice &completo", "",
                                   "&5 bande", "Ctrl+5", "&6 bande", "Ctrl+6"};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
-                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Codice &SMD…", "Ctrl+M",
+                               << QStringList {"Da &valore a colori…", "Ctrl+K", "Leggi &marcatura…", "Ctrl+M",
                                       "&Identifica resistore…", "Ctrl+I", "Combina &resistori…", "Ctrl+R"};
     QTest::newRow("?") << 4 << "&?" << QStringList {"&Informazioni su Velmora", ""};
 }
@@ -350,8 +351,8 @@ void TestMainWindow::toolOpensOnce_data()
     QTest::newRow("Ctrl+K") << QKeyCombination(Qt::CTRL, Qt::Key_K) << "ValueDialog"
                             << "Da valore a colori"
                             << "valueEdit";
-    QTest::newRow("Ctrl+M") << QKeyCombination(Qt::CTRL, Qt::Key_M) << "SmdDialog"
-                            << "Codice SMD"
+    QTest::newRow("Ctrl+M") << QKeyCombination(Qt::CTRL, Qt::Key_M) << "MarkingDialog"
+                            << "Leggi marcatura"
                             << "codeEdit";
     QTest::newRow("Ctrl+I") << QKeyCombination(Qt::CTRL, Qt::Key_I) << "IdentifyDialog"
                             << "Identifica resistore"
@@ -645,7 +646,7 @@ void TestMainWindow::toolWindowsFitTheScreen_data()
 {
     QTest::addColumn<QString>("item"); // in the Strumenti menu
     QTest::newRow("value") << "Da &valore a colori…";
-    QTest::newRow("SMD") << "Codice &SMD…";
+    QTest::newRow("marking") << "Leggi &marcatura…";
     QTest::newRow("identify") << "&Identifica resistore…";
     QTest::newRow("combine") << "Combina &resistori…";
 }
@@ -695,59 +696,110 @@ void TestMainWindow::toolWindowsFitTheScreen()
     }
 }
 
-void TestMainWindow::smdDialog_data()
+void TestMainWindow::markingDialog_data()
 {
-    // Shown: the two readings ("." for the locale's decimal point), their
-    // details, the value's codes, the message.
+    // Shown: a line per group and per reading ("." for the locale's decimal
+    // point in values), then what tells the readings apart, a value's SMD
+    // codes and the message.
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("component"); // the combo box's row: non so, resistore, condensatore, induttore
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("47r")
-        << "47r"
-        << QStringList {"47 Ohm", "3.01 Ohm",
-               "R al posto della virgola; tolleranza non indicata; Serie E3, E6, E12, E24, E192",
-               "EIA-96; tolleranza ± 1%; Serie E48, E96, E192", "",
+    QTest::newRow("104, every kind")
+        << "104" << 0
+        << QStringList {"[Resistore]",
+               "100000 Ohm | non indicata (di solito 5%) |  |  | Serie E3, E6, E12, E24, E48, E96, E192 | SMD, 3 cifre "
+               "| IEC 60062",
+               "[Condensatore]",
+               "100 nF | non indicata |  |  | Serie E3, E6, E12, E24, E48, E96, E192 | 3 cifre, in pF | EIA-198",
+               "[Induttore]",
+               "100 mH | non indicata |  |  | Serie E3, E6, E12, E24, E48, E96, E192 | 3 cifre, in µH | EIA",
+               "Solo il componente dice quale lettura vale. Un resistore SMD è nero con il codice in bianco, e un "
+               "multimetro in ohm ne legge il valore. Un condensatore ceramico è una goccia o un blocchetto (in SMD "
+               "beige o marrone, di solito senza scritte) e in ohm non conduce. Un induttore mostra l'avvolgimento o "
+               "la "
+               "ferrite, e in ohm legge quasi zero.",
+               "104 Ohm si marca 1040 (4 cifre)."};
+    QTest::newRow("104 on a capacitor")
+        << "104" << 2
+        << QStringList {"[Condensatore]",
+               "100 nF | non indicata |  |  | Serie E3, E6, E12, E24, E48, E96, E192 | 3 cifre, in pF | EIA-198"};
+    QTest::newRow("2A473J") << "2A473J" << 0
+                            << QStringList {"[Condensatore]",
+                                   "47 nF | ± 5% | 100 V |  | Serie E3, E6, E12, E24, E192 | 3 cifre, in pF | EIA-198; "
+                                   "tolleranza: IEC 60062; "
+                                   "tensione: EIA"};
+    QTest::newRow("47r, two resistances")
+        << "47r" << 1
+        << QStringList {"[Resistore]",
+               "47 Ohm | non indicata |  |  | Serie E3, E6, E12, E24, E192 | SMD, R al posto della virgola | IEC 60062",
+               "3.01 Ohm | ± 1% |  |  | Serie E48, E96, E192 | SMD, EIA-96 | EIA-96",
                "Il codice si legge in due modi: la marcatura non dice quale, il circuito o una misura sì."};
-    QTest::newRow("472, also a value")
-        << "472"
-        << QStringList {"4700 Ohm", "", "3 cifre; tolleranza non indicata (di solito 5%); Serie E3, E6, E12, E24, E192",
-               "", "472 Ohm si marca 4720 (4 cifre).", ""};
-    QTest::newRow("4K7, a value") << "4K7"
-                                  << QStringList {
-                                         "", "", "", "", "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre).", ""};
-    // One value either way: no doubt to speak of.
-    QTest::newRow("01r") << "01r"
-                         << QStringList {"1 Ohm", "1 Ohm",
-                                "R al posto della virgola; tolleranza non indicata; Serie E3, E6, E12, E24, E48, E96, "
-                                "E192",
-                                "EIA-96; tolleranza ± 1%; Serie E3, E6, E12, E24, E48, E96, E192", "", ""};
-    QTest::newRow("0, a jumper") << "0" << QStringList {"0 Ohm", "", "ponticello; tolleranza non indicata", "", "", ""};
+    QTest::newRow("01r, one value either way")
+        << "01r" << 1
+        << QStringList {"[Resistore]",
+               "1 Ohm | non indicata |  |  | Serie E3, E6, E12, E24, E48, E96, E192 | SMD, R al posto della virgola | "
+               "IEC 60062",
+               "1 Ohm | ± 1% |  |  | Serie E3, E6, E12, E24, E48, E96, E192 | SMD, EIA-96 | EIA-96"};
+    QTest::newRow("4K7, a value with its codes")
+        << "4K7" << 0
+        << QStringList {"[Resistore]",
+               "4700 Ohm | non indicata |  |  | Serie E3, E6, E12, E24, E192 | codice a lettere | IEC 60062",
+               "4700 Ohm si marca 472 (3 cifre) oppure 4701 (4 cifre)."};
+    QTest::newRow("4R7 on an inductor")
+        << "4R7" << 3
+        << QStringList {"[Induttore]",
+               "4.7 µH | non indicata |  |  | Serie E3, E6, E12, E24, E192 | R al posto della virgola, in µH | "
+               "EIA"};
     // Neither: meant as a value, so the value reader's refusal.
-    QTest::newRow("-470") << "-470"
-                          << QStringList {"", "", "", "", "",
-                                 "Una resistenza non è mai negativa: scrivere il valore senza il segno meno."};
+    QTest::newRow("-470") << "-470" << 0
+                          << QStringList {"Una resistenza non è mai negativa: scrivere il valore senza il segno meno."};
+    QTest::newRow("nothing known") << "QQ" << 0
+                                   << QStringList {"«QQ» non è una marcatura che Velmora conosca, né di resistore né "
+                                                   "di condensatore né di induttore."};
 }
 
 // From the Strumenti menu, typed from the keyboard into the field that has
-// the focus; judged on what the labels show and a screen reader says.
-void TestMainWindow::smdDialog()
+// the focus and the component chosen with the keys; judged on what the tree
+// and the labels show and a screen reader says.
+void TestMainWindow::markingDialog()
 {
     QFETCH(QString, typed);
+    QFETCH(int, component);
     QFETCH(QStringList, shown);
-    action(*m_window, QStringLiteral("Codice &SMD…"))->trigger();
-    auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("SmdDialog"));
+    action(*m_window, QStringLiteral("Leggi &marcatura…"))->trigger();
+    auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("MarkingDialog"));
     QVERIFY(dialog);
     QTRY_VERIFY(dialog->isActiveWindow());
     auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("codeEdit"));
     QTRY_COMPARE(QApplication::focusWidget(), field);
     QTest::keyClicks(field, typed);
+    auto *box = dialog->findChild<QComboBox *>(QStringLiteral("componentBox"));
+    QTest::keyClick(dialog, Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    for (int i = 0; i < component; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
     QStringList texts;
-    for (const char *name :
-        {"reading1Value", "reading2Value", "reading1Details", "reading2Details", "markingsLabel", "messageLabel"}) {
+    auto *tree = dialog->findChild<QTreeWidget *>(QStringLiteral("readingsTree"));
+    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+        QTreeWidgetItem *group = tree->topLevelItem(g);
+        texts << QStringLiteral("[%1]").arg(group->text(0));
+        for (int i = 0; i < group->childCount(); ++i) {
+            QStringList cells;
+            for (int c = 0; c < tree->columnCount(); ++c) {
+                QString text = group->child(i)->text(c);
+                cells << (c < 2 ? text.replace(expectedPoint(), QStringLiteral(".")) : text); // value, tolerance
+            }
+            texts << cells.join(QStringLiteral(" | "));
+        }
+    }
+    for (const char *name : {"hintLabel", "markingsLabel", "messageLabel"}) {
         auto *label = dialog->findChild<QLabel *>(QLatin1String(name));
         QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
-        texts << (texts.size() < 2 ? label->text().replace(expectedPoint(), QStringLiteral(".")) : label->text());
+        if (!label->text().isEmpty())
+            texts << label->text();
     }
     QCOMPARE(texts, shown);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("closeButton")), Qt::LeftButton);
 }
 
 void TestMainWindow::identifyDialog_data()
@@ -942,15 +994,16 @@ void TestMainWindow::about()
     action(*m_window, QStringLiteral("&Informazioni su Velmora"))->trigger();
     QCOMPARE(m_boxes->count, 1);
     m_boxes->count = 0; // expected here
-    for (const char *named : {"Da valore a colori", "Codice SMD", "Identifica resistore", "Combina resistori",
-             "velmora bande", "velmora valore", "velmora smd", "velmora identifica", "velmora combina",
-             "velmora partitore", "velmora etichette"})
+    for (const char *named : {"Da valore a colori", "Leggi marcatura", "Identifica resistore", "Combina resistori",
+             "velmora bande", "velmora valore", "velmora smd", "velmora marcatura", "velmora identifica",
+             "velmora combina", "velmora partitore", "velmora etichette"})
         QVERIFY2(m_boxes->text.contains(QString::fromUtf8(named)), named);
     QVERIFY(m_boxes->text.contains(QStringLiteral(
-        "<p>Nel menu Strumenti: Da valore a colori, Codice SMD, Identifica resistore, Combina resistori.</p>")));
+        "<p>Nel menu Strumenti: Da valore a colori, Leggi marcatura, Identifica resistore, Combina resistori.</p>")));
     QVERIFY(m_boxes->text.contains(QStringLiteral("<p>Nel menu File: Il mio cassetto e Stampa etichette.</p>")));
     QVERIFY(m_boxes->text.contains(QStringLiteral(
-        "<p>Da terminale: velmora bande, velmora valore, velmora smd, velmora identifica, velmora combina, "
+        "<p>Da terminale: velmora bande, velmora valore, velmora smd, velmora marcatura, velmora identifica, "
+        "velmora combina, "
         "velmora partitore e velmora etichette (velmora --help).</p>")));
 }
 

@@ -156,6 +156,46 @@ CASES = [
     (EN, "smd 12,34", 1, ERR, "velmora: Nessun codice SMD scrive 12.34 Ohm."),
     (EN, "smd 4.700", 1, ERR, "velmora: «4.700» è ambiguo: può voler dire 4700 oppure 4.7. Scrivere l’uno o l’altro "
      "così, senza separatore delle migliaia."),
+    # A marking as every part it can be: 104 is 10 × 10^4 Ω, pF and µH.
+    (IT, "marcatura 104", 0, OUT, "Resistore 100000 Ohm, tolleranza non indicata (di solito 5%) (SMD, 3 cifre; "
+     "IEC 60062)\nCondensatore 100 nF (3 cifre, in pF; EIA-198)\nInduttore 100 mH (3 cifre, in µH; EIA)\n"
+     "Solo il componente dice quale lettura vale. Un resistore SMD è nero con il codice in bianco, e un multimetro in "
+     "ohm ne legge il valore. Un condensatore ceramico è una goccia o un blocchetto (in SMD beige o marrone, di solito "
+     "senza scritte) e in ohm non conduce. Un induttore mostra l'avvolgimento o la ferrite, e in ohm legge quasi zero."),
+    (BOTH, "marcatura 2A473J --componente condensatore --json", 0, OUT, {"distinguere": None, "letture": [
+        {"componente": "condensatore", "valore": "0.000000047", "unita": "F", "testo": "47 nF",
+         "tolleranza": {"meno": "5", "piu": "5", "unita": "%"}, "tensione": "100", "dielettrico": None,
+         "formato": "3 cifre, in pF", "fonte": "EIA-198; tolleranza: IEC 60062; tensione: EIA"}]}),
+    (EN, "marcatura --componente condensatore 4R7C --json", 0, OUT, {"distinguere": None, "letture": [
+        {"componente": "condensatore", "valore": "0.0000000000047", "unita": "F", "testo": "4.7 pF",
+         "tolleranza": {"meno": "0.00000000000025", "piu": "0.00000000000025", "unita": "F"}, "tensione": None,
+         "dielettrico": None, "formato": "R al posto della virgola, in pF", "fonte": "IEC 60062; tolleranza: IEC 60062"}]}),
+    (BOTH, "marcatura X7R --json", 0, OUT, {"distinguere": None, "letture": [
+        {"componente": "condensatore", "valore": None, "unita": "F", "testo": None, "tolleranza": None,
+         "tensione": None, "dielettrico": {"classe": 2, "da": -55, "a": 125, "testo": "classe 2, da −55 a +125 °C, ± 15%",
+                                           "variazione": {"meno": "15", "piu": "15", "unita": "%"}},
+         "formato": "senza valore", "fonte": "dielettrico: EIA-198"}]}),
+    (EN, "marcatura Y5V --json", 0, OUT, {"distinguere": None, "letture": [
+        {"componente": "condensatore", "valore": None, "unita": "F", "testo": None, "tolleranza": None,
+         "tensione": None, "dielettrico": {"classe": 2, "da": -30, "a": 85, "testo": "classe 2, da −30 a +85 °C, +22/−82%",
+                                           "variazione": {"meno": "82", "piu": "22", "unita": "%"}},
+         "formato": "senza valore", "fonte": "dielettrico: EIA-198"}]}),
+    (IT, "marcatura 4R7 --componente induttore", 0, OUT, "Induttore 4,7 µH (R al posto della virgola, in µH; EIA)"),
+    (EN, "marcatura 4R7 --componente induttore --json", 0, OUT, {"distinguere": None, "letture": [
+        {"componente": "induttore", "valore": "0.0000047", "unita": "H", "testo": "4.7 µH", "tolleranza": None,
+         "tensione": None, "dielettrico": None, "formato": "R al posto della virgola, in µH", "fonte": "EIA"}]}),
+    (BOTH, "marcatura 104K 50V", 0, OUT, "Condensatore 100 nF, ± 10%, 50 V (3 cifre, in pF; EIA-198; tolleranza: "
+     "IEC 60062)"),
+    (BOTH, "marcatura 4K7 --componente resistore --json", 0, OUT, {"distinguere": None, "letture": [
+        {"componente": "resistore", "valore": "4700", "unita": "Ohm", "testo": "4700 Ohm", "tolleranza": None,
+         "tensione": None, "dielettrico": None, "formato": "codice a lettere", "fonte": "IEC 60062"}]}),
+    (BOTH, "marcatura 1M0 --componente condensatore", 1, ERR,
+     "velmora: «1M0» non è una marcatura di condensatore che Velmora conosca."),
+    (BOTH, "marcatura QQ --json", 1, OUT, {"errore": "«QQ» non è una marcatura che Velmora conosca, né di resistore né "
+     "di condensatore né di induttore."}),
+    (BOTH, "marcatura 104 --componente diodo", 2, ERR,
+     "velmora: --componente vuole resistore, condensatore o induttore, e ha diodo" + HINT),
+    (BOTH, "marcatura", 2, ERR, "velmora: marcatura vuole il testo stampato, per esempio velmora marcatura 2A473J" + HINT),
     (BOTH, "smd 47Q", 1, ERR, "velmora: «47Q» non è un codice EIA-96: la lettera è una di A, B, C, D, E, F, G, H, X, "
      "Y, Z, R e S."),
 

@@ -7,6 +7,7 @@
 #include "dividercommand.h"
 #include "identifycommand.h"
 #include "labelscommand.h"
+#include "markingcommand.h"
 #include "smdcommand.h"
 #include "terminalcommand.h"
 #include "terminaloutput.h"
@@ -26,6 +27,7 @@ CommandTable commands()
         bandsCommand(),
         valueCommand(),
         smdCommand(),
+        markingCommand(),
         identifyCommand(),
         combineCommand(),
         dividerCommand(),

@@ -4,7 +4,7 @@
 
 namespace Velmora {
 
-// "Codice SMD…": needs nothing of the window.
-ToolEntry smdTool();
+// "Leggi marcatura…": needs nothing of the window.
+ToolEntry markingTool();
 
 } // namespace Velmora
