@@ -155,7 +155,7 @@ const MarkingRow MarkingRows[] {{"2A473J", {{47000, 500, 500, 1000, V::Eia, 0}}}
     {"1H 220 µF", {{220000000, None, None, 500, V::Eia, 0}}},
     {"100 n 63V", {{100000, None, None, 630, V::WrittenOut, 0}}}, {"K", {{0, 1000, 1000, 0, V::Eia, 0}}},
     {"5C", {}, ME::UnreadPart, 0}, {"", {}, ME::Empty}, {"   ", {}, ME::Empty}, {"104 473", {}, ME::Conflicting},
-    {"50V 1H", {}, ME::Conflicting}, {"104K X7R Q5", {}, ME::UnreadPart, 2}, {"1 2 3 4 5 6 7", {}, ME::TooLong},
+    {"50V 1H", {}, ME::Conflicting}, {"104K X7R O5", {}, ME::UnreadPart, 2}, {"1 2 3 4 5 6 7", {}, ME::TooLong},
     {"10000000000000000000000000000000000000000", {}, ME::TooLong}};
 
 struct PartRow {
