@@ -47,6 +47,8 @@ using SC = SmdCapacitorSource;
 using Smd = std::tuple<F, SC, std::int64_t>; // the format, the table, hundredths of a pF
 
 constexpr std::int64_t P = 100; // 1 pF
+constexpr F Two = F::TwoCharacters;
+constexpr SC Ag = SC::Agreed;
 
 struct SmdRow {
     const char *code;
@@ -57,33 +59,25 @@ struct SmdRow {
 // A1 10 pF, 9 for 10^-1, KA2 100 pF from Kemet), NIC's as edaboard.co.uk
 // quotes it (T6 5,1 µF) and ok1rr.com's (NA5 100 nF from Novacap). A letter
 // that is a prefix too reads as a letter code first.
-const SmdRow SmdRows[] {{"A1", {{F::TwoCharacters, SC::Agreed, 10 * P}}},
-    {"B2", {{F::TwoCharacters, SC::Agreed, 110 * P}}}, {"C3", {{F::TwoCharacters, SC::Agreed, 1200 * P}}},
-    {"D4", {{F::TwoCharacters, SC::Agreed, 13000 * P}}}, {"E5", {{F::TwoCharacters, SC::Agreed, 150000 * P}}},
-    {"F6", {{F::TwoCharacters, SC::Agreed, 1600000 * P}}}, {"G7", {{F::TwoCharacters, SC::Agreed, 18000000 * P}}},
-    {"H8", {{F::TwoCharacters, SC::Agreed, 200000000 * P}}}, {"J9", {{F::TwoCharacters, SC::Agreed, 22}}},
-    {"K0", {{F::TwoCharacters, SC::Agreed, 240}}}, {"L1", {{F::TwoCharacters, SC::Agreed, 27 * P}}},
-    {"M2", {{F::TwoCharacters, SC::Agreed, 300 * P}}},
-    {"N3", {{F::LetterCode, SC::Agreed, 300 * P}, {F::TwoCharacters, SC::Agreed, 3300 * P}}},
-    {"P4", {{F::LetterCode, SC::Agreed, 40}, {F::TwoCharacters, SC::Agreed, 36000 * P}}},
-    {"Q5", {{F::TwoCharacters, SC::Agreed, 390000 * P}}},
-    {"R6", {{F::RNotation, SC::Agreed, 60}, {F::TwoCharacters, SC::Agreed, 4300000 * P}}},
-    {"S3", {{F::TwoCharacters, SC::Agreed, 4700 * P}}}, {"T6", {{F::TwoCharacters, SC::Agreed, 5100000 * P}}},
-    {"U7", {{F::LetterCode, SC::Agreed, 700000 * P}, {F::TwoCharacters, SC::Agreed, 56000000 * P}}},
-    {"V8", {{F::TwoCharacters, SC::Agreed, 620000000 * P}}}, {"W9", {{F::TwoCharacters, SC::Agreed, 68}}},
-    {"X0", {{F::TwoCharacters, SC::Agreed, 750}}}, {"Y1", {{F::TwoCharacters, SC::Agreed, 82 * P}}},
-    {"Z2", {{F::TwoCharacters, SC::Agreed, 910 * P}}}, {"a3", {{F::TwoCharacters, SC::Agreed, 2500 * P}}},
-    {"b3", {{F::TwoCharacters, SC::Marsport, 3500 * P}, {F::TwoCharacters, SC::NicComponents, 3000 * P}}},
-    {"c3", {{F::TwoCharacters, SC::NicComponents, 3500 * P}}}, {"d3", {{F::TwoCharacters, SC::Agreed, 4000 * P}}},
-    {"e3", {{F::TwoCharacters, SC::Agreed, 4500 * P}}}, {"f3", {{F::TwoCharacters, SC::Agreed, 5000 * P}}},
-    {"g3", {{F::TwoCharacters, SC::NicComponents, 9000 * P}}},
-    {"m3", {{F::LetterCode, SC::Agreed, 300000000 * P}, {F::TwoCharacters, SC::Agreed, 6000 * P}}},
-    {"n7", {{F::LetterCode, SC::Agreed, 700 * P}, {F::TwoCharacters, SC::Agreed, 70000000 * P}}},
-    {"t3", {{F::TwoCharacters, SC::Agreed, 8000 * P}}}, {"y3", {{F::TwoCharacters, SC::Marsport, 9000 * P}}},
-    {"KA2", {{F::TwoCharacters, SC::Marsport, 100 * P}}}, {"Kb2", {{F::TwoCharacters, SC::Marsport, 350 * P}}},
-    {"NA5", {{F::TwoCharacters, SC::Ok1rr, 100000 * P}}}, {"SS3", {{F::TwoCharacters, SC::Ok1rr, 4700 * P}}},
-    {"Kc2", {}}, {"XA5", {}}, {"I5", {}}, {"O3", {}}, {"s3", {}}, {"h2", {}}, {"SA", {}}, {"S", {}}, {"S3a", {}},
-    {"p4", {{F::LetterCode, SC::Agreed, 40}}}};
+const SmdRow SmdRows[] {{"A1", {{Two, Ag, 10 * P}}}, {"B2", {{Two, Ag, 110 * P}}}, {"C3", {{Two, Ag, 1200 * P}}},
+    {"D4", {{Two, Ag, 13000 * P}}}, {"E5", {{Two, Ag, 150000 * P}}}, {"F6", {{Two, Ag, 1600000 * P}}},
+    {"G7", {{Two, Ag, 18000000 * P}}}, {"H8", {{Two, Ag, 200000000 * P}}}, {"J9", {{Two, Ag, 22}}},
+    {"K0", {{Two, Ag, 240}}}, {"L1", {{Two, Ag, 27 * P}}}, {"M2", {{Two, Ag, 300 * P}}},
+    {"N3", {{F::LetterCode, Ag, 300 * P}, {Two, Ag, 3300 * P}}},
+    {"P4", {{F::LetterCode, Ag, 40}, {Two, Ag, 36000 * P}}}, {"Q5", {{Two, Ag, 390000 * P}}},
+    {"R6", {{F::RNotation, Ag, 60}, {Two, Ag, 4300000 * P}}}, {"S3", {{Two, Ag, 4700 * P}}},
+    {"T6", {{Two, Ag, 5100000 * P}}}, {"U7", {{F::LetterCode, Ag, 700000 * P}, {Two, Ag, 56000000 * P}}},
+    {"V8", {{Two, Ag, 620000000 * P}}}, {"W9", {{Two, Ag, 68}}}, {"X0", {{Two, Ag, 750}}}, {"Y1", {{Two, Ag, 82 * P}}},
+    {"Z2", {{Two, Ag, 910 * P}}}, {"a3", {{Two, Ag, 2500 * P}}},
+    {"b3", {{Two, SC::Marsport, 3500 * P}, {Two, SC::NicComponents, 3000 * P}}},
+    {"c3", {{Two, SC::NicComponents, 3500 * P}}}, {"d3", {{Two, Ag, 4000 * P}}}, {"e3", {{Two, Ag, 4500 * P}}},
+    {"f3", {{Two, Ag, 5000 * P}}}, {"g3", {{Two, SC::NicComponents, 9000 * P}}},
+    {"m3", {{F::LetterCode, Ag, 300000000 * P}, {Two, Ag, 6000 * P}}},
+    {"n7", {{F::LetterCode, Ag, 700 * P}, {Two, Ag, 70000000 * P}}}, {"t3", {{Two, Ag, 8000 * P}}},
+    {"y3", {{Two, SC::Marsport, 9000 * P}}}, {"KA2", {{Two, SC::Marsport, 100 * P}}},
+    {"Kb2", {{Two, SC::Marsport, 350 * P}}}, {"NA5", {{Two, SC::Ok1rr, 100000 * P}}},
+    {"SS3", {{Two, SC::Ok1rr, 4700 * P}}}, {"Kc2", {}}, {"XA5", {}}, {"I5", {}}, {"O3", {}}, {"s3", {}}, {"h2", {}},
+    {"SA", {}}, {"S", {}}, {"S3a", {}}, {"p4", {{F::LetterCode, Ag, 40}}}};
 
 constexpr int Absolute = -1; // below holds hundredths of a pF
 constexpr int None = -2;
