@@ -13,8 +13,7 @@ struct CapacitorValue; // capacitorvalue.h
 // one page each.
 enum class SmdCapacitorSource {
     Agreed,
-    Marsport, // marsport.org.uk, "SMD Ceramic Capacitor Coding" (gfaelectronics.com gives the same letters); K for
-              // Kemet
+    Marsport, // marsport.org.uk, "SMD Ceramic Capacitor Coding", gfaelectronics.com alike; K for Kemet
     NicComponents, // NIC Components' marking guide, as edaboard.co.uk's "EIA-198-D capacitance codes" quotes it
     Ok1rr, // ok1rr.com, "SMD Chip Capacitor Marking System": N for Novacap and S for Syfer before the code
 };
