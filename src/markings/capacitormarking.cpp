@@ -64,10 +64,19 @@ bool hasTolerance(char letter)
     return !readToleranceLetter(letter, std::nullopt).empty();
 }
 
+// A two-character code is printed on a part too small for anything else,
+// so it is not read run together with a voltage code or a letter: "X7R" and
+// "C0G" are dielectrics, not 75 µF and 1,2 pF with a letter after them.
+bool readsRunTogether(const CapacitorValue &v)
+{
+    return v.format != CapacitorFormat::TwoCharacters;
+}
+
 void addBody(std::string_view body, std::optional<RatedVoltage> eia, std::vector<Piece> &pieces)
 {
     for (const CapacitorValue &v : readCapacitorValue(body).readings)
-        pieces.push_back({v, std::nullopt, eia, std::nullopt});
+        if (!eia || readsRunTogether(v))
+            pieces.push_back({v, std::nullopt, eia, std::nullopt});
     if (body.size() < 2)
         return;
     const char letter = body.back();
@@ -76,6 +85,8 @@ void addBody(std::string_view body, std::optional<RatedVoltage> eia, std::vector
     if (letter == 'F' && !(rest.back() >= '0' && rest.back() <= '9'))
         return;
     for (const CapacitorValue &v : readCapacitorValue(rest).readings) {
+        if (!readsRunTogether(v))
+            continue;
         if (hasTolerance(letter))
             pieces.push_back({v, letter, eia, std::nullopt});
         if (!eia && compare(v.farads, SmallestTantalum) >= 0)

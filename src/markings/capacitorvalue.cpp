@@ -106,11 +106,8 @@ CapacitorValueReading digitCode(std::string_view s)
     return r;
 }
 
-} // namespace
-
-CapacitorValueReading readCapacitorValue(std::string_view text)
+CapacitorValueReading otherFormats(std::string_view s)
 {
-    const std::string_view s = trimmed(text);
     if (s.empty())
         return refused(CapacitorValueError::Empty);
     if (s.find('M') != std::string_view::npos)
@@ -151,6 +148,20 @@ CapacitorValueReading readCapacitorValue(std::string_view text)
     if (!rest.empty() && rest != "F")
         return refused(CapacitorValueError::Malformed);
     return one(build(n.whole, n.fraction, prefix->exponent), CapacitorFormat::WrittenOut);
+}
+
+} // namespace
+
+CapacitorValueReading readCapacitorValue(std::string_view text)
+{
+    const std::string_view s = trimmed(text);
+    CapacitorValueReading r = otherFormats(s);
+    // "n7" is 0,7 nF as a letter code and 70 µF as a two-character code.
+    for (const CapacitorValue &v : readSmdCapacitorCode(s))
+        r.readings.push_back(v);
+    if (!r.readings.empty())
+        r.error = CapacitorValueError::None;
+    return r;
 }
 
 } // namespace Velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decimal.h"
+#include "smdcapacitorcode.h"
 
 #include <string_view>
 #include <vector>
@@ -14,11 +15,13 @@ enum class CapacitorFormat {
     LetterCode, // "4n7", "p47", "1m0", "100n": the prefix where the decimal point goes
     RNotation, // "4R7", "0R5": R where the decimal point goes, in pF
     WrittenOut, // "0,1µF", "100 n", "220 µF"; a bare "0,1" is in µF, as small film parts print it
+    TwoCharacters, // "S3": a letter for the mantissa and a digit for the power of ten, in pF
 };
 
 struct CapacitorValue {
     Decimal farads;
     CapacitorFormat format = CapacitorFormat::ThreeDigits;
+    SmdCapacitorSource source = SmdCapacitorSource::Agreed; // the table, for a two-character code
 };
 
 // Why a text is not read as a capacitance.
@@ -41,7 +44,8 @@ struct CapacitorValueReading {
 // or U+03BC) and m (milli), with P, N and U also in upper case, and R for
 // picofarads in a letter code alone; F after the
 // prefix is optional where the value is written out, and absent from a
-// letter code.
+// letter code. A two-character code ("S3", "n7", also "M3") reads besides,
+// its readings after the other formats'.
 CapacitorValueReading readCapacitorValue(std::string_view text);
 
 } // namespace Velmora

@@ -43,6 +43,42 @@ constexpr ValueRow ValueRows[] {{"104", 1, -7, F::ThreeDigits}, {"473", 47, -9, 
     {"1234567890123456n", 0, 0, F::ThreeDigits, E::TooManyDigits}, {"000", 0, 0, F::ThreeDigits, E::Zero},
     {"0n0", 0, 0, F::ThreeDigits, E::Zero}, {"00", 0, 0, F::ThreeDigits, E::Zero}};
 
+using SC = SmdCapacitorSource;
+using Smd = std::tuple<F, SC, std::int64_t>; // the format, the table, hundredths of a pF
+
+constexpr std::int64_t P = 100; // 1 pF
+constexpr F Two = F::TwoCharacters;
+constexpr SC Ag = SC::Agreed;
+
+struct SmdRow {
+    const char *code;
+    std::vector<Smd> readings; // none where refused
+};
+
+// Typed from marsport.org.uk's and gfaelectronics.com's tables (S3 4,7 nF,
+// A1 10 pF, 9 for 10^-1, KA2 100 pF from Kemet), NIC's as edaboard.co.uk
+// quotes it (T6 5,1 µF) and ok1rr.com's (NA5 100 nF from Novacap). A letter
+// that is a prefix too reads as a letter code first.
+const SmdRow SmdRows[] {{"A1", {{Two, Ag, 10 * P}}}, {"B2", {{Two, Ag, 110 * P}}}, {"C3", {{Two, Ag, 1200 * P}}},
+    {"D4", {{Two, Ag, 13000 * P}}}, {"E5", {{Two, Ag, 150000 * P}}}, {"F6", {{Two, Ag, 1600000 * P}}},
+    {"G7", {{Two, Ag, 18000000 * P}}}, {"H8", {{Two, Ag, 200000000 * P}}}, {"J9", {{Two, Ag, 22}}},
+    {"K0", {{Two, Ag, 240}}}, {"L1", {{Two, Ag, 27 * P}}}, {"M2", {{Two, Ag, 300 * P}}},
+    {"N3", {{F::LetterCode, Ag, 300 * P}, {Two, Ag, 3300 * P}}},
+    {"P4", {{F::LetterCode, Ag, 40}, {Two, Ag, 36000 * P}}}, {"Q5", {{Two, Ag, 390000 * P}}},
+    {"R6", {{F::RNotation, Ag, 60}, {Two, Ag, 4300000 * P}}}, {"S3", {{Two, Ag, 4700 * P}}},
+    {"T6", {{Two, Ag, 5100000 * P}}}, {"U7", {{F::LetterCode, Ag, 700000 * P}, {Two, Ag, 56000000 * P}}},
+    {"V8", {{Two, Ag, 620000000 * P}}}, {"W9", {{Two, Ag, 68}}}, {"X0", {{Two, Ag, 750}}}, {"Y1", {{Two, Ag, 82 * P}}},
+    {"Z2", {{Two, Ag, 910 * P}}}, {"a3", {{Two, Ag, 2500 * P}}},
+    {"b3", {{Two, SC::Marsport, 3500 * P}, {Two, SC::NicComponents, 3000 * P}}},
+    {"c3", {{Two, SC::NicComponents, 3500 * P}}}, {"d3", {{Two, Ag, 4000 * P}}}, {"e3", {{Two, Ag, 4500 * P}}},
+    {"f3", {{Two, Ag, 5000 * P}}}, {"g3", {{Two, SC::NicComponents, 9000 * P}}},
+    {"m3", {{F::LetterCode, Ag, 300000000 * P}, {Two, Ag, 6000 * P}}},
+    {"n7", {{F::LetterCode, Ag, 700 * P}, {Two, Ag, 70000000 * P}}}, {"t3", {{Two, Ag, 8000 * P}}},
+    {"y3", {{Two, SC::Marsport, 9000 * P}}}, {"KA2", {{Two, SC::Marsport, 100 * P}}},
+    {"Kb2", {{Two, SC::Marsport, 350 * P}}}, {"NA5", {{Two, SC::Ok1rr, 100000 * P}}},
+    {"SS3", {{Two, SC::Ok1rr, 4700 * P}}}, {"Kc2", {}}, {"XA5", {}}, {"I5", {}}, {"O3", {}}, {"s3", {}}, {"h2", {}},
+    {"SA", {}}, {"S", {}}, {"S3a", {}}, {"p4", {{F::LetterCode, Ag, 40}}}};
+
 constexpr int Absolute = -1; // below holds hundredths of a pF
 constexpr int None = -2;
 
@@ -155,7 +191,9 @@ const MarkingRow MarkingRows[] {{"2A473J", {{47000, 500, 500, 1000, V::Eia, 0}}}
     {"1H 220 µF", {{220000000, None, None, 500, V::Eia, 0}}},
     {"100 n 63V", {{100000, None, None, 630, V::WrittenOut, 0}}}, {"K", {{0, 1000, 1000, 0, V::Eia, 0}}},
     {"5C", {}, ME::UnreadPart, 0}, {"", {}, ME::Empty}, {"   ", {}, ME::Empty}, {"104 473", {}, ME::Conflicting},
-    {"50V 1H", {}, ME::Conflicting}, {"104K X7R Q5", {}, ME::UnreadPart, 2}, {"1 2 3 4 5 6 7", {}, ME::TooLong},
+    {"50V 1H", {}, ME::Conflicting}, {"104K X7R O5", {}, ME::UnreadPart, 2}, {"S3", {{4700, None, None, 0, V::Eia, 0}}},
+    {"n7", {{700, None, None, 0, V::Eia, 0}, {70000000, None, None, 0, V::Eia, 0}}},
+    {"C0G", {{0, None, None, 0, V::Eia, -1}}}, {"2AS3", {}, ME::UnreadPart, 0}, {"1 2 3 4 5 6 7", {}, ME::TooLong},
     {"10000000000000000000000000000000000000000", {}, ME::TooLong}};
 
 struct PartRow {
@@ -227,6 +265,18 @@ private slots:
         if (r.secondPicofarads)
             QCOMPARE((std::pair {in(reading.readings[1].farads, -12), reading.readings[1].format}),
                 (std::pair {r.secondPicofarads, F::Picofarads}));
+    }
+    void smdCode_data() { addRows(SmdRows, &SmdRow::code); }
+    void smdCode()
+    {
+        QFETCH(int, row);
+        const SmdRow &r = SmdRows[row];
+        const CapacitorValueReading reading = readCapacitorValue(r.code);
+        QCOMPARE(reading.error == E::None, !r.readings.empty());
+        std::vector<Smd> got;
+        for (const CapacitorValue &v : reading.readings)
+            got.emplace_back(v.format, v.source, in(v.farads, -14));
+        QCOMPARE(got, r.readings);
     }
     void tolerance_data() { addRows(ToleranceRows, &ToleranceRow::name); }
     void tolerance()
