@@ -64,6 +64,12 @@ QString inductorSource(InductorToleranceSource s)
     return QString::fromUtf8(names.at(std::size_t(s)));
 }
 
+QString smdCapacitorSource(SmdCapacitorSource s)
+{
+    constexpr std::array<const char *, 4> names {"EIA-198", "marsport.org.uk", "NIC Components", "ok1rr.com"};
+    return QString::fromUtf8(names.at(std::size_t(s)));
+}
+
 QString capacitorFormat(CapacitorFormat f)
 {
     switch (f) {
@@ -75,6 +81,8 @@ QString capacitorFormat(CapacitorFormat f)
         return MarkingWording::tr("codice a lettere");
     case CapacitorFormat::RNotation:
         return MarkingWording::tr("R al posto della virgola, in pF");
+    case CapacitorFormat::TwoCharacters:
+        return MarkingWording::tr("SMD, 2 caratteri, in pF");
     case CapacitorFormat::WrittenOut:
         break;
     }
@@ -105,6 +113,8 @@ QString valueTable(const MarkingReading &r)
         return QStringLiteral("IEC 60062");
     if (r.capacitor && r.capacitor->value) {
         const CapacitorFormat f = r.capacitor->value->format;
+        if (f == CapacitorFormat::TwoCharacters)
+            return smdCapacitorSource(r.capacitor->value->source);
         return f == CapacitorFormat::ThreeDigits                                  ? QStringLiteral("EIA-198")
             : f == CapacitorFormat::LetterCode || f == CapacitorFormat::RNotation ? QStringLiteral("IEC 60062")
                                                                                   : QString();

@@ -108,6 +108,13 @@ void TestMarkingWording::lines_data()
         << "4R7K" << L
         << QStringList {
                "Induttore 4.7 µH, ± 10% (R al posto della virgola, in µH; EIA; tolleranza: tabelle dei produttori)"};
+    QTest::newRow("two characters") << "S3" << any
+                                    << QStringList {"Condensatore 4.7 nF (SMD, 2 caratteri, in pF; EIA-198)"};
+    QTest::newRow("two characters, two tables")
+        << "b2" << C
+        << QStringList {"Condensatore 350 pF (SMD, 2 caratteri, in pF; marsport.org.uk)",
+               "Condensatore 300 pF (SMD, 2 caratteri, in pF; NIC Components)",
+               "Il valore si legge in più modi: la marcatura non dice quale, un capacimetro sì."};
     QTest::newRow("three kinds")
         << "104" << any
         << QStringList {"Resistore 100000 Ohm, tolleranza non indicata (di solito 5%) (SMD, 3 cifre; IEC 60062)",
