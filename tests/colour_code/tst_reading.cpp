@@ -43,6 +43,9 @@ private slots:
     void tolerancesFinestFirst();
     void fromColours_data();
     void fromColours();
+    void neverAnInductor();
+    void inductorPart_data();
+    void inductorPart();
 };
 
 void TestReading::says_data()
@@ -188,6 +191,8 @@ void TestReading::fromColours_data()
     QTest::newRow("five") << "giallo viola azzurro nero marrone" << int(SchemeId::FiveBands) << 0 << "476";
     QTest::newRow("white coefficient") << "marrone nero nero nero marrone bianco" << int(SchemeId::SixBands) << 6 << "";
     QTest::newRow("three") << "giallo viola rosa" << int(SchemeId::ThreeBands) << 0 << "0.047";
+    // Colours the inductor window lists too are a resistor's all the same.
+    QTest::newRow("inductor's colours") << "giallo viola oro argento" << fullCode << 0 << "4.7";
     QTest::newRow("two") << "giallo viola" << -1 << 0 << "";
     QTest::newRow("seven") << "nero nero nero nero nero nero nero" << -1 << 0 << "";
 }
@@ -209,6 +214,46 @@ void TestReading::fromColours()
     QCOMPARE(complete(read->reading), badBand == 0);
     if (badBand == 0)
         QCOMPARE(qs(plainText(*valueOf(read->reading), ".")), value);
+}
+
+// Whatever four colours, never the inductor's scheme.
+void TestReading::neverAnInductor()
+{
+    std::vector<Colour> bands(4);
+    for (int code = 0; code < 13 * 13 * 13 * 13; ++code) {
+        for (int band = 0, rest = code; band < 4; ++band, rest /= 13)
+            bands[std::size_t(band)] = Colour(rest % 13);
+        if (readColours(bands)->reading.scheme == SchemeId::InductorFourBands)
+            QFAIL(qPrintable(QStringLiteral("read as an inductor: %1").arg(code)));
+    }
+}
+
+void TestReading::inductorPart_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("henries");
+    QTest::addColumn<int>("tolerance");
+    // Rows of the inductor lists: band 1 from marrone, multipliers nero to
+    // giallo then oro and argento, tolerances oro and argento.
+    QTest::newRow("giallo viola oro argento") << QList {3, 7, 5, 1} << "0.0000047" << 1000;
+    QTest::newRow("marrone nero marrone oro") << QList {0, 0, 1, 0} << "0.0001" << 500;
+    QTest::newRow("bianco bianco giallo oro") << QList {8, 9, 4, 0} << "0.99" << 500;
+    QTest::newRow("marrone nero argento argento") << QList {0, 0, 6, 1} << "0.0000001" << 1000;
+}
+
+// The part an inductor window's reading describes: henries, exactly.
+void TestReading::inductorPart()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, henries);
+    QFETCH(int, tolerance);
+    const auto part = partOf(reading(SchemeId::InductorFourBands, rows));
+    QVERIFY(part);
+    QCOMPARE(part->kind, PartKind::Inductor);
+    QCOMPARE(part->value.unit, Unit::Henry);
+    QCOMPARE(qs(exactText(part->value)), henries);
+    QCOMPARE(part->tolerance, plusMinus(tolerance));
+    QVERIFY(!partOf(reading(SchemeId::InductorFourBands, rows.first(3))));
 }
 
 QTEST_APPLESS_MAIN(TestReading)
