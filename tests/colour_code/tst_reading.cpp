@@ -43,8 +43,6 @@ private slots:
     void tolerancesFinestFirst();
     void fromColours_data();
     void fromColours();
-    void neverAnInductor();
-    void inductorPart_data();
     void inductorPart();
 };
 
@@ -216,44 +214,15 @@ void TestReading::fromColours()
         QCOMPARE(qs(plainText(*valueOf(read->reading), ".")), value);
 }
 
-// Whatever four colours, never the inductor's scheme.
-void TestReading::neverAnInductor()
-{
-    std::vector<Colour> bands(4);
-    for (int code = 0; code < 13 * 13 * 13 * 13; ++code) {
-        for (int band = 0, rest = code; band < 4; ++band, rest /= 13)
-            bands[std::size_t(band)] = Colour(rest % 13);
-        if (readColours(bands)->reading.scheme == SchemeId::InductorFourBands)
-            QFAIL(qPrintable(QStringLiteral("read as an inductor: %1").arg(code)));
-    }
-}
-
-void TestReading::inductorPart_data()
-{
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<QString>("henries");
-    QTest::addColumn<int>("tolerance");
-    // Rows of the inductor lists: band 1 from marrone, multipliers nero to
-    // giallo then oro and argento, tolerances oro and argento.
-    QTest::newRow("giallo viola oro argento") << QList {3, 7, 5, 1} << "0.0000047" << 1000;
-    QTest::newRow("marrone nero marrone oro") << QList {0, 0, 1, 0} << "0.0001" << 500;
-    QTest::newRow("bianco bianco giallo oro") << QList {8, 9, 4, 0} << "0.99" << 500;
-    QTest::newRow("marrone nero argento argento") << QList {0, 0, 6, 1} << "0.0000001" << 1000;
-}
-
-// The part an inductor window's reading describes: henries, exactly.
+// The part an inductor window's reading describes, in henries exactly:
+// giallo viola oro argento, band 1's list starting at marrone.
 void TestReading::inductorPart()
 {
-    QFETCH(QList<int>, rows);
-    QFETCH(QString, henries);
-    QFETCH(int, tolerance);
-    const auto part = partOf(reading(SchemeId::InductorFourBands, rows));
+    const auto part = partOf(reading(SchemeId::InductorFourBands, {3, 7, 5, 1}));
     QVERIFY(part);
-    QCOMPARE(part->kind, PartKind::Inductor);
-    QCOMPARE(part->value.unit, Unit::Henry);
-    QCOMPARE(qs(exactText(part->value)), henries);
-    QCOMPARE(part->tolerance, plusMinus(tolerance));
-    QVERIFY(!partOf(reading(SchemeId::InductorFourBands, rows.first(3))));
+    QCOMPARE((std::tuple {part->kind, part->value, part->tolerance}),
+        (std::tuple {PartKind::Inductor, Quantity {Unit::Henry, {47, -7}, 1}, std::optional(plusMinus(1000))}));
+    QVERIFY(!partOf(reading(SchemeId::InductorFourBands, {3, 7, 5})));
 }
 
 QTEST_APPLESS_MAIN(TestReading)
