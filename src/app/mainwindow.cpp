@@ -39,7 +39,14 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(form1->windowTitle());
     setWindowIcon(form1->windowIcon());
     connect(form1, &BandForm::readingChanged, this, [this, form1](const Reading &r) { readingChanged(form1, r); });
-    connect(m_toolContext, &ToolContext::applyRequested, this, [this](const Reading &r) { m_current->setReading(r); });
+    // A resistor's reading goes into the window on show, or into its own
+    // while another part's is.
+    connect(m_toolContext, &ToolContext::applyRequested, this, [this](const Reading &r) {
+        if (marksResistors(m_current->scheme()))
+            m_current->setReading(r);
+        else
+            showInItsWindow(r);
+    });
     connect(m_toolContext, &ToolContext::showRequested, this, &MainWindow::showInItsWindow);
     connect(m_toolContext, &ToolContext::schemeRequested, this, &MainWindow::showForm);
     m_toolContext->setDrawer(m_drawer->drawer());
@@ -143,7 +150,10 @@ void MainWindow::showForm(SchemeId scheme)
     form->show();
     connect(form, &BandForm::resultChanged, this, &MainWindow::updateCopyAction);
     updateCopyAction();
-    m_toolContext->setReading(m_readings[slot]);
+    // The tools read resistors: another part's window leaves them the last
+    // resistor they saw.
+    if (marksResistors(scheme))
+        m_toolContext->setReading(m_readings[slot]);
     // Back to a form, the keyboard is where it was left; new, in its first list.
     QWidget *focus = m_lastFocus.at(slot);
     if (focus)
@@ -155,7 +165,7 @@ void MainWindow::showForm(SchemeId scheme)
 void MainWindow::readingChanged(BandForm *form, const Reading &reading)
 {
     m_readings.at(schemeIndex(form->scheme())) = reading;
-    if (form == m_current)
+    if (form == m_current && marksResistors(reading.scheme))
         m_toolContext->setReading(reading);
 }
 
@@ -182,7 +192,8 @@ void MainWindow::showAbout()
     const QString lastCommand = commands.takeLast();
     QMessageBox::about(this, QStringLiteral("Informazioni su Velmora"),
         QStringLiteral("<p><b>Velmora</b> %1</p>"
-                       "<p>Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e ne mostra il valore.</p>"
+                       "<p>Legge il codice colori dei resistori a 3, 4, 5 e 6 bande e degli induttori a 4 bande, e "
+                       "ne mostra il valore.</p>"
                        "<p>Nel menu Strumenti: %2.</p>"
                        "<p>Nel menu File: Il mio cassetto e Stampa etichette.</p>"
                        "<p>Da terminale: %4 e %5 (velmora --help).</p>"

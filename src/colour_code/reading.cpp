@@ -86,7 +86,10 @@ std::optional<Part> partOf(const Reading &reading)
 {
     if (!complete(reading))
         return std::nullopt;
-    return Part {PartKind::Resistor, ohms(*valueOf(reading)), plusMinus(*toleranceOf(reading)), coefficientOf(reading),
+    const PartKind kind = schemeEntry(reading.scheme).component;
+    Decimal value = *valueOf(reading);
+    value.exponent += bandScheme(reading.scheme).unitPower;
+    return Part {kind, {unitOf(kind), value, 1}, plusMinus(*toleranceOf(reading)), coefficientOf(reading),
         {MarkingKind::Bands, {}}};
 }
 
@@ -121,7 +124,7 @@ std::optional<ResultParts> resultParts(const Reading &reading, std::string_view 
 std::optional<ColourReading> readColours(std::span<const Colour> colours)
 {
     std::optional<ColourReading> best;
-    for (const SchemeEntry &entry : schemeRegistry()) {
+    for (const SchemeEntry &entry : resistorSchemes()) {
         const BandScheme &scheme = entry.scheme;
         if (std::size_t(scheme.bandCount) != colours.size())
             continue;

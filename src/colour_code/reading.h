@@ -44,8 +44,10 @@ std::optional<Decimal> valueOf(const Reading &reading);
 std::optional<int> toleranceOf(const Reading &reading);
 std::optional<int> coefficientOf(const Reading &reading);
 
-// The part a complete reading describes: a resistor, its value in ohms, its
-// tolerance and, with six bands, its coefficient, marked by bands.
+// The part a complete reading describes: the part its scheme marks, its
+// value in that part's unit (ohms, or henries for the microhenries of an
+// inductor's lists), its tolerance and, with six bands, its coefficient,
+// marked by bands.
 std::optional<Part> partOf(const Reading &reading);
 
 // The lowest and highest value the tolerance allows, exactly.
@@ -69,7 +71,7 @@ struct ResultParts {
 std::optional<ResultParts> resultParts(const Reading &reading, std::string_view decimalPoint);
 
 // A resistor read from its colours, band 1 first, in the first registered
-// scheme with that many bands whose lists hold them all, else in the whole
+// resistor scheme with that many bands whose lists hold them all, else in the whole
 // code for that many bands (three bands: ± 20 %). badBand is the first band
 // whose list lacks its colour, 0 when every band has its colour and the
 // reading is complete.

@@ -93,7 +93,7 @@ BandChoice bandsFor(const Reading &base, Decimal value)
         : digitRows(base, value, true)                   ? BandRefusal::LeadingZero
                                                          : BandRefusal::OutOfRange;
     for (bool more : {true, false})
-        for (const SchemeEntry &other : schemeRegistry())
+        for (const SchemeEntry &other : resistorSchemes())
             if (!choice.otherScheme && (other.scheme.bandCount > scheme.bandCount) == more && other.id != base.scheme
                 && digitRows(Reading {other.id}, value))
                 choice.otherScheme = other.id;

@@ -12,7 +12,7 @@
 
 namespace Velmora {
 
-// What a band says, by its place on the resistor.
+// What a band says, by its place on the part.
 enum class BandKind { Digit, Multiplier, Tolerance, TempCoefficient };
 
 // One entry of a band's list. What value means depends on the band's kind:
@@ -24,11 +24,11 @@ struct SchemeRow {
     int value;
 };
 
-// The ways of banding a resistor that Velmora reads: identities, not band
+// The ways of banding a part that Velmora reads: identities, not band
 // counts, so that two schemes with as many bands stand side by side (the
 // four-band window's short lists and the whole code on four bands). The
 // registry (schemeregistry.h) lists them with their names and windows.
-enum class SchemeId { FourBands, FiveBands, SixBands, ThreeBands, FourBandsFullCode };
+enum class SchemeId { FourBands, FiveBands, SixBands, ThreeBands, FourBandsFullCode, InductorFourBands };
 
 // A way of banding a resistor: three to six bands, each of one kind and
 // with its own list of colours.
@@ -45,6 +45,9 @@ struct BandScheme {
     // The tolerance a scheme without a tolerance band stands for, in
     // hundredths of a percent: three bands are ± 20 %.
     std::optional<int> impliedTolerance {};
+    // The power of ten of the part's unit that the lists' values are in:
+    // ohms for resistors, microhenries (-6) for inductors.
+    int unitPower = 0;
 
     BandKind kind(int band) const { return kinds.at(std::size_t(band - 1)); }
     std::span<const SchemeRow> rows(int band) const { return lists.at(std::size_t(band - 1)); }

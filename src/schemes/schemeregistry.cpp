@@ -3,6 +3,7 @@
 #include "five_bands/fivebands.h"
 #include "four_bands/fourbands.h"
 #include "four_bands_full/fourbandsfull.h"
+#include "inductor_four_bands/inductorfourbands.h"
 #include "six_bands/sixbands.h"
 #include "three_bands/threebands.h"
 
@@ -14,6 +15,7 @@ namespace Velmora {
 namespace {
 
 namespace T = SchemeTables;
+using PartKind::Inductor;
 using PartKind::Resistor;
 
 // One line per scheme; a new one is its folder and a line here.
@@ -24,6 +26,8 @@ const std::array Registry {
         true, T::FourBandsFullCode, Layout::FourBandsFullCode},
     SchemeEntry {SchemeId::FiveBands, Resistor, "5 bande", "&5 bande", 5, true, T::FiveBands, Layout::FiveBands},
     SchemeEntry {SchemeId::SixBands, Resistor, "6 bande", "&6 bande", 6, true, T::SixBands, Layout::SixBands},
+    SchemeEntry {SchemeId::InductorFourBands, Inductor, "induttore, 4 bande", "&Induttore, 4 bande", 0, false,
+        T::InductorFourBands, Layout::InductorFourBands},
 };
 
 } // namespace
@@ -49,9 +53,14 @@ const BandScheme &bandScheme(SchemeId id)
     return schemeEntry(id).scheme;
 }
 
+bool marksResistors(SchemeId id)
+{
+    return schemeEntry(id).component == PartKind::Resistor;
+}
+
 std::optional<SchemeId> firstWithBands(int bandCount)
 {
-    for (const SchemeEntry &e : Registry)
+    for (const SchemeEntry &e : resistorSchemes())
         if (e.scheme.bandCount == bandCount)
             return e.id;
     return std::nullopt;
@@ -59,7 +68,7 @@ std::optional<SchemeId> firstWithBands(int bandCount)
 
 std::optional<SchemeId> wholeCodeFor(int bandCount)
 {
-    for (const SchemeEntry &e : Registry)
+    for (const SchemeEntry &e : resistorSchemes())
         if (e.wholeCode && e.scheme.bandCount == bandCount)
             return e.id;
     return std::nullopt;

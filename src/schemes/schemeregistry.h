@@ -4,6 +4,7 @@
 #include "formlayout.h"
 #include "part.h"
 
+#include <ranges>
 #include <span>
 #include <string_view>
 
@@ -32,11 +33,22 @@ const SchemeEntry &schemeEntry(SchemeId id);
 // Its place in the registry, for tables kept per scheme.
 std::size_t schemeIndex(SchemeId id);
 
-// The first registered scheme with that many bands: the one a value is
+// Whether a scheme marks resistors. Reading colours, writing a value,
+// identifying a part, the tools and the terminal's resistor commands know
+// no other: an inductor's bands are read in its own window.
+bool marksResistors(SchemeId id);
+// The resistor schemes, in the registry's order.
+inline auto resistorSchemes()
+{
+    return schemeRegistry()
+        | std::views::filter([](const SchemeEntry &e) { return e.component == PartKind::Resistor; });
+}
+
+// The first resistor scheme with that many bands: the one a value is
 // written in when only a band count is asked for.
 std::optional<SchemeId> firstWithBands(int bandCount);
-// The scheme a part with that many bands is identified in; nothing where no
-// scheme has that many.
+// The resistor scheme a part with that many bands is identified in; nothing
+// where none has that many.
 std::optional<SchemeId> wholeCodeFor(int bandCount);
 
 namespace Layout {

@@ -83,6 +83,7 @@ private slots:
     void switchingKeepsEachFormsState();
     void copyValue_data();
     void copyValue();
+    void inductorWindow();
     void toolOpensOnce_data();
     void toolOpensOnce();
     void quitClosesEveryTool();
@@ -212,7 +213,7 @@ void TestMainWindow::menus_data()
     QTest::newRow("Modifica") << 1 << "&Modifica" << QStringList {"&Copia valore", "Ctrl+C"};
     QTest::newRow("Bande") << 2 << "&Bande"
                            << QStringList {"&3 bande", "Ctrl+3", "&4 bande", "Ctrl+4", "4 bande, codice &completo", "",
-                                  "&5 bande", "Ctrl+5", "&6 bande", "Ctrl+6"};
+                                  "&5 bande", "Ctrl+5", "&6 bande", "Ctrl+6", "&Induttore, 4 bande", ""};
     QTest::newRow("Strumenti") << 3 << "&Strumenti"
                                << QStringList {"Da &valore a colori…", "Ctrl+K", "Leggi &marcatura…", "Ctrl+M",
                                       "&Identifica resistore…", "Ctrl+I", "Combina &resistori…", "Ctrl+R"};
@@ -340,6 +341,27 @@ void TestMainWindow::copyValue()
 
     clickButton(*form, 2);
     QVERIFY(!copy->isEnabled());
+}
+
+// The inductor window from the Bande menu, its line copied as shown; the
+// value tool, which writes resistors, still works on the four-band window
+// and applies there.
+void TestMainWindow::inductorWindow()
+{
+    action(*m_window, QStringLiteral("&Induttore, 4 bande"))->trigger();
+    BandForm *form = m_window->currentForm();
+    chooseBands(*form, {3, 7, 5, 1}); // giallo viola oro argento
+    clickButton(*form, 1);
+    press(*m_window, QKeyCombination(Qt::CTRL, Qt::Key_C));
+    const QString line = QStringLiteral("4") + expectedPoint() + QStringLiteral("7 µH ± 10%");
+    QCOMPARE(QApplication::clipboard()->text(), line);
+
+    ValueDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->scheme(), SchemeId::FourBands);
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("valueEdit")), QStringLiteral("4K7"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("applyButton")), Qt::LeftButton);
+    QCOMPARE(chosen(*m_window->currentForm()), (QStringList {"giallo", "viola", "rosso", "oro"}));
 }
 
 void TestMainWindow::toolOpensOnce_data()

@@ -43,6 +43,7 @@ private slots:
     void tolerancesFinestFirst();
     void fromColours_data();
     void fromColours();
+    void inductorPart();
 };
 
 void TestReading::says_data()
@@ -188,6 +189,8 @@ void TestReading::fromColours_data()
     QTest::newRow("five") << "giallo viola azzurro nero marrone" << int(SchemeId::FiveBands) << 0 << "476";
     QTest::newRow("white coefficient") << "marrone nero nero nero marrone bianco" << int(SchemeId::SixBands) << 6 << "";
     QTest::newRow("three") << "giallo viola rosa" << int(SchemeId::ThreeBands) << 0 << "0.047";
+    // Colours the inductor window lists too are a resistor's all the same.
+    QTest::newRow("inductor's colours") << "giallo viola oro argento" << fullCode << 0 << "4.7";
     QTest::newRow("two") << "giallo viola" << -1 << 0 << "";
     QTest::newRow("seven") << "nero nero nero nero nero nero nero" << -1 << 0 << "";
 }
@@ -209,6 +212,17 @@ void TestReading::fromColours()
     QCOMPARE(complete(read->reading), badBand == 0);
     if (badBand == 0)
         QCOMPARE(qs(plainText(*valueOf(read->reading), ".")), value);
+}
+
+// The part an inductor window's reading describes, in henries exactly:
+// giallo viola oro argento, band 1's list starting at marrone.
+void TestReading::inductorPart()
+{
+    const auto part = partOf(reading(SchemeId::InductorFourBands, {3, 7, 5, 1}));
+    QVERIFY(part);
+    QCOMPARE((std::tuple {part->kind, part->value, part->tolerance}),
+        (std::tuple {PartKind::Inductor, Quantity {Unit::Henry, {47, -7}, 1}, std::optional(plusMinus(1000))}));
+    QVERIFY(!partOf(reading(SchemeId::InductorFourBands, {3, 7, 5})));
 }
 
 QTEST_APPLESS_MAIN(TestReading)

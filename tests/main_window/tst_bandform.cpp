@@ -100,6 +100,8 @@ private slots:
     void tabOrder();
     void chosenIsNoEmptyPlace_data();
     void chosenIsNoEmptyPlace();
+    void inductor_data();
+    void inductor();
 };
 
 void TestBandForm::lists_data()
@@ -466,6 +468,48 @@ void TestBandForm::chosenIsNoEmptyPlace()
         plain += qMax(qAbs(a.red() - b.red()), qMax(qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue()))) > 64;
     }
     QVERIFY(plain * 5 >= place.width() * place.height());
+}
+
+void TestBandForm::inductor_data()
+{
+    QTest::addColumn<QString>("colours");
+    QTest::addColumn<QString>("line"); // '.' for the locale's separator
+    QTest::newRow("4.7 µH") << "giallo viola oro argento"
+                            << "4.7 µH ± 10%";
+    QTest::newRow("100 µH") << "marrone nero marrone oro"
+                            << "100 µH ± 5%";
+    QTest::newRow("0.1 µH") << "marrone nero argento oro"
+                            << "0.1 µH ± 5%";
+    QTest::newRow("widest") << "bianco bianco giallo argento"
+                            << "990000 µH ± 10%";
+}
+
+// The inductor window lists the colours every inductor table reads alike,
+// and its result line, in µH, fits as the four-band window's does.
+void TestBandForm::inductor()
+{
+    QFETCH(QString, colours);
+    QFETCH(QString, line);
+    const QStringList lists {"marrone rosso arancio giallo verde azzurro viola grigio bianco",
+        "nero marrone rosso arancio giallo verde azzurro viola grigio bianco",
+        "nero marrone rosso arancio giallo oro argento", "oro argento"};
+    BandForm form(Layout::layoutOf(SchemeId::InductorFourBands));
+    form.show();
+    QCOMPARE(form.size(), QSize(433, 421));
+    const QStringList names = colours.split(u' ');
+    for (int band = 1; band <= 4; ++band) {
+        QStringList texts;
+        for (int row = 0; row < form.list(band)->count(); ++row)
+            texts << form.list(band)->item(row)->text();
+        QCOMPARE(texts.join(u' '), lists[band - 1]);
+        clickEntry(form, band, int(texts.indexOf(names[band - 1])));
+    }
+    clickButton(form, 1);
+    QCOMPARE(resultLine(form), line.replace(QLatin1Char('.'), expectedPoint()));
+    QCOMPARE(form.resultText(), line);
+    for (const QLabel *l : form.findChildren<QLabel *>())
+        if (shown(l) && !l->text().isEmpty())
+            QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
 }
 
 QTEST_MAIN(TestBandForm)

@@ -45,7 +45,8 @@ void TestSchemeRegistry::byBandCount()
 // and a menu entry of its own.
 void TestSchemeRegistry::entriesMatchTheirWindows()
 {
-    const QStringList menu {"&3 bande", "&4 bande", "4 bande, codice &completo", "&5 bande", "&6 bande"};
+    const QStringList menu {
+        "&3 bande", "&4 bande", "4 bande, codice &completo", "&5 bande", "&6 bande", "&Induttore, 4 bande"};
     QStringList labels;
     std::set<std::string_view> forms;
     for (const SchemeEntry &entry : schemeRegistry()) {

@@ -66,6 +66,39 @@ CASES = [
     (BOTH, "bande nero viola rosso oro", 1, ERR, "velmora: La banda 1 è nera, e nessun resistore comincia con il "
      "nero: la prima cifra non è mai zero. Forse il resistore va letto dall'altro lato."),
 
+    # Inductors, against the tables' own examples: the value in the prefix
+    # that suits, the table named where one alone gives the colour.
+    (IT, "bande giallo viola oro argento --induttore", 0, OUT, "4,7 µH ± 10%"),
+    (EN, "bande giallo viola oro argento --induttore", 0, OUT, "4.7 µH ± 10%"),
+    (IT, "bande giallo viola oro argento", 0, OUT, "4,7 Ohm ± 10%"),
+    (BOTH, "bande --induttore marrone nero marrone oro", 0, OUT, "100 µH ± 5%"),
+    (BOTH, "bande arancio arancio nero --induttore", 0, OUT, "33 µH ± 20%"),
+    (BOTH, "bande marrone nero giallo nero --induttore", 0, OUT, "100 mH ± 20% (secondo learnabout-electronics.org)"),
+    (BOTH, "bande marrone nero rosso marrone --induttore", 0, OUT, "1 mH ± 1% (secondo rzguodou.com)"),
+    (BOTH, "bande verde blu viola --induttore", 0, OUT, "560 H ± 20% (secondo rzguodou.com)"),
+    (BOTH, "bande argento oro giallo viola oro --induttore", 0, OUT,
+     "470 nH ± 5% (forma militare, secondo learnabout-electronics.org)"),
+    (IT, "bande giallo viola oro argento --induttore --json", 0, OUT,
+     {"letture": [{"componente": "induttore", "valore": "0.0000047", "unita": "H", "testo": "4,7 µH",
+                   "tolleranza": {"meno": "10", "piu": "10"}, "formato": "4 bande", "fonte": "concorde"}]}),
+    (EN, "bande giallo viola oro argento --induttore --json", 0, OUT,
+     {"letture": [{"componente": "induttore", "valore": "0.0000047", "unita": "H", "testo": "4.7 µH",
+                   "tolleranza": {"meno": "10", "piu": "10"}, "formato": "4 bande", "fonte": "concorde"}]}),
+    (BOTH, "bande --json --induttore argento rosso viola arancio marrone", 0, OUT,
+     {"letture": [{"componente": "induttore", "valore": "0.027", "unita": "H", "testo": "27 mH",
+                   "tolleranza": {"meno": "1", "piu": "1"}, "formato": "militare",
+                   "fonte": "learnabout-electronics.org"}]}),
+    (BOTH, "bande marrone nero verde nero --induttore", 1, ERR, "velmora: La banda 4 (tolleranza) non può essere "
+     "«nero»: nessuna tabella degli induttori la legge con queste bande."),
+    (BOTH, "bande giallo viola rosa oro --induttore --json", 1, OUT, {"errore": "La banda 3 (moltiplicatore) non "
+     "può essere «rosa»: nessuna tabella degli induttori lo legge come moltiplicatore."}),
+    (BOTH, "bande giallo blue rosa oro --induttore", 1, ERR,
+     "velmora: La banda 2 non può essere «blue»: non è il nome di un colore."),
+    (BOTH, "bande marrone rosso oro rosso argento --induttore", 1, ERR, "velmora: Su 5 bande un induttore ha la forma "
+     "militare, che comincia con una banda argento: la banda 1 non può essere «marrone»."),
+    (BOTH, "bande giallo viola rosso oro nero nero --induttore", 2, ERR,
+     "velmora: bande --induttore vuole da 3 a 5 colori, uno per banda dalla prima, e ne ha 6" + HINT),
+
     (BOTH, "valore 4K7", 0, OUT, "giallo viola rosso oro\nSerie E3, E6, E12, E24, E192"),
     (IT, "valore 4,7 k", 0, OUT, "giallo viola rosso oro\nSerie E3, E6, E12, E24, E192"),
     (EN, "valore 0R22 --bande 6 --ppm 15", 0, OUT, "rosso rosso nero rosa marrone arancio\nSerie E3, E6, E12, E24"),
