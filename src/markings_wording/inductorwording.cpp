@@ -1,36 +1,16 @@
 #include "inductorwording.h"
 
+#include "markingwording.h"
 #include "wording.h"
 
 #include <QStringList>
 
-#include <array>
-
 namespace Velmora {
 
-namespace {
-
-struct Prefix {
-    int power;
-    const char *unit; // UTF-8
-};
-
-// From the largest down: the first the value reaches, nanohenries below.
-constexpr std::array<Prefix, 4> Prefixes {{{0, "H"}, {-3, "mH"}, {-6, "µH"}, {-9, "nH"}}};
-
-} // namespace
-
+// Written as every marking writes an inductance.
 QString InductorWording::value(Decimal henries)
 {
-    for (const Prefix &p : Prefixes) {
-        if (p.power != Prefixes.back().power && compare(henries, {1, p.power}) < 0)
-            continue;
-        Decimal scaled = henries;
-        scaled.exponent -= p.power;
-        return QString::fromStdString(plainText(scaled, Wording::decimalPoint().toStdString())) + u' '
-            + QString::fromUtf8(p.unit);
-    }
-    return QString();
+    return MarkingWording::value(Quantity {Unit::Henry, henries, 1});
 }
 
 QString InductorWording::source(InductorBandSource source)
