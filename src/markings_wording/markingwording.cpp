@@ -17,8 +17,8 @@ struct Prefix {
 };
 
 // The prefixes people write each unit with, largest first: µF rather than
-// mF, as electrolytics print 4700 µF.
-constexpr auto FaradPrefixes = std::to_array<Prefix>({{-6, "µ"}, {-9, "n"}, {-12, "p"}});
+// mF, as electrolytics print 4700 µF, and farads for supercapacitors.
+constexpr auto FaradPrefixes = std::to_array<Prefix>({{0, ""}, {-6, "µ"}, {-9, "n"}, {-12, "p"}});
 constexpr auto HenryPrefixes = std::to_array<Prefix>({{0, ""}, {-3, "m"}, {-6, "µ"}, {-9, "n"}});
 
 QString point()

@@ -184,6 +184,9 @@ const MarkingRow MarkingRows[] {{"2A473J", {{47000, 500, 500, 1000, V::Eia, 0}}}
             {T / 10, None, None, 350, V::JohnGibson, 0}}},
     {"473E", {{47000, 25, 25, 0, V::Eia, 0}, {47000, 50, 50, 0, V::Eia, 0}}},
     {"100nF", {{100000, None, None, 0, V::Eia, 0}}}, {"4n7F", {{4700, 100, 100, 0, V::Eia, 0}}},
+    // F after a 0 is a tolerance as after any digit, and 470 F written out.
+    {"470F",
+        {{470000000000000, None, None, 0, V::Eia, 0}, {47, 100, 100, 0, V::Eia, 0}, {470, 100, 100, 0, V::Eia, 0}}},
     {"100nJ", {{100000, 500, 500, 0, V::Eia, 0}, {100000, None, None, 63, V::TehDatasheet, 0}}},
     {"104N", {{104000, None, None, 0, V::Eia, 0}, {100000, 3000, 3000, 0, V::Eia, 0}, {100000, 5, 5, 0, V::Eia, 0}}},
     {"50V", {{0, None, None, 500, V::WrittenOut, 0}}}, {"10C", {{10, 25, Absolute, 0, V::Eia, 0}}},

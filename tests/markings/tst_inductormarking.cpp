@@ -29,10 +29,11 @@ struct BandRow {
 
 const BandRow BandRows[] {{"YE VT GD GD", 47, -7, 500, Four, BS::Agreed},
     {"RD VT BN GD", 27, -5, 500, Four, BS::Agreed}, {"BN BK BK SR", 10, -6, 1000, Four, BS::Agreed},
-    {"BN BK SR BK", 1, -7, 2000, Four, BS::LearnAbout}, {"BN BK YE BK", 1, -1, 2000, Four, BS::LearnAbout},
-    {"BN BK RD BN", 1, -3, 100, Four, BS::RzGuodou}, {"BN BK GN GD", 1, 0, 500, Four, BS::RzGuodou},
-    {"RD RD GD GY", 22, -7, 5, Four, BS::RzGuodou}, {"OG OG BK", 33, -6, 2000, Three, BS::Agreed},
-    {"GN BU VT", 56, 1, 2000, Three, BS::RzGuodou}, {"SR RD GD RD SR", 22, -7, 1000, BF::Military, BS::LearnAbout},
+    {"BN BK OG GD", 1, -2, 500, Four, BS::Agreed}, {"BN BK SR BK", 1, -7, 2000, Four, BS::LearnAbout},
+    {"BN BK YE BK", 1, -1, 2000, Four, BS::LearnAbout}, {"BN BK RD BN", 1, -3, 100, Four, BS::RzGuodou},
+    {"BN BK GN GD", 1, 0, 500, Four, BS::RzGuodou}, {"RD RD GD GY", 22, -7, 5, Four, BS::RzGuodou},
+    {"OG OG BK", 33, -6, 2000, Three, BS::Agreed}, {"GN BU VT", 56, 1, 2000, Three, BS::RzGuodou},
+    {"SR RD GD RD SR", 22, -7, 1000, BF::Military, BS::LearnAbout},
     {"SR GD YE VT GD", 47, -8, 500, BF::Military, BS::LearnAbout},
     {"SR RD VT OG BN", 27, -3, 100, BF::Military, BS::LearnAbout},
     {"SR BN BK BK OG", 1, -5, 300, BF::Military, BS::LearnAbout}};

@@ -47,7 +47,8 @@ void TestMarkingWording::value_data()
     QTest::newRow("0.5 pF stays in pF") << F(5, -13) << "0.5 pF";
     QTest::newRow("2.2 µF") << F(22, -7) << "2.2 µF";
     QTest::newRow("4700 µF, never mF") << F(47, -4) << "4700 µF";
-    QTest::newRow("1 F") << F(1, 0) << "1000000 µF";
+    QTest::newRow("999 999 µF") << F(999999, -6) << "999999 µF";
+    QTest::newRow("1 F, a supercapacitor") << F(1, 0) << "1 F";
     QTest::newRow("2.7 nH") << H(27, -10) << "2.7 nH";
     QTest::newRow("4.7 µH") << H(47, -7) << "4.7 µH";
     QTest::newRow("1 mH") << H(1, -3) << "1 mH";

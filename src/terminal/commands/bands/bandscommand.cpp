@@ -43,27 +43,41 @@ QJsonObject json(const InductorBandValue &reading)
     };
 }
 
-// An inductor's bands, each reading the tables give on a line of its own.
-int runInductor(const CommandArguments &arguments)
+int refuseCount(const CommandArguments &arguments, const QString &command, qsizetype most)
 {
-    constexpr qsizetype MostInductorBands = 5;
-    const QStringList &words = arguments.words;
-    if (words.size() < FewestBands || words.size() > MostInductorBands)
-        return refuseUsage(arguments,
-            QStringLiteral("bande --induttore vuole da %1 a %2 colori, uno per banda dalla prima, e ne ha %3")
-                .arg(FewestBands)
-                .arg(MostInductorBands)
-                .arg(words.size()));
-    // As for resistors, a word that names no colour stands as black, so that
-    // a band before it that cannot be read is named first.
+    return refuseUsage(arguments,
+        QStringLiteral("%1 vuole da %2 a %3 colori, uno per banda dalla prima, e ne ha %4")
+            .arg(command)
+            .arg(FewestBands)
+            .arg(most)
+            .arg(arguments.words.size()));
+}
+
+// The words as colours. A word that names no colour stands as black, so
+// that a band before it that cannot be read is still named first; unknown
+// is the first such word, counted from 1, or 0.
+std::vector<Colour> coloursOf(const QStringList &words, int &unknown)
+{
     std::vector<Colour> colours;
-    int unknown = 0;
+    unknown = 0;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const std::optional<Colour> colour = colourNamed(words.at(i).toStdString());
         if (!colour && unknown == 0)
             unknown = int(i) + 1;
         colours.push_back(colour.value_or(Colour::Black));
     }
+    return colours;
+}
+
+// An inductor's bands, each reading the tables give on a line of its own.
+int runInductor(const CommandArguments &arguments)
+{
+    constexpr qsizetype MostInductorBands = 5;
+    const QStringList &words = arguments.words;
+    if (words.size() < FewestBands || words.size() > MostInductorBands)
+        return refuseCount(arguments, QStringLiteral("bande --induttore"), MostInductorBands);
+    int unknown = 0;
+    const std::vector<Colour> colours = coloursOf(words, unknown);
     const InductorBandReading read = readInductorBands(colours);
     const int bad = read.error == InductorBandError::None ? 0 : int(read.badBand) + 1;
     if (unknown != 0 && (bad == 0 || unknown <= bad))
@@ -90,21 +104,9 @@ int run(const CommandArguments &arguments)
         return runInductor(arguments);
     const QStringList &words = arguments.words;
     if (words.size() < FewestBands || words.size() > MostBands)
-        return refuseUsage(arguments,
-            QStringLiteral("bande vuole da %1 a %2 colori, uno per banda dalla prima, e ne ha %3")
-                .arg(FewestBands)
-                .arg(MostBands)
-                .arg(words.size()));
-    // A word that names no colour stands as black, so that a band before it
-    // with a colour out of its list is still named first.
-    std::vector<Colour> colours;
+        return refuseCount(arguments, QStringLiteral("bande"), MostBands);
     int unknown = 0;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const std::optional<Colour> colour = colourNamed(words.at(i).toStdString());
-        if (!colour && unknown == 0)
-            unknown = int(i) + 1;
-        colours.push_back(colour.value_or(Colour::Black));
-    }
+    const std::vector<Colour> colours = coloursOf(words, unknown);
     const ColourReading read = *readColours(colours);
     const int bad = read.badBand != 0 && (unknown == 0 || read.badBand <= unknown) ? read.badBand : unknown;
     if (bad != 0) {
